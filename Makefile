@@ -1,0 +1,36 @@
+# Entry points: `make test` and `make run` (see README). Each installs what is missing first.
+PRESET ?= debug
+BUILD_DIR := build/$(PRESET)
+APP := $(BUILD_DIR)/src/main_window/varelux
+
+.PHONY: all deps build test run bench screenshot format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh build test
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+
+test: build
+	ctest --preset $(PRESET)
+
+run: build
+	@scripts/run.sh $(APP)
+
+bench:
+	@scripts/install-deps.sh build bench
+	cmake --preset release
+	cmake --build --preset release --target bench_core
+	build/release/bench/core/bench_core
+
+screenshot: build
+	scripts/screenshot.sh $(APP) docs/varelux.png
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,58 @@
+// The three resistor sizings (single LED, LEDs in series, LEDs in parallel): field texts in,
+// the panel record and the two result texts out, or the first failure met.
+#pragma once
+
+#include "core/outcome.h"
+
+#include <string>
+#include <string_view>
+
+namespace varelux {
+
+// Milliampere to ampere, and watt to milliwatt.
+inline constexpr double kMilli = 1000.0;
+
+// Latest computation of the single-LED or the series panel, in the order it is produced.
+struct SeriesRecord {
+    double current = 0;         // A
+    double resistorVoltage = 0; // V across the series resistor
+    double resistance = 0;      // ohm
+    double power = 0;           // mW
+};
+
+// Latest computation of the parallel panel, in the order it is produced.
+struct ParallelRecord {
+    double currentPerLed = 0;   // A
+    double totalCurrent = 0;    // A
+    double resistorVoltage = 0; // V
+    double resistance = 0;      // ohm
+    double power = 0;           // mW
+};
+
+template <typename Record> struct Sizing {
+    Record record;
+    std::string resistanceText;
+    std::string powerText;
+};
+
+// Fields are read in a fixed order and every arithmetic step is checked at once: a NaN or a
+// result beyond the double range is Failure::Overflow, a non-zero number divided by zero is
+// Failure::DivisionByZero. Voltages in volt, current in milliampere, the count as a double.
+// No sign or range is tested: a supply below the LED voltage gives negative results.
+
+// Reads current, supply, LED voltage. R = (Vs - Vf) / (I / 1000), P = ((I / 1000) * (Vs - Vf)) *
+// 1000.
+Outcome<Sizing<SeriesRecord>> sizeSingle(std::string_view supply, std::string_view ledVoltage,
+                                         std::string_view current);
+
+// Reads current, supply, count, LED voltage. R = (Vs - Vf * N) / (I / 1000),
+// P = ((I / 1000) * (Vs - Vf * N)) * 1000.
+Outcome<Sizing<SeriesRecord>> sizeSeries(std::string_view supply, std::string_view ledVoltage,
+                                         std::string_view count, std::string_view current);
+
+// Reads current, count, supply, LED voltage. The current is per LED; the resistor carries
+// N * (I / 1000). R = (Vs - Vf) / (N * (I / 1000)), P = ((N * (I / 1000)) * (Vs - Vf)) * 1000.
+Outcome<Sizing<ParallelRecord>> sizeParallel(std::string_view supply, std::string_view ledVoltage,
+                                             std::string_view count, std::string_view current);
+
+} // namespace varelux

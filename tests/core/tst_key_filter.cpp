@@ -1,0 +1,159 @@
+// The keystroke filter: single codes against both rules, and typed sequences.
+#include "core/key_filter.h"
+
+#include <QtTest>
+
+using namespace varelux;
+
+namespace {
+
+enum class Rule { Decimal, Count };
+
+// Types the codes at the end of the text, as a user typing into an empty field would.
+QString typeInto(Rule rule, QString text, const QList<int> &codes)
+{
+    for (int typed : codes) {
+        const auto code = static_cast<CharCode>(typed);
+        const CharCode kept =
+            rule == Rule::Decimal
+                ? filterDecimalKey(
+                      code, std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
+                                                std::size_t(text.size())))
+                : filterCountKey(code);
+        if (kept == kBackspace)
+            text.chop(1);
+        else if (kept != kNoChar)
+            text.append(QChar(char16_t(kept)));
+    }
+    return text;
+}
+
+QList<int> codesOf(const QString &keys)
+{
+    QList<int> codes;
+    for (QChar c : keys)
+        codes << static_cast<CharCode>(c.unicode());
+    return codes;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Rule)
+
+class TestKeyFilter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void decimalRule_data();
+    void decimalRule();
+    void countRule_data();
+    void countRule();
+    void typing_data();
+    void typing();
+};
+
+void TestKeyFilter::decimalRule_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("digit 0") << 48 << "" << 48;
+    QTest::newRow("digit 9") << 57 << "" << 57;
+    QTest::newRow("digit after a comma") << 53 << "3,3" << 53;
+    QTest::newRow("backspace in empty field") << 8 << "" << 8;
+    QTest::newRow("comma in empty field") << 44 << "" << 44;
+    QTest::newRow("comma after digits") << 44 << "12" << 44;
+    QTest::newRow("full stop becomes comma") << 46 << "12" << 44;
+    QTest::newRow("second comma") << 44 << "1,2" << 0;
+    QTest::newRow("full stop after comma") << 46 << "1,2" << 0;
+    QTest::newRow("comma held first") << 44 << ",5" << 0;
+    QTest::newRow("comma held last") << 44 << "5," << 0;
+    QTest::newRow("comma past non-ASCII text") << 44 << QString::fromUtf8("\xC3\xA8x,") << 0;
+    QTest::newRow("slash below the digits") << 47 << "" << 0;
+    QTest::newRow("colon above the digits") << 58 << "" << 0;
+    QTest::newRow("letter") << int('a') << "" << 0;
+    QTest::newRow("space") << 32 << "" << 0;
+    QTest::newRow("plus") << 43 << "" << 0;
+    QTest::newRow("minus") << 45 << "" << 0;
+    QTest::newRow("enter") << 13 << "1" << 0;
+    QTest::newRow("escape") << 27 << "1" << 0;
+    QTest::newRow("ctrl+A") << 1 << "1" << 0;
+    QTest::newRow("ctrl+C") << 3 << "1" << 0;
+    QTest::newRow("ctrl+V") << 22 << "1" << 0;
+    QTest::newRow("ctrl+X") << 24 << "1" << 0;
+    QTest::newRow("ctrl+Z") << 26 << "1" << 0;
+    QTest::newRow("delete character") << 127 << "" << 0;
+    QTest::newRow("negative code") << -1 << "" << 0;
+    QTest::newRow("most negative code") << -32768 << "" << 0;
+    QTest::newRow("digit's code plus 65536 wraps negative") << int(CharCode(0xFF10)) << "" << 0;
+}
+
+void TestKeyFilter::decimalRule()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    const std::u16string_view view(reinterpret_cast<const char16_t *>(text.utf16()),
+                                   std::size_t(text.size()));
+    QCOMPARE(int(filterDecimalKey(static_cast<CharCode>(code), view)), expected);
+}
+
+void TestKeyFilter::countRule_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("digit 0") << 48 << 48;
+    QTest::newRow("digit 9") << 57 << 57;
+    QTest::newRow("backspace") << 8 << 8;
+    QTest::newRow("comma") << 44 << 0;
+    QTest::newRow("full stop") << 46 << 0;
+    QTest::newRow("slash") << 47 << 0;
+    QTest::newRow("colon") << 58 << 0;
+    QTest::newRow("minus") << 45 << 0;
+    QTest::newRow("enter") << 13 << 0;
+    QTest::newRow("negative") << -200 << 0;
+}
+
+void TestKeyFilter::countRule()
+{
+    QFETCH(int, code);
+    QFETCH(int, expected);
+    QCOMPARE(int(filterCountKey(static_cast<CharCode>(code))), expected);
+}
+
+void TestKeyFilter::typing_data()
+{
+    QTest::addColumn<Rule>("rule");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QList<int>>("codes");
+    QTest::addColumn<QString>("expected");
+
+    const auto D = Rule::Decimal, C = Rule::Count;
+    QTest::newRow("full stop typed as comma") << D << "" << codesOf("12.5") << "12,5";
+    QTest::newRow("second comma dropped") << D << "" << codesOf("1,2,3") << "1,23";
+    QTest::newRow("full stop after comma dropped") << D << "" << codesOf("1,2.3") << "1,23";
+    QTest::newRow("lone comma") << D << "" << codesOf(",") << ",";
+    QTest::newRow("comma again after backspace")
+        << D << "" << (codesOf("1,") << 8 << 44 << 53) << "1,5";
+    QTest::newRow("backspace in empty field") << D << "" << QList<int>{8, 8} << "";
+    QTest::newRow("no sign or exponent") << D << "" << codesOf("-1e+5 ") << "15";
+    QTest::newRow("count keeps leading zeros") << C << "" << codesOf("0012") << "0012";
+    QTest::newRow("count drops separators") << C << "" << codesOf("1.5,0") << "150";
+    QTest::newRow("count backspace") << C << "" << (codesOf("12") << 8) << "1";
+    QTest::newRow("long run of digits")
+        << C << "" << codesOf(QString(300, '7')) << QString(300, '7');
+}
+
+void TestKeyFilter::typing()
+{
+    QFETCH(Rule, rule);
+    QFETCH(QString, start);
+    QFETCH(QList<int>, codes);
+    QFETCH(QString, expected);
+    QCOMPARE(typeInto(rule, start, codes), expected);
+}
+
+QTEST_GUILESS_MAIN(TestKeyFilter)
+#include "tst_key_filter.moc"

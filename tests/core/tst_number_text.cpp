@@ -1,0 +1,214 @@
+// Reading field texts as numbers and writing results, including the locale independence.
+#include "core/number_text.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <locale>
+#include <string>
+
+using namespace varelux;
+
+Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+std::string repeat(char c, std::size_t n)
+{
+    return std::string(n, c);
+}
+
+} // namespace
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readAccepts_data();
+    void readAccepts();
+    void readRejects_data();
+    void readRejects();
+    void readOverflows_data();
+    void readOverflows();
+    void readLongTextInLinearTime();
+    void write_data();
+    void write();
+    void sameResultsUnderCommaLocale();
+};
+
+void TestNumberText::readAccepts_data()
+{
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("zero") << std::string("0") << 0.0;
+    QTest::newRow("integer") << std::string("12") << 12.0;
+    QTest::newRow("decimal comma") << std::string("2,1") << 2.1;
+    QTest::newRow("comma first") << std::string(",5") << 0.5;
+    QTest::newRow("comma last") << std::string("5,") << 5.0;
+    QTest::newRow("leading zeros") << std::string("0007,50") << 7.5;
+    QTest::newRow("zero with comma") << std::string("0,000") << 0.0;
+    QTest::newRow("halfway rounds to even, down")
+        << std::string("9007199254740993") << 9007199254740992.0;
+    QTest::newRow("halfway rounds to even, up")
+        << std::string("9007199254740995") << 9007199254740996.0;
+    QTest::newRow("just above halfway rounds up")
+        << std::string("9007199254740993," + repeat('0', 1000) + "1") << 9007199254740994.0;
+    QTest::newRow("800 decimals of a third") << std::string("0," + repeat('3', 800)) << 1.0 / 3.0;
+    QTest::newRow("largest double, all 309 digits")
+        << std::string("17976931348623157" + repeat('0', 292)) << DBL_MAX;
+    QTest::newRow("smallest subnormal")
+        << std::string("0," + repeat('0', 323) + "5") << std::nextafter(0.0, 1.0);
+    QTest::newRow("below the smallest subnormal reads as zero")
+        << std::string("0," + repeat('0', 400) + "1") << 0.0;
+}
+
+void TestNumberText::readAccepts()
+{
+    QFETCH(std::string, text);
+    QFETCH(double, expected);
+    const Outcome<double> read = readNumber(text);
+    QVERIFY(read.ok());
+    QCOMPARE(*read, expected);
+}
+
+void TestNumberText::readRejects_data()
+{
+    QTest::addColumn<std::string>("text");
+
+    QTest::newRow("empty") << std::string();
+    QTest::newRow("lone comma") << std::string(",");
+    QTest::newRow("two commas") << std::string("1,2,3");
+    QTest::newRow("double comma") << std::string("1,,");
+    QTest::newRow("full stop") << std::string("1.5");
+    QTest::newRow("grouping point") << std::string("1.000");
+    QTest::newRow("minus sign") << std::string("-1");
+    QTest::newRow("plus sign") << std::string("+1");
+    QTest::newRow("leading blank") << std::string(" 1");
+    QTest::newRow("trailing blank") << std::string("1 ");
+    QTest::newRow("tab") << std::string("1\t");
+    QTest::newRow("exponent") << std::string("1e3");
+    QTest::newRow("capital exponent") << std::string("1E3");
+    QTest::newRow("infinity word") << std::string("inf");
+    QTest::newRow("nan word") << std::string("nan");
+    QTest::newRow("hexadecimal") << std::string("0x10");
+    QTest::newRow("embedded NUL") << std::string("1\0"
+                                                 "2",
+                                                 3);
+    QTest::newRow("fullwidth digit") << std::string("\xEF\xBC\x91");
+    QTest::newRow("arabic-indic digit") << std::string("\xD9\xA1");
+    QTest::newRow("digit then letter") << std::string("12a");
+}
+
+void TestNumberText::readRejects()
+{
+    QFETCH(std::string, text);
+    const Outcome<double> read = readNumber(text);
+    QVERIFY(!read.ok());
+    QCOMPARE(read.failure(), Failure::TypeMismatch);
+}
+
+void TestNumberText::readOverflows_data()
+{
+    QTest::addColumn<std::string>("text");
+
+    QTest::newRow("400 digits") << repeat('9', 400);
+    QTest::newRow("ten to the 309") << std::string("1" + repeat('0', 309));
+    QTest::newRow("400 digits and decimals") << std::string(repeat('1', 400) + ",5");
+    QTest::newRow("rounds up past the largest double")
+        << std::string("17976931348623159" + repeat('0', 292));
+}
+
+void TestNumberText::readOverflows()
+{
+    QFETCH(std::string, text);
+    const Outcome<double> read = readNumber(text);
+    QVERIFY(!read.ok());
+    QCOMPARE(read.failure(), Failure::Overflow);
+}
+
+void TestNumberText::readLongTextInLinearTime()
+{
+    // A pasted MiB must neither hang nor fail in an unexpected way.
+    const std::size_t mib = std::size_t(1) << 20;
+    std::string half = repeat('7', mib / 2);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(readNumber(half + "," + half).failure(), Failure::Overflow);
+    QCOMPARE(*readNumber(repeat('0', mib)), 0.0);
+    QCOMPARE(*readNumber("," + repeat('0', mib) + "1"), 0.0);
+    QCOMPARE(*readNumber("1," + repeat('0', mib)), 1.0);
+    QCOMPARE(readNumber(repeat('7', mib) + ",,").failure(), Failure::TypeMismatch);
+    QVERIFY2(timer.elapsed() < 1000, "reading a MiB of digits is not linear");
+}
+
+void TestNumberText::write_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("integer") << 500.0 << "500";
+    QTest::newRow("fifteen digits, rounded down") << 193.33333333333334 << "193,333333333333";
+    QTest::newRow("fifteen digits, rounded up") << 2.0 / 3.0 << "0,666666666666667";
+    QTest::newRow("rounding removes a 1e-14 error") << 89.99999999999999 << "90";
+    QTest::newRow("binary noise below 15 digits") << 0.1 + 0.2 << "0,3";
+    QTest::newRow("one decimal") << 43.5 << "43,5";
+    QTest::newRow("negative") << -50.0 << "-50";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("leading zero below one") << 0.5 << "0,5";
+    QTest::newRow("smallest positional exponent") << 0.0001 << "0,0001";
+    QTest::newRow("below positional range") << 0.00001 << "1E-05";
+    QTest::newRow("small with decimals") << 0.000015 << "1,5E-05";
+    QTest::newRow("negative small") << -0.000015 << "-1,5E-05";
+    QTest::newRow("largest positional exponent") << 123456789012345.0 << "123456789012345";
+    QTest::newRow("rounding carries to 1e14") << 99999999999999.99 << "100000000000000";
+    QTest::newRow("rounding carries past positional range") << 999999999999999.5 << "1E+15";
+    QTest::newRow("ten to the fifteen") << 1e15 << "1E+15";
+    QTest::newRow("large with decimals") << 1.5e15 << "1,5E+15";
+    QTest::newRow("three-digit exponent") << 1e100 << "1E+100";
+    QTest::newRow("largest double") << DBL_MAX << "1,79769313486232E+308";
+    QTest::newRow("smallest subnormal") << std::nextafter(0.0, 1.0) << "4,94065645841247E-324";
+}
+
+void TestNumberText::write()
+{
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(writeNumber(value)), expected);
+}
+
+void TestNumberText::sameResultsUnderCommaLocale()
+{
+    const std::string texts[] = {"2,1", ",5", "5,", "1.5", "1,5", repeat('9', 400)};
+    const double values[] = {193.33333333333334, 1234567.25, 0.000015, 1e15};
+
+    auto snapshot = [&] {
+        QStringList out;
+        for (const std::string &t : texts) {
+            const Outcome<double> r = readNumber(t);
+            out << (r ? QString::number(*r, 'g', 17) : QString("failure %1").arg(int(r.failure())));
+        }
+        for (double v : values)
+            out << QString::fromStdString(writeNumber(v));
+        return out;
+    };
+
+    const QStringList inC = snapshot();
+    const char *previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    QVERIFY2(std::setlocale(LC_ALL, "it_IT.UTF-8"),
+             "the it_IT.UTF-8 locale is missing (Debian package locales-all)");
+    const std::locale savedGlobal = std::locale::global(std::locale("it_IT.UTF-8"));
+    QCOMPARE(QString(std::localeconv()->decimal_point), QString(","));
+
+    const QStringList inItalian = snapshot();
+    std::locale::global(savedGlobal);
+    std::setlocale(LC_ALL, saved.c_str());
+    QCOMPARE(inItalian, inC);
+}
+
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_number_text.moc"

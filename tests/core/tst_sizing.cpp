@@ -1,0 +1,350 @@
+// The three sizings: result texts, the order in which fields decide a failure, and the
+// grouping of every formula (rows marked "grouping" change text if a formula is rewritten).
+#include "core/sizing.h"
+
+#include <QtTest>
+
+#include <string>
+
+using namespace varelux;
+
+namespace {
+
+enum class Panel { Single, Series, Parallel };
+
+struct Texts {
+    QString resistance;
+    QString power;
+};
+
+// Runs one panel's sizing; count is ignored by the single-LED panel.
+Outcome<Texts> run(Panel panel, const QString &supply, const QString &led, const QString &count,
+                   const QString &current)
+{
+    const std::string vs = supply.toStdString(), vf = led.toStdString(), n = count.toStdString(),
+                      i = current.toStdString();
+    auto texts = [](const auto &outcome) -> Outcome<Texts> {
+        if (!outcome)
+            return outcome.failure();
+        return Texts{QString::fromStdString(outcome->resistanceText),
+                     QString::fromStdString(outcome->powerText)};
+    };
+    switch (panel) {
+    case Panel::Single:
+        return texts(sizeSingle(vs, vf, i));
+    case Panel::Series:
+        return texts(sizeSeries(vs, vf, n, i));
+    case Panel::Parallel:
+        break;
+    }
+    return texts(sizeParallel(vs, vf, n, i));
+}
+
+QString digits(int n, char c = '9')
+{
+    return QString(n, QChar(c));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Panel)
+Q_DECLARE_METATYPE(Failure)
+
+class TestSizing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void results_data();
+    void results();
+    void failures_data();
+    void failures();
+    void recordsHoldEveryStep();
+};
+
+void TestSizing::results_data()
+{
+    QTest::addColumn<Panel>("panel");
+    QTest::addColumn<QString>("supply");
+    QTest::addColumn<QString>("led");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("resistance");
+    QTest::addColumn<QString>("power");
+
+    const auto S = Panel::Single, R = Panel::Series, P = Panel::Parallel;
+    // Worked examples.
+    QTest::newRow("single 12 2 20") << S << "12"
+                                    << "2"
+                                    << ""
+                                    << "20"
+                                    << "500"
+                                    << "200";
+    QTest::newRow("single 5 2,1 15") << S << "5"
+                                     << "2,1"
+                                     << ""
+                                     << "15"
+                                     << "193,333333333333"
+                                     << "43,5";
+    QTest::newRow("single 5 3,2 20") << S << "5"
+                                     << "3,2"
+                                     << ""
+                                     << "20"
+                                     << "90"
+                                     << "36";
+    QTest::newRow("single supply below LED") << S << "2"
+                                             << "3"
+                                             << ""
+                                             << "20"
+                                             << "-50"
+                                             << "-20";
+    QTest::newRow("series 12 2x3 20") << R << "12"
+                                      << "2"
+                                      << "3"
+                                      << "20"
+                                      << "300"
+                                      << "120";
+    QTest::newRow("series count 0") << R << "12"
+                                    << "2"
+                                    << "0"
+                                    << "20"
+                                    << "600"
+                                    << "240";
+    QTest::newRow("parallel 5 2 4x20") << P << "5"
+                                       << "2"
+                                       << "4"
+                                       << "20"
+                                       << "37,5"
+                                       << "240";
+    QTest::newRow("parallel 12 3,2 3x20") << P << "12"
+                                          << "3,2"
+                                          << "3"
+                                          << "20"
+                                          << "146,666666666667"
+                                          << "528";
+    // Boundaries of the arithmetic.
+    QTest::newRow("supply equals LED") << S << "3"
+                                       << "3"
+                                       << ""
+                                       << "20"
+                                       << "0"
+                                       << "0";
+    QTest::newRow("comma first and last") << S << "5,"
+                                          << ",5"
+                                          << ""
+                                          << "20"
+                                          << "225"
+                                          << "90";
+    QTest::newRow("count is not rounded") << R << "12"
+                                          << "2"
+                                          << "2,5"
+                                          << "20"
+                                          << "350"
+                                          << "140";
+    QTest::newRow("current that underflows") << S << "1"
+                                             << "0"
+                                             << ""
+                                             << "0," + digits(300, '0') + "1"
+                                             << "1E+304"
+                                             << "1E-301";
+    // Grouping: power is (I/1000 * Vr) * 1000, not I * Vr.
+    QTest::newRow("grouping single power") << S << "2,3"
+                                           << "1,8"
+                                           << ""
+                                           << "20"
+                                           << "25"
+                                           << "9,99999999999999";
+    QTest::newRow("grouping series power") << R << "2,3"
+                                           << "1,8"
+                                           << "1"
+                                           << "20"
+                                           << "25"
+                                           << "9,99999999999999";
+    // Grouping: resistance is Vr / (I/1000), not Vr * 1000 / I.
+    QTest::newRow("grouping single resistance") << S << "1,6"
+                                                << "1,8"
+                                                << ""
+                                                << "3"
+                                                << "-66,6666666666667"
+                                                << "-0,6";
+    // Grouping: resistance is Vr / (N * (I/1000)), not Vr / N / (I/1000) nor Vr*1000 / (N*I).
+    QTest::newRow("grouping parallel resistance") << P << "1"
+                                                  << "1,9"
+                                                  << "6"
+                                                  << "35"
+                                                  << "-4,28571428571428"
+                                                  << "-189";
+    // Grouping: power is ((N * (I/1000)) * Vr) * 1000, not N * I * Vr.
+    QTest::newRow("grouping parallel power") << P << "1,7"
+                                             << "2,2"
+                                             << "7"
+                                             << "25"
+                                             << "-2,85714285714286"
+                                             << "-87,5000000000001";
+    // Vs - Vf*N rounds the product first; a fused multiply-add would give -1,38777878078145E-15.
+    QTest::newRow("grouping series product rounded") << R << "0,3"
+                                                     << "0,1"
+                                                     << "3"
+                                                     << "20"
+                                                     << "-2,77555756156289E-15"
+                                                     << "-1,11022302462516E-15";
+}
+
+void TestSizing::results()
+{
+    QFETCH(Panel, panel);
+    QFETCH(QString, supply);
+    QFETCH(QString, led);
+    QFETCH(QString, count);
+    QFETCH(QString, current);
+    QFETCH(QString, resistance);
+    QFETCH(QString, power);
+
+    const Outcome<Texts> out = run(panel, supply, led, count, current);
+    QVERIFY2(out.ok(), out ? "" : qPrintable(QString("failure %1").arg(int(out.failure()))));
+    QCOMPARE(out->resistance, resistance);
+    QCOMPARE(out->power, power);
+}
+
+void TestSizing::failures_data()
+{
+    QTest::addColumn<Panel>("panel");
+    QTest::addColumn<QString>("supply");
+    QTest::addColumn<QString>("led");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<Failure>("failure");
+
+    const auto S = Panel::Single, R = Panel::Series, P = Panel::Parallel;
+    const auto mismatch = Failure::TypeMismatch, overflow = Failure::Overflow,
+               byZero = Failure::DivisionByZero;
+    const QString huge = digits(400);
+
+    QTest::newRow("single all empty") << S << ""
+                                      << ""
+                                      << ""
+                                      << "" << mismatch;
+    QTest::newRow("series all empty") << R << ""
+                                      << ""
+                                      << ""
+                                      << "" << mismatch;
+    QTest::newRow("parallel all empty") << P << ""
+                                        << ""
+                                        << ""
+                                        << "" << mismatch;
+    QTest::newRow("lone comma as supply") << S << ","
+                                          << "2"
+                                          << ""
+                                          << "20" << mismatch;
+    QTest::newRow("lone comma as count") << R << "12"
+                                         << "2"
+                                         << ","
+                                         << "20" << mismatch;
+    QTest::newRow("400-digit LED voltage") << S << "12" << huge << ""
+                                           << "20" << overflow;
+    QTest::newRow("pasted minus sign") << S << "-12"
+                                       << "2"
+                                       << ""
+                                       << "20" << mismatch;
+
+    // Zero current: x/0 is a division by zero, 0/0 an overflow.
+    QTest::newRow("single zero current") << S << "12"
+                                         << "2"
+                                         << ""
+                                         << "0" << byZero;
+    QTest::newRow("single zero current, zero voltage") << S << "3"
+                                                       << "3"
+                                                       << ""
+                                                       << "0" << overflow;
+    QTest::newRow("series zero current") << R << "12"
+                                         << "2"
+                                         << "3"
+                                         << "0" << byZero;
+    QTest::newRow("series 0/0") << R << "6"
+                                << "2"
+                                << "3"
+                                << "0" << overflow;
+    QTest::newRow("parallel zero count") << P << "5"
+                                         << "2"
+                                         << "0"
+                                         << "20" << byZero;
+    QTest::newRow("parallel zero count, zero voltage") << P << "5"
+                                                       << "5"
+                                                       << "0"
+                                                       << "20" << overflow;
+
+    // The field read first decides.
+    QTest::newRow("single: current before supply") << S << huge << "2"
+                                                   << ""
+                                                   << "" << mismatch;
+    QTest::newRow("single: supply before LED") << S << huge << ""
+                                               << ""
+                                               << "20" << overflow;
+    QTest::newRow("single: LED after supply") << S << "" << huge << ""
+                                              << "20" << mismatch;
+    QTest::newRow("series: supply before count") << R << ""
+                                                 << "2" << huge << "20" << mismatch;
+    QTest::newRow("series: count before LED") << R << "12"
+                                              << "" << huge << "20" << overflow;
+    QTest::newRow("parallel: count before supply") << P << huge << "2"
+                                                   << ""
+                                                   << "20" << mismatch;
+    QTest::newRow("parallel: current before count") << P << "5"
+                                                    << "2" << huge << "" << mismatch;
+
+    // Overflow of a step, after the fields were read.
+    const QString e200 = "1" + QString(200, '0');
+    QTest::newRow("series LED voltage times count") << R << "1" << e200 << e200 << "20" << overflow;
+    QTest::newRow("parallel count times current") << P << "5"
+                                                  << "2" << e200 << e200 + "0" << overflow;
+    QTest::newRow("resistance beyond range, not by zero")
+        << S << e200 << "0"
+        << ""
+        << "0," + QString(200, '0') + "1" << overflow;
+    QTest::newRow("power step") << S << e200 << "0"
+                                << "" << e200 << overflow;
+    QTest::newRow("underflowed current divides by zero")
+        << S << "1"
+        << "0"
+        << ""
+        << "0," + QString(400, '0') + "1" << byZero;
+}
+
+void TestSizing::failures()
+{
+    QFETCH(Panel, panel);
+    QFETCH(QString, supply);
+    QFETCH(QString, led);
+    QFETCH(QString, count);
+    QFETCH(QString, current);
+    QFETCH(Failure, failure);
+
+    const Outcome<Texts> out = run(panel, supply, led, count, current);
+    QVERIFY2(!out.ok(), out ? qPrintable(out->resistance + " " + out->power) : "");
+    QCOMPARE(int(out.failure()), int(failure));
+}
+
+void TestSizing::recordsHoldEveryStep()
+{
+    const auto single = sizeSingle("5", "2,1", "15");
+    QVERIFY(single.ok());
+    QCOMPARE(single->record.current, 0.015);
+    QCOMPARE(single->record.resistorVoltage, 5 - 2.1);
+    QCOMPARE(single->record.resistance, (5 - 2.1) / 0.015);
+    QCOMPARE(single->record.power, 0.015 * (5 - 2.1) * 1000);
+
+    const auto series = sizeSeries("12", "3,3", "3", "20");
+    QVERIFY(series.ok());
+    QCOMPARE(series->record.current, 0.02);
+    QCOMPARE(series->record.resistorVoltage, 12 - 3.3 * 3);
+
+    const auto parallel = sizeParallel("5", "2", "4", "20");
+    QVERIFY(parallel.ok());
+    QCOMPARE(parallel->record.currentPerLed, 0.02);
+    QCOMPARE(parallel->record.totalCurrent, 0.08);
+    QCOMPARE(parallel->record.resistorVoltage, 3.0);
+    QCOMPARE(parallel->record.resistance, 37.5);
+    QCOMPARE(parallel->record.power, 240.0);
+}
+
+QTEST_GUILESS_MAIN(TestSizing)
+#include "tst_sizing.moc"
