@@ -1,6 +1,8 @@
 // The keystroke filter: single codes against both rules, and typed sequences.
 #include "core/key_filter.h"
 
+#include "data_row.h"
+
 #include <QtTest>
 
 using namespace varelux;
@@ -58,35 +60,35 @@ void TestKeyFilter::decimalRule_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("digit 0") << 48 << "" << 48;
-    QTest::newRow("digit 9") << 57 << "" << 57;
-    QTest::newRow("digit after a comma") << 53 << "3,3" << 53;
-    QTest::newRow("backspace in empty field") << 8 << "" << 8;
-    QTest::newRow("comma in empty field") << 44 << "" << 44;
-    QTest::newRow("comma after digits") << 44 << "12" << 44;
-    QTest::newRow("full stop becomes comma") << 46 << "12" << 44;
-    QTest::newRow("second comma") << 44 << "1,2" << 0;
-    QTest::newRow("full stop after comma") << 46 << "1,2" << 0;
-    QTest::newRow("comma held first") << 44 << ",5" << 0;
-    QTest::newRow("comma held last") << 44 << "5," << 0;
-    QTest::newRow("comma past non-ASCII text") << 44 << QString::fromUtf8("\xC3\xA8x,") << 0;
-    QTest::newRow("slash below the digits") << 47 << "" << 0;
-    QTest::newRow("colon above the digits") << 58 << "" << 0;
-    QTest::newRow("letter") << int('a') << "" << 0;
-    QTest::newRow("space") << 32 << "" << 0;
-    QTest::newRow("plus") << 43 << "" << 0;
-    QTest::newRow("minus") << 45 << "" << 0;
-    QTest::newRow("enter") << 13 << "1" << 0;
-    QTest::newRow("escape") << 27 << "1" << 0;
-    QTest::newRow("ctrl+A") << 1 << "1" << 0;
-    QTest::newRow("ctrl+C") << 3 << "1" << 0;
-    QTest::newRow("ctrl+V") << 22 << "1" << 0;
-    QTest::newRow("ctrl+X") << 24 << "1" << 0;
-    QTest::newRow("ctrl+Z") << 26 << "1" << 0;
-    QTest::newRow("delete character") << 127 << "" << 0;
-    QTest::newRow("negative code") << -1 << "" << 0;
-    QTest::newRow("most negative code") << -32768 << "" << 0;
-    QTest::newRow("digit's code plus 65536 wraps negative") << int(CharCode(0xFF10)) << "" << 0;
+    row("digit 0", 48, "", 48);
+    row("digit 9", 57, "", 57);
+    row("digit after a comma", 53, "3,3", 53);
+    row("backspace in empty field", 8, "", 8);
+    row("comma in empty field", 44, "", 44);
+    row("comma after digits", 44, "12", 44);
+    row("full stop becomes comma", 46, "12", 44);
+    row("second comma", 44, "1,2", 0);
+    row("full stop after comma", 46, "1,2", 0);
+    row("comma held first", 44, ",5", 0);
+    row("comma held last", 44, "5,", 0);
+    row("comma past non-ASCII text", 44, QString::fromUtf8("\xC3\xA8x,"), 0);
+    row("slash below the digits", 47, "", 0);
+    row("colon above the digits", 58, "", 0);
+    row("letter", int('a'), "", 0);
+    row("space", 32, "", 0);
+    row("plus", 43, "", 0);
+    row("minus", 45, "", 0);
+    row("enter", 13, "1", 0);
+    row("escape", 27, "1", 0);
+    row("ctrl+A", 1, "1", 0);
+    row("ctrl+C", 3, "1", 0);
+    row("ctrl+V", 22, "1", 0);
+    row("ctrl+X", 24, "1", 0);
+    row("ctrl+Z", 26, "1", 0);
+    row("delete character", 127, "", 0);
+    row("negative code", -1, "", 0);
+    row("most negative code", -32768, "", 0);
+    row("digit's code plus 65536 wraps negative", int(CharCode(0xFF10)), "", 0);
 }
 
 void TestKeyFilter::decimalRule()
@@ -104,16 +106,16 @@ void TestKeyFilter::countRule_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("digit 0") << 48 << 48;
-    QTest::newRow("digit 9") << 57 << 57;
-    QTest::newRow("backspace") << 8 << 8;
-    QTest::newRow("comma") << 44 << 0;
-    QTest::newRow("full stop") << 46 << 0;
-    QTest::newRow("slash") << 47 << 0;
-    QTest::newRow("colon") << 58 << 0;
-    QTest::newRow("minus") << 45 << 0;
-    QTest::newRow("enter") << 13 << 0;
-    QTest::newRow("negative") << -200 << 0;
+    row("digit 0", 48, 48);
+    row("digit 9", 57, 57);
+    row("backspace", 8, 8);
+    row("comma", 44, 0);
+    row("full stop", 46, 0);
+    row("slash", 47, 0);
+    row("colon", 58, 0);
+    row("minus", 45, 0);
+    row("enter", 13, 0);
+    row("negative", -200, 0);
 }
 
 void TestKeyFilter::countRule()
@@ -131,19 +133,17 @@ void TestKeyFilter::typing_data()
     QTest::addColumn<QString>("expected");
 
     const auto D = Rule::Decimal, C = Rule::Count;
-    QTest::newRow("full stop typed as comma") << D << "" << codesOf("12.5") << "12,5";
-    QTest::newRow("second comma dropped") << D << "" << codesOf("1,2,3") << "1,23";
-    QTest::newRow("full stop after comma dropped") << D << "" << codesOf("1,2.3") << "1,23";
-    QTest::newRow("lone comma") << D << "" << codesOf(",") << ",";
-    QTest::newRow("comma again after backspace")
-        << D << "" << (codesOf("1,") << 8 << 44 << 53) << "1,5";
-    QTest::newRow("backspace in empty field") << D << "" << QList<int>{8, 8} << "";
-    QTest::newRow("no sign or exponent") << D << "" << codesOf("-1e+5 ") << "15";
-    QTest::newRow("count keeps leading zeros") << C << "" << codesOf("0012") << "0012";
-    QTest::newRow("count drops separators") << C << "" << codesOf("1.5,0") << "150";
-    QTest::newRow("count backspace") << C << "" << (codesOf("12") << 8) << "1";
-    QTest::newRow("long run of digits")
-        << C << "" << codesOf(QString(300, '7')) << QString(300, '7');
+    row("full stop typed as comma", D, "", codesOf("12.5"), "12,5");
+    row("second comma dropped", D, "", codesOf("1,2,3"), "1,23");
+    row("full stop after comma dropped", D, "", codesOf("1,2.3"), "1,23");
+    row("lone comma", D, "", codesOf(","), ",");
+    row("comma again after backspace", D, "", (codesOf("1,") << 8 << 44 << 53), "1,5");
+    row("backspace in empty field", D, "", QList<int>{8, 8}, "");
+    row("no sign or exponent", D, "", codesOf("-1e+5 "), "15");
+    row("count keeps leading zeros", C, "", codesOf("0012"), "0012");
+    row("count drops separators", C, "", codesOf("1.5,0"), "150");
+    row("count backspace", C, "", (codesOf("12") << 8), "1");
+    row("long run of digits", C, "", codesOf(QString(300, '7')), QString(300, '7'));
 }
 
 void TestKeyFilter::typing()

@@ -1,7 +1,9 @@
 // Reading field texts as numbers and writing results, including the locale independence.
 #include "core/number_text.h"
 
+#include "data_row.h"
 #include <QElapsedTimer>
+
 #include <QtTest>
 
 #include <cfloat>
@@ -44,26 +46,23 @@ void TestNumberText::readAccepts_data()
     QTest::addColumn<std::string>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("zero") << std::string("0") << 0.0;
-    QTest::newRow("integer") << std::string("12") << 12.0;
-    QTest::newRow("decimal comma") << std::string("2,1") << 2.1;
-    QTest::newRow("comma first") << std::string(",5") << 0.5;
-    QTest::newRow("comma last") << std::string("5,") << 5.0;
-    QTest::newRow("leading zeros") << std::string("0007,50") << 7.5;
-    QTest::newRow("zero with comma") << std::string("0,000") << 0.0;
-    QTest::newRow("halfway rounds to even, down")
-        << std::string("9007199254740993") << 9007199254740992.0;
-    QTest::newRow("halfway rounds to even, up")
-        << std::string("9007199254740995") << 9007199254740996.0;
-    QTest::newRow("just above halfway rounds up")
-        << std::string("9007199254740993," + repeat('0', 1000) + "1") << 9007199254740994.0;
-    QTest::newRow("800 decimals of a third") << std::string("0," + repeat('3', 800)) << 1.0 / 3.0;
-    QTest::newRow("largest double, all 309 digits")
-        << std::string("17976931348623157" + repeat('0', 292)) << DBL_MAX;
-    QTest::newRow("smallest subnormal")
-        << std::string("0," + repeat('0', 323) + "5") << std::nextafter(0.0, 1.0);
-    QTest::newRow("below the smallest subnormal reads as zero")
-        << std::string("0," + repeat('0', 400) + "1") << 0.0;
+    row("zero", std::string("0"), 0.0);
+    row("integer", std::string("12"), 12.0);
+    row("decimal comma", std::string("2,1"), 2.1);
+    row("comma first", std::string(",5"), 0.5);
+    row("comma last", std::string("5,"), 5.0);
+    row("leading zeros", std::string("0007,50"), 7.5);
+    row("zero with comma", std::string("0,000"), 0.0);
+    row("halfway rounds to even, down", std::string("9007199254740993"), 9007199254740992.0);
+    row("halfway rounds to even, up", std::string("9007199254740995"), 9007199254740996.0);
+    row("just above halfway rounds up", std::string("9007199254740993," + repeat('0', 1000) + "1"),
+        9007199254740994.0);
+    row("800 decimals of a third", std::string("0," + repeat('3', 800)), 1.0 / 3.0);
+    row("largest double, all 309 digits", std::string("17976931348623157" + repeat('0', 292)),
+        DBL_MAX);
+    row("smallest subnormal", std::string("0," + repeat('0', 323) + "5"), std::nextafter(0.0, 1.0));
+    row("below the smallest subnormal reads as zero", std::string("0," + repeat('0', 400) + "1"),
+        0.0);
 }
 
 void TestNumberText::readAccepts()
@@ -79,28 +78,28 @@ void TestNumberText::readRejects_data()
 {
     QTest::addColumn<std::string>("text");
 
-    QTest::newRow("empty") << std::string();
-    QTest::newRow("lone comma") << std::string(",");
-    QTest::newRow("two commas") << std::string("1,2,3");
-    QTest::newRow("double comma") << std::string("1,,");
-    QTest::newRow("full stop") << std::string("1.5");
-    QTest::newRow("grouping point") << std::string("1.000");
-    QTest::newRow("minus sign") << std::string("-1");
-    QTest::newRow("plus sign") << std::string("+1");
-    QTest::newRow("leading blank") << std::string(" 1");
-    QTest::newRow("trailing blank") << std::string("1 ");
-    QTest::newRow("tab") << std::string("1\t");
-    QTest::newRow("exponent") << std::string("1e3");
-    QTest::newRow("capital exponent") << std::string("1E3");
-    QTest::newRow("infinity word") << std::string("inf");
-    QTest::newRow("nan word") << std::string("nan");
-    QTest::newRow("hexadecimal") << std::string("0x10");
-    QTest::newRow("embedded NUL") << std::string("1\0"
-                                                 "2",
-                                                 3);
-    QTest::newRow("fullwidth digit") << std::string("\xEF\xBC\x91");
-    QTest::newRow("arabic-indic digit") << std::string("\xD9\xA1");
-    QTest::newRow("digit then letter") << std::string("12a");
+    row("empty", std::string());
+    row("lone comma", std::string(","));
+    row("two commas", std::string("1,2,3"));
+    row("double comma", std::string("1,,"));
+    row("full stop", std::string("1.5"));
+    row("grouping point", std::string("1.000"));
+    row("minus sign", std::string("-1"));
+    row("plus sign", std::string("+1"));
+    row("leading blank", std::string(" 1"));
+    row("trailing blank", std::string("1 "));
+    row("tab", std::string("1\t"));
+    row("exponent", std::string("1e3"));
+    row("capital exponent", std::string("1E3"));
+    row("infinity word", std::string("inf"));
+    row("nan word", std::string("nan"));
+    row("hexadecimal", std::string("0x10"));
+    row("embedded NUL", std::string("1\0"
+                                    "2",
+                                    3));
+    row("fullwidth digit", std::string("\xEF\xBC\x91"));
+    row("arabic-indic digit", std::string("\xD9\xA1"));
+    row("digit then letter", std::string("12a"));
 }
 
 void TestNumberText::readRejects()
@@ -115,11 +114,10 @@ void TestNumberText::readOverflows_data()
 {
     QTest::addColumn<std::string>("text");
 
-    QTest::newRow("400 digits") << repeat('9', 400);
-    QTest::newRow("ten to the 309") << std::string("1" + repeat('0', 309));
-    QTest::newRow("400 digits and decimals") << std::string(repeat('1', 400) + ",5");
-    QTest::newRow("rounds up past the largest double")
-        << std::string("17976931348623159" + repeat('0', 292));
+    row("400 digits", repeat('9', 400));
+    row("ten to the 309", std::string("1" + repeat('0', 309)));
+    row("400 digits and decimals", std::string(repeat('1', 400) + ",5"));
+    row("rounds up past the largest double", std::string("17976931348623159" + repeat('0', 292)));
 }
 
 void TestNumberText::readOverflows()
@@ -150,27 +148,27 @@ void TestNumberText::write_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("integer") << 500.0 << "500";
-    QTest::newRow("fifteen digits, rounded down") << 193.33333333333334 << "193,333333333333";
-    QTest::newRow("fifteen digits, rounded up") << 2.0 / 3.0 << "0,666666666666667";
-    QTest::newRow("rounding removes a 1e-14 error") << 89.99999999999999 << "90";
-    QTest::newRow("binary noise below 15 digits") << 0.1 + 0.2 << "0,3";
-    QTest::newRow("one decimal") << 43.5 << "43,5";
-    QTest::newRow("negative") << -50.0 << "-50";
-    QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("leading zero below one") << 0.5 << "0,5";
-    QTest::newRow("smallest positional exponent") << 0.0001 << "0,0001";
-    QTest::newRow("below positional range") << 0.00001 << "1E-05";
-    QTest::newRow("small with decimals") << 0.000015 << "1,5E-05";
-    QTest::newRow("negative small") << -0.000015 << "-1,5E-05";
-    QTest::newRow("largest positional exponent") << 123456789012345.0 << "123456789012345";
-    QTest::newRow("rounding carries to 1e14") << 99999999999999.99 << "100000000000000";
-    QTest::newRow("rounding carries past positional range") << 999999999999999.5 << "1E+15";
-    QTest::newRow("ten to the fifteen") << 1e15 << "1E+15";
-    QTest::newRow("large with decimals") << 1.5e15 << "1,5E+15";
-    QTest::newRow("three-digit exponent") << 1e100 << "1E+100";
-    QTest::newRow("largest double") << DBL_MAX << "1,79769313486232E+308";
-    QTest::newRow("smallest subnormal") << std::nextafter(0.0, 1.0) << "4,94065645841247E-324";
+    row("integer", 500.0, "500");
+    row("fifteen digits, rounded down", 193.33333333333334, "193,333333333333");
+    row("fifteen digits, rounded up", 2.0 / 3.0, "0,666666666666667");
+    row("rounding removes a 1e-14 error", 89.99999999999999, "90");
+    row("binary noise below 15 digits", 0.1 + 0.2, "0,3");
+    row("one decimal", 43.5, "43,5");
+    row("negative", -50.0, "-50");
+    row("negative zero", -0.0, "0");
+    row("leading zero below one", 0.5, "0,5");
+    row("smallest positional exponent", 0.0001, "0,0001");
+    row("below positional range", 0.00001, "1E-05");
+    row("small with decimals", 0.000015, "1,5E-05");
+    row("negative small", -0.000015, "-1,5E-05");
+    row("largest positional exponent", 123456789012345.0, "123456789012345");
+    row("rounding carries to 1e14", 99999999999999.99, "100000000000000");
+    row("rounding carries past positional range", 999999999999999.5, "1E+15");
+    row("ten to the fifteen", 1e15, "1E+15");
+    row("large with decimals", 1.5e15, "1,5E+15");
+    row("three-digit exponent", 1e100, "1E+100");
+    row("largest double", DBL_MAX, "1,79769313486232E+308");
+    row("smallest subnormal", std::nextafter(0.0, 1.0), "4,94065645841247E-324");
 }
 
 void TestNumberText::write()

@@ -2,6 +2,8 @@
 // grouping of every formula (rows marked "grouping" change text if a formula is rewritten).
 #include "core/sizing.h"
 
+#include "data_row.h"
+
 #include <QtTest>
 
 #include <string>
@@ -73,120 +75,33 @@ void TestSizing::results_data()
 
     const auto S = Panel::Single, R = Panel::Series, P = Panel::Parallel;
     // Worked examples.
-    QTest::newRow("single 12 2 20") << S << "12"
-                                    << "2"
-                                    << ""
-                                    << "20"
-                                    << "500"
-                                    << "200";
-    QTest::newRow("single 5 2,1 15") << S << "5"
-                                     << "2,1"
-                                     << ""
-                                     << "15"
-                                     << "193,333333333333"
-                                     << "43,5";
-    QTest::newRow("single 5 3,2 20") << S << "5"
-                                     << "3,2"
-                                     << ""
-                                     << "20"
-                                     << "90"
-                                     << "36";
-    QTest::newRow("single supply below LED") << S << "2"
-                                             << "3"
-                                             << ""
-                                             << "20"
-                                             << "-50"
-                                             << "-20";
-    QTest::newRow("series 12 2x3 20") << R << "12"
-                                      << "2"
-                                      << "3"
-                                      << "20"
-                                      << "300"
-                                      << "120";
-    QTest::newRow("series count 0") << R << "12"
-                                    << "2"
-                                    << "0"
-                                    << "20"
-                                    << "600"
-                                    << "240";
-    QTest::newRow("parallel 5 2 4x20") << P << "5"
-                                       << "2"
-                                       << "4"
-                                       << "20"
-                                       << "37,5"
-                                       << "240";
-    QTest::newRow("parallel 12 3,2 3x20") << P << "12"
-                                          << "3,2"
-                                          << "3"
-                                          << "20"
-                                          << "146,666666666667"
-                                          << "528";
+    row("single 12 2 20", S, "12", "2", "", "20", "500", "200");
+    row("single 5 2,1 15", S, "5", "2,1", "", "15", "193,333333333333", "43,5");
+    row("single 5 3,2 20", S, "5", "3,2", "", "20", "90", "36");
+    row("single supply below LED", S, "2", "3", "", "20", "-50", "-20");
+    row("series 12 2x3 20", R, "12", "2", "3", "20", "300", "120");
+    row("series count 0", R, "12", "2", "0", "20", "600", "240");
+    row("parallel 5 2 4x20", P, "5", "2", "4", "20", "37,5", "240");
+    row("parallel 12 3,2 3x20", P, "12", "3,2", "3", "20", "146,666666666667", "528");
     // Boundaries of the arithmetic.
-    QTest::newRow("supply equals LED") << S << "3"
-                                       << "3"
-                                       << ""
-                                       << "20"
-                                       << "0"
-                                       << "0";
-    QTest::newRow("comma first and last") << S << "5,"
-                                          << ",5"
-                                          << ""
-                                          << "20"
-                                          << "225"
-                                          << "90";
-    QTest::newRow("count is not rounded") << R << "12"
-                                          << "2"
-                                          << "2,5"
-                                          << "20"
-                                          << "350"
-                                          << "140";
-    QTest::newRow("current that underflows") << S << "1"
-                                             << "0"
-                                             << ""
-                                             << "0," + digits(300, '0') + "1"
-                                             << "1E+304"
-                                             << "1E-301";
+    row("supply equals LED", S, "3", "3", "", "20", "0", "0");
+    row("comma first and last", S, "5,", ",5", "", "20", "225", "90");
+    row("count is not rounded", R, "12", "2", "2,5", "20", "350", "140");
+    row("current that underflows", S, "1", "0", "", "0," + digits(300, '0') + "1", "1E+304",
+        "1E-301");
     // Grouping: power is (I/1000 * Vr) * 1000, not I * Vr.
-    QTest::newRow("grouping single power") << S << "2,3"
-                                           << "1,8"
-                                           << ""
-                                           << "20"
-                                           << "25"
-                                           << "9,99999999999999";
-    QTest::newRow("grouping series power") << R << "2,3"
-                                           << "1,8"
-                                           << "1"
-                                           << "20"
-                                           << "25"
-                                           << "9,99999999999999";
+    row("grouping single power", S, "2,3", "1,8", "", "20", "25", "9,99999999999999");
+    row("grouping series power", R, "2,3", "1,8", "1", "20", "25", "9,99999999999999");
     // Grouping: resistance is Vr / (I/1000), not Vr * 1000 / I.
-    QTest::newRow("grouping single resistance") << S << "1,6"
-                                                << "1,8"
-                                                << ""
-                                                << "3"
-                                                << "-66,6666666666667"
-                                                << "-0,6";
+    row("grouping single resistance", S, "1,6", "1,8", "", "3", "-66,6666666666667", "-0,6");
     // Grouping: resistance is Vr / (N * (I/1000)), not Vr / N / (I/1000) nor Vr*1000 / (N*I).
-    QTest::newRow("grouping parallel resistance") << P << "1"
-                                                  << "1,9"
-                                                  << "6"
-                                                  << "35"
-                                                  << "-4,28571428571428"
-                                                  << "-189";
+    row("grouping parallel resistance", P, "1", "1,9", "6", "35", "-4,28571428571428", "-189");
     // Grouping: power is ((N * (I/1000)) * Vr) * 1000, not N * I * Vr.
-    QTest::newRow("grouping parallel power") << P << "1,7"
-                                             << "2,2"
-                                             << "7"
-                                             << "25"
-                                             << "-2,85714285714286"
-                                             << "-87,5000000000001";
+    row("grouping parallel power", P, "1,7", "2,2", "7", "25", "-2,85714285714286",
+        "-87,5000000000001");
     // Vs - Vf*N rounds the product first; a fused multiply-add would give -1,38777878078145E-15.
-    QTest::newRow("grouping series product rounded") << R << "0,3"
-                                                     << "0,1"
-                                                     << "3"
-                                                     << "20"
-                                                     << "-2,77555756156289E-15"
-                                                     << "-1,11022302462516E-15";
+    row("grouping series product rounded", R, "0,3", "0,1", "3", "20", "-2,77555756156289E-15",
+        "-1,11022302462516E-15");
 }
 
 void TestSizing::results()
@@ -219,94 +134,40 @@ void TestSizing::failures_data()
                byZero = Failure::DivisionByZero;
     const QString huge = digits(400);
 
-    QTest::newRow("single all empty") << S << ""
-                                      << ""
-                                      << ""
-                                      << "" << mismatch;
-    QTest::newRow("series all empty") << R << ""
-                                      << ""
-                                      << ""
-                                      << "" << mismatch;
-    QTest::newRow("parallel all empty") << P << ""
-                                        << ""
-                                        << ""
-                                        << "" << mismatch;
-    QTest::newRow("lone comma as supply") << S << ","
-                                          << "2"
-                                          << ""
-                                          << "20" << mismatch;
-    QTest::newRow("lone comma as count") << R << "12"
-                                         << "2"
-                                         << ","
-                                         << "20" << mismatch;
-    QTest::newRow("400-digit LED voltage") << S << "12" << huge << ""
-                                           << "20" << overflow;
-    QTest::newRow("pasted minus sign") << S << "-12"
-                                       << "2"
-                                       << ""
-                                       << "20" << mismatch;
+    row("single all empty", S, "", "", "", "", mismatch);
+    row("series all empty", R, "", "", "", "", mismatch);
+    row("parallel all empty", P, "", "", "", "", mismatch);
+    row("lone comma as supply", S, ",", "2", "", "20", mismatch);
+    row("lone comma as count", R, "12", "2", ",", "20", mismatch);
+    row("400-digit LED voltage", S, "12", huge, "", "20", overflow);
+    row("pasted minus sign", S, "-12", "2", "", "20", mismatch);
 
     // Zero current: x/0 is a division by zero, 0/0 an overflow.
-    QTest::newRow("single zero current") << S << "12"
-                                         << "2"
-                                         << ""
-                                         << "0" << byZero;
-    QTest::newRow("single zero current, zero voltage") << S << "3"
-                                                       << "3"
-                                                       << ""
-                                                       << "0" << overflow;
-    QTest::newRow("series zero current") << R << "12"
-                                         << "2"
-                                         << "3"
-                                         << "0" << byZero;
-    QTest::newRow("series 0/0") << R << "6"
-                                << "2"
-                                << "3"
-                                << "0" << overflow;
-    QTest::newRow("parallel zero count") << P << "5"
-                                         << "2"
-                                         << "0"
-                                         << "20" << byZero;
-    QTest::newRow("parallel zero count, zero voltage") << P << "5"
-                                                       << "5"
-                                                       << "0"
-                                                       << "20" << overflow;
+    row("single zero current", S, "12", "2", "", "0", byZero);
+    row("single zero current, zero voltage", S, "3", "3", "", "0", overflow);
+    row("series zero current", R, "12", "2", "3", "0", byZero);
+    row("series 0/0", R, "6", "2", "3", "0", overflow);
+    row("parallel zero count", P, "5", "2", "0", "20", byZero);
+    row("parallel zero count, zero voltage", P, "5", "5", "0", "20", overflow);
 
     // The field read first decides.
-    QTest::newRow("single: current before supply") << S << huge << "2"
-                                                   << ""
-                                                   << "" << mismatch;
-    QTest::newRow("single: supply before LED") << S << huge << ""
-                                               << ""
-                                               << "20" << overflow;
-    QTest::newRow("single: LED after supply") << S << "" << huge << ""
-                                              << "20" << mismatch;
-    QTest::newRow("series: supply before count") << R << ""
-                                                 << "2" << huge << "20" << mismatch;
-    QTest::newRow("series: count before LED") << R << "12"
-                                              << "" << huge << "20" << overflow;
-    QTest::newRow("parallel: count before supply") << P << huge << "2"
-                                                   << ""
-                                                   << "20" << mismatch;
-    QTest::newRow("parallel: current before count") << P << "5"
-                                                    << "2" << huge << "" << mismatch;
+    row("single: current before supply", S, huge, "2", "", "", mismatch);
+    row("single: supply before LED", S, huge, "", "", "20", overflow);
+    row("single: LED after supply", S, "", huge, "", "20", mismatch);
+    row("series: supply before count", R, "", "2", huge, "20", mismatch);
+    row("series: count before LED", R, "12", "", huge, "20", overflow);
+    row("parallel: count before supply", P, huge, "2", "", "20", mismatch);
+    row("parallel: current before count", P, "5", "2", huge, "", mismatch);
 
     // Overflow of a step, after the fields were read.
     const QString e200 = "1" + QString(200, '0');
-    QTest::newRow("series LED voltage times count") << R << "1" << e200 << e200 << "20" << overflow;
-    QTest::newRow("parallel count times current") << P << "5"
-                                                  << "2" << e200 << e200 + "0" << overflow;
-    QTest::newRow("resistance beyond range, not by zero")
-        << S << e200 << "0"
-        << ""
-        << "0," + QString(200, '0') + "1" << overflow;
-    QTest::newRow("power step") << S << e200 << "0"
-                                << "" << e200 << overflow;
-    QTest::newRow("underflowed current divides by zero")
-        << S << "1"
-        << "0"
-        << ""
-        << "0," + QString(400, '0') + "1" << byZero;
+    row("series LED voltage times count", R, "1", e200, e200, "20", overflow);
+    row("parallel count times current", P, "5", "2", e200, e200 + "0", overflow);
+    row("resistance beyond range, not by zero", S, e200, "0", "", "0," + QString(200, '0') + "1",
+        overflow);
+    row("power step", S, e200, "0", "", e200, overflow);
+    row("underflowed current divides by zero", S, "1", "0", "", "0," + QString(400, '0') + "1",
+        byZero);
 }
 
 void TestSizing::failures()
