@@ -1,0 +1,232 @@
+// Building the main window from its table, and the "Calcola" and "Cancella" handlers.
+#include "main_window/form1.h"
+
+#include "common/window_look.h"
+#include "resource_paths.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace varelux {
+
+namespace {
+
+const QString kEmptyFieldsMessage = QStringLiteral("Una o più caselle vuote");
+
+bool isLabel(ControlRole role)
+{
+    switch (role) {
+    case ControlRole::Heading:
+    case ControlRole::RowLabel:
+    case ControlRole::UnitLabel:
+    case ControlRole::ResultLabel:
+    case ControlRole::NoteLine:
+        return true;
+    default:
+        return false;
+    }
+}
+
+ui::FontRole fontRole(ControlRole role)
+{
+    switch (role) {
+    case ControlRole::Heading:
+        return ui::FontRole::Heading;
+    case ControlRole::RowLabel:
+    case ControlRole::UnitLabel:
+        return ui::FontRole::Bold;
+    default:
+        return ui::FontRole::Regular;
+    }
+}
+
+std::string textOf(const QLineEdit *field) { return field ? field->text().toStdString() : ""; }
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Varelux"));
+    setFixedSize(form1ClientSize());
+    setFont(ui::font(ui::FontRole::Regular));
+
+    QIcon icon;
+    icon.addFile(QString::fromLatin1(resources::kIcon32), QSize(32, 32));
+    icon.addFile(QString::fromLatin1(resources::kIcon16), QSize(16, 16));
+    setWindowIcon(icon);
+
+    std::array<std::array<QWidget *, kPanelPartCount>, kPanelCount> parts{};
+    QWidget *first = nullptr;
+    for (const ControlSpec &spec : form1Controls()) {
+        QWidget *control = createControl(spec);
+        if (!first && control->focusPolicy() != Qt::NoFocus)
+            first = control;
+        if (spec.panel >= 0)
+            parts[spec.panel][spec.part] = control;
+    }
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        wirePanel(PanelId(panel), parts[panel]);
+    first->setFocus();
+}
+
+QWidget *Form1::createControl(const ControlSpec &spec)
+{
+    QWidget *control = nullptr;
+    QRect geometry = spec.geometry;
+    const QFont font = ui::font(fontRole(spec.role));
+
+    if (isLabel(spec.role)) {
+        auto *label = new QLabel(spec.caption, this);
+        label->setTextFormat(Qt::PlainText);
+        label->setAutoFillBackground(true);
+        if (spec.role == ControlRole::ResultLabel) {
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            label->setIndent(2);
+        } else {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            const QFontMetrics metrics(font);
+            geometry.setSize(QSize(metrics.horizontalAdvance(spec.caption), metrics.height()));
+        }
+        QColor colour;
+        if (spec.role == ControlRole::Heading)
+            colour = panelInfo(PanelId(spec.panel)).headingColour;
+        else if (spec.role == ControlRole::NoteLine)
+            colour = ui::kDarkRed;
+        if (colour.isValid()) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, colour);
+            label->setPalette(palette);
+        }
+        control = label;
+    } else if (spec.role == ControlRole::DecimalField || spec.role == ControlRole::CountField) {
+        control = new QLineEdit(this);
+    } else {
+        auto *button = new QPushButton(spec.caption, this);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        control = button;
+    }
+    control->setObjectName(spec.name);
+    control->setFont(font);
+    control->setGeometry(geometry);
+    return control;
+}
+
+void Form1::wirePanel(PanelId id, const std::array<QWidget *, kPanelPartCount> &parts)
+{
+    auto at = [&](PanelPart part) { return parts[int(part)]; };
+    auto field = [&](PanelPart part) { return qobject_cast<QLineEdit *>(at(part)); };
+    auto label = [&](PanelPart part) { return qobject_cast<QLabel *>(at(part)); };
+
+    Panel &panel = m_panels[int(id)];
+    panel.supply = field(PanelPart::Supply);
+    panel.led = field(PanelPart::Led);
+    panel.current = field(PanelPart::Current);
+    panel.count = field(PanelPart::Count);
+    panel.resistance = label(PanelPart::Resistance);
+    panel.power = label(PanelPart::Power);
+
+    // Screen readers announce a field by its row label, and a result by its value first.
+    const std::pair<PanelPart, PanelPart> buddies[] = {
+        {PanelPart::SupplyLabel, PanelPart::Supply},
+        {PanelPart::LedLabel, PanelPart::Led},
+        {PanelPart::CurrentLabel, PanelPart::Current},
+        {PanelPart::CountLabel, PanelPart::Count}};
+    for (const auto &[rowLabel, entry] : buddies)
+        if (at(entry))
+            label(rowLabel)->setBuddy(at(entry));
+    panel.resistance->setAccessibleDescription(QStringLiteral("Resistenza calcolata, ohm"));
+    panel.power->setAccessibleDescription(QStringLiteral("Potenza dissipata, mW"));
+
+    connect(qobject_cast<QPushButton *>(at(PanelPart::CalculateButton)), &QPushButton::clicked,
+            this, [this, id] { onCalculateClicked(id); });
+    connect(qobject_cast<QPushButton *>(at(PanelPart::ClearButton)), &QPushButton::clicked, this,
+            [this, id] { onClearClicked(id); });
+}
+
+template <typename Record>
+std::optional<Failure> Form1::present(const Outcome<Sizing<Record>> &outcome, Record &record,
+                                   const Panel &panel)
+{
+    if (!outcome)
+        return outcome.failure();
+    record = outcome->record;
+    panel.resistance->setText(QString::fromStdString(outcome->resistanceText));
+    panel.power->setText(QString::fromStdString(outcome->powerText));
+    return std::nullopt;
+}
+
+void Form1::onCalculateClicked(PanelId id)
+{
+    const Panel &p = m_panels[int(id)];
+    std::optional<Failure> failure;
+    switch (id) {
+    case PanelId::Single:
+        failure = present(sizeSingle(textOf(p.supply), textOf(p.led), textOf(p.current)),
+                       m_singleRecord, p);
+        break;
+    case PanelId::Series:
+        failure = present(sizeSeries(textOf(p.supply), textOf(p.led), textOf(p.count),
+                                  textOf(p.current)),
+                       m_seriesRecord, p);
+        break;
+    case PanelId::Parallel:
+        failure = present(sizeParallel(textOf(p.supply), textOf(p.led), textOf(p.count),
+                                    textOf(p.current)),
+                       m_parallelRecord, p);
+        break;
+    }
+    if (!failure)
+        return;
+
+    switch (*failure) {
+    case Failure::Overflow:
+        break; // cleared without a message
+    case Failure::DivisionByZero:
+        showError(panelInfo(id).zeroCurrentMessage);
+        break;
+    case Failure::TypeMismatch:
+        showError(kEmptyFieldsMessage);
+        break;
+    }
+    onClearClicked(id);
+}
+
+void Form1::onClearClicked(PanelId id)
+{
+    switch (id) {
+    case PanelId::Single:
+        m_singleRecord = {};
+        break;
+    case PanelId::Series:
+        m_seriesRecord = {};
+        break;
+    case PanelId::Parallel:
+        m_parallelRecord = {};
+        break;
+    }
+    const Panel &p = m_panels[int(id)];
+    for (QLineEdit *field : {p.supply, p.led, p.current, p.count})
+        if (field)
+            field->clear();
+    p.resistance->clear();
+    p.power->clear();
+}
+
+void Form1::showError(const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Errore"), message, QMessageBox::Ok,
+                    this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace varelux
