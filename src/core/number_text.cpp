@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <system_error>
 
 namespace varelux {
@@ -19,33 +21,38 @@ bool isDigit(char c)
 
 Outcome<double> readNumber(std::string_view text)
 {
-    std::size_t commaPos = std::string_view::npos;
-    bool anyDigit = false;
+    constexpr std::size_t noComma = std::string_view::npos;
+    std::size_t commaPos = noComma;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            anyDigit = true;
-        } else if (c == kDecimalSeparator && commaPos == std::string_view::npos) {
-            commaPos = i;
-        } else {
+        if (isDigit(text[i]))
+            continue;
+        if (text[i] != kDecimalSeparator || commaPos != noComma)
             return Failure::TypeMismatch;
-        }
+        commaPos = i;
     }
-    if (!anyDigit)
+    // Every character but the comma is a digit; at least one digit is needed.
+    if (text.size() == (commaPos == noComma ? 0 : 1))
         return Failure::TypeMismatch;
 
-    // from_chars wants a full stop; copy only when there is a comma to replace.
-    std::string withPoint;
-    std::string_view digits = text;
-    if (commaPos != std::string_view::npos) {
-        withPoint.assign(text);
-        withPoint[commaPos] = '.';
-        digits = withPoint;
+    // from_chars wants a full stop, so a text with a comma is read from a copy: on the stack
+    // when it is short, as field texts are, to keep heap allocation out of the common case.
+    char shortCopy[64];
+    std::unique_ptr<char[]> longCopy;
+    const char *first = text.data();
+    if (commaPos != noComma) {
+        char *copy = shortCopy;
+        if (text.size() > sizeof shortCopy) {
+            longCopy = std::make_unique_for_overwrite<char[]>(text.size());
+            copy = longCopy.get();
+        }
+        std::copy(text.begin(), text.end(), copy);
+        copy[commaPos] = '.';
+        first = copy;
     }
+    const char *const last = first + text.size();
 
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                           std::chars_format::fixed);
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
         // Out of range either way: an integer part other than zero means too large,
         // otherwise the value lies below the smallest subnormal and rounds to zero.
@@ -56,7 +63,7 @@ Outcome<double> readNumber(std::string_view text)
             return Failure::Overflow;
         return 0.0;
     }
-    if (ec != std::errc() || end != digits.data() + digits.size())
+    if (ec != std::errc() || end != last)
         return Failure::TypeMismatch; // not reachable for validated text; kept as a guard
     return value;
 }
@@ -77,20 +84,22 @@ std::string writeNumber(double value)
                                              std::chars_format::scientific, kSignificantDigits - 1)
                                    .ptr;
     const bool negative = sci[0] == '-';
-    const char *p = sci + (negative ? 1 : 0);
+    // The digits are lead[0] and the fraction lead[2..15]; the exponent follows lead[16] = 'e'.
+    const char *const lead = sci + (negative ? 1 : 0);
+    const char *const fraction = lead + 2;
+    // Trailing zeros are dropped. There are at most 14, so runs of 8, 4, 2 and 1 taken where
+    // they fit remove them all.
+    int fractionDigits = kSignificantDigits - 1;
+    for (const int run : {8, 4, 2, 1})
+        if (fractionDigits >= run &&
+            std::memcmp(fraction + fractionDigits - run, "00000000", run) == 0)
+            fractionDigits -= run;
+    const int digits = fractionDigits + 1;
 
-    // The digits without the point, trailing zeros dropped down to the first digit.
-    char mantissa[kSignificantDigits];
-    mantissa[0] = p[0];
-    std::copy_n(p + 2, kSignificantDigits - 1, mantissa + 1);
-    int digits = kSignificantDigits;
-    while (digits > 1 && mantissa[digits - 1] == '0')
-        --digits;
-
-    p += kSignificantDigits + 1; // at the 'e'
-    const bool negativeExponent = p[1] == '-';
+    const char *p = fraction + kSignificantDigits; // the exponent sign
+    const bool negativeExponent = *p == '-';
     int magnitude = 0;
-    for (p += 2; p != sciEnd; ++p)
+    for (++p; p != sciEnd; ++p)
         magnitude = magnitude * 10 + (*p - '0');
     const int exponent = negativeExponent ? -magnitude : magnitude;
 
@@ -105,25 +114,25 @@ std::string writeNumber(double value)
             *out++ = '0';
             *out++ = kDecimalSeparator;
             out = std::fill_n(out, -exponent - 1, '0');
-            out = std::copy_n(mantissa, digits, out);
+            *out++ = lead[0];
+            out = std::copy_n(fraction, fractionDigits, out);
+        } else if (digits <= exponent + 1) {
+            *out++ = lead[0];
+            out = std::copy_n(fraction, fractionDigits, out);
+            out = std::fill_n(out, exponent + 1 - digits, '0');
         } else {
-            const int intDigits = exponent + 1;
-            if (digits <= intDigits) {
-                out = std::copy_n(mantissa, digits, out);
-                out = std::fill_n(out, intDigits - digits, '0');
-            } else {
-                out = std::copy_n(mantissa, intDigits, out);
-                *out++ = kDecimalSeparator;
-                out = std::copy_n(mantissa + intDigits, digits - intDigits, out);
-            }
+            *out++ = lead[0];
+            out = std::copy_n(fraction, exponent, out);
+            *out++ = kDecimalSeparator;
+            out = std::copy_n(fraction + exponent, fractionDigits - exponent, out);
         }
         return std::string(buf, out);
     }
 
-    *out++ = mantissa[0];
-    if (digits > 1) {
+    *out++ = lead[0];
+    if (fractionDigits > 0) {
         *out++ = kDecimalSeparator;
-        out = std::copy_n(mantissa + 1, digits - 1, out);
+        out = std::copy_n(fraction, fractionDigits, out);
     }
     *out++ = 'E';
     *out++ = exponent < 0 ? '-' : '+';

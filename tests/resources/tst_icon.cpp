@@ -1,4 +1,4 @@
-// The light-bulb icon, loaded as the program loads it: palette, silhouette, parts and scale.
+// The light-bulb icon as the program loads it: palette, silhouette, parts and the two sizes.
 #include "resource_paths.h"
 
 #include <QImage>
@@ -30,7 +30,7 @@ bool opaque(const QImage &img, QPoint p)
     return img.rect().contains(p) && qAlpha(img.pixel(p)) != 0;
 }
 
-// The opaque pixels split into 8-connected shapes; the one holding the centre comes first.
+// The opaque pixels as 8-connected shapes; the one holding the centre pixel comes first.
 std::vector<Pixels> shapes(const QImage &img)
 {
     std::vector<Pixels> found;
@@ -75,50 +75,40 @@ Pixels ofColour(const QImage &img, const Pixels &pixels, QRgb colour)
     return out;
 }
 
-QSet<QRgb> coloursOf(const QImage &img)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (opaque(img, {x, y}))
-                colours.insert(img.pixel(x, y));
-    return colours;
-}
-
 } // namespace
 
 class TestIcon : public QObject {
     Q_OBJECT
 
 private slots:
-    void drawing_data();
-    void drawing();
+    void silhouette_data() { icon_data(); }
+    void silhouette();
+    void parts_data() { icon_data(); }
+    void parts();
     void halfSizeMatchesFullSize();
+
+private:
+    void icon_data();
 };
 
-void TestIcon::drawing_data()
+void TestIcon::icon_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("size");
     QTest::addColumn<QRect>("bulbRect");
     QTest::addColumn<int>("outline");
-    QTest::addColumn<int>("rayMin");
-    QTest::addColumn<int>("rayMax");
+    QTest::addColumn<int>("longestRay"); // rays are this long or one pixel shorter
 
-    QTest::newRow("32 px") << QString(resources::kIcon32) << 32 << QRect(8, 4, 16, 26) << 2 << 3
-                           << 4;
-    QTest::newRow("16 px") << QString(resources::kIcon16) << 16 << QRect(4, 2, 8, 13) << 1 << 1
-                           << 2;
+    QTest::newRow("32 px") << QString(resources::kIcon32) << 32 << QRect(8, 4, 16, 26) << 2 << 4;
+    QTest::newRow("16 px") << QString(resources::kIcon16) << 16 << QRect(4, 2, 8, 13) << 1 << 2;
 }
 
-void TestIcon::drawing()
+void TestIcon::silhouette()
 {
     QFETCH(QString, path);
     QFETCH(int, size);
     QFETCH(QRect, bulbRect);
-    QFETCH(int, outline);
-    QFETCH(int, rayMin);
-    QFETCH(int, rayMax);
+    QFETCH(int, longestRay);
 
     const QImage img = load(path);
     QCOMPARE(img.size(), QSize(size, size));
@@ -126,47 +116,48 @@ void TestIcon::drawing()
         for (int x = 0; x < size; ++x) {
             const QRgb c = img.pixel(x, y);
             QVERIFY2(qAlpha(c) == 0 || kVga.contains(c), qPrintable(QString::number(c, 16)));
-            // Only the highlight breaks the mirror symmetry, and it changes colours, not shape.
+            // The highlight changes colours only: the shape is mirror-symmetric.
             QCOMPARE(opaque(img, {x, y}), opaque(img, {size - 1 - x, y}));
         }
-    for (QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1)})
-        QVERIFY(!opaque(img, corner));
+    QVERIFY(!opaque(img, {0, 0}) && !opaque(img, {0, size - 1}));
 
-    const std::vector<Pixels> parts = shapes(img);
-    const Pixels &bulb = parts.front();
-    QCOMPARE(bounds(bulb), bulbRect);
-
-    // Six black rays apart from the bulb, three on each side.
-    QCOMPARE(parts.size(), std::size_t(7));
+    const std::vector<Pixels> found = shapes(img);
+    QCOMPARE(bounds(found.front()), bulbRect);
+    // Apart from the bulb: six short black rays, three on each side.
+    QCOMPARE(found.size(), std::size_t(7));
     int leftRays = 0;
-    for (std::size_t i = 1; i < parts.size(); ++i) {
-        const QRect ray = bounds(parts[i]);
-        QCOMPARE(ofColour(img, parts[i], kBlack).size(), parts[i].size());
-        QVERIFY(std::max(ray.width(), ray.height()) >= rayMin);
-        QVERIFY(std::max(ray.width(), ray.height()) <= rayMax);
-        leftRays += ray.right() < bulbRect.left();
+    for (auto ray = found.begin() + 1; ray != found.end(); ++ray) {
+        const QRect r = bounds(*ray);
+        QCOMPARE(ofColour(img, *ray, kBlack).size(), ray->size());
+        const int length = std::max(r.width(), r.height());
+        QVERIFY(length == longestRay || length == longestRay - 1);
+        leftRays += r.right() < bulbRect.left();
     }
     QCOMPARE(leftRays, 3);
+}
 
-    // Every coloured pixel sits at least `outline` pixels inside the black outline.
+void TestIcon::parts()
+{
+    QFETCH(QString, path);
+    QFETCH(QRect, bulbRect);
+    QFETCH(int, outline);
+
+    const QImage img = load(path);
+    const Pixels bulb = shapes(img).front();
+    // Every coloured pixel lies at least `outline` pixels inside the black outline.
     for (QPoint p : bulb)
         for (int dy = -outline; dy <= outline && img.pixel(p) != kBlack; ++dy)
             for (int dx = std::abs(dy) - outline; dx <= outline - std::abs(dy); ++dx)
                 QVERIFY2(opaque(img, p + QPoint(dx, dy)),
                          qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
 
-    // Yellow glass, with the white highlight on its left side only.
+    // Yellow glass; all white (highlight and lit edge of the base) on the left half.
     const QRect glass = bounds(ofColour(img, bulb, kYellow));
     QVERIFY(glass.isValid());
-    int highlight = 0;
-    for (QPoint p : ofColour(img, bulb, kWhite)) {
-        QVERIFY(p.x() < size / 2);
-        if (p.y() > glass.bottom())
-            continue;
-        ++highlight;
-        QCOMPARE(img.pixel(glass.right() - 2 * outline, p.y()), kYellow);
-    }
-    QVERIFY(highlight > 0);
+    const Pixels white = ofColour(img, bulb, kWhite);
+    QVERIFY(std::any_of(white.begin(), white.end(), [&](QPoint p) { return glass.contains(p); }));
+    for (QPoint p : white)
+        QVERIFY(p.x() < bulbRect.center().x());
 
     // A symmetric grey filament in the lower half of the glass, its stem reaching the base.
     bool stemReachesBase = false;
@@ -174,49 +165,44 @@ void TestIcon::drawing()
         if (p.y() > glass.bottom())
             continue;
         QVERIFY(p.y() >= glass.center().y());
-        QCOMPARE(img.pixel(size - 1 - p.x(), p.y()), kGrey);
+        QCOMPARE(img.pixel(bulbRect.right() + bulbRect.left() - p.x(), p.y()), kGrey);
         stemReachesBase |= p.y() == glass.bottom() && img.pixel(p + QPoint(0, 1)) == kBlack;
     }
     QVERIFY(stemReachesBase);
 
-    // Below the glass a light grey base, lit on its left and shaded on its right, ends in a black
-    // tip.
+    // Under the glass, light grey base rows run from a white left edge to a grey right edge.
     const Pixels base = ofColour(img, bulb, kLightGrey);
     QVERIFY(!base.empty());
     for (QPoint p : base) {
         QVERIFY(p.y() > glass.bottom());
-        int x = p.x();
-        while (img.pixel(x - 1, p.y()) != kBlack)
-            --x;
-        QCOMPARE(img.pixel(x, p.y()), kWhite);
-        x = p.x();
-        while (img.pixel(x + 1, p.y()) != kBlack)
-            ++x;
-        QCOMPARE(img.pixel(x, p.y()), kGrey);
+        int left = p.x(), right = p.x();
+        while (img.pixel(left - 1, p.y()) != kBlack)
+            --left;
+        while (img.pixel(right + 1, p.y()) != kBlack)
+            ++right;
+        QCOMPARE(img.pixel(left, p.y()), kWhite);
+        QCOMPARE(img.pixel(right, p.y()), kGrey);
     }
-    const Pixels tip = ofColour(img, bulb, kBlack);
-    QCOMPARE(
-        std::count_if(tip.begin(), tip.end(), [&](QPoint p) { return p.y() == bulbRect.bottom(); }),
-        std::count_if(bulb.begin(), bulb.end(),
-                      [&](QPoint p) { return p.y() == bulbRect.bottom(); }));
 }
 
 void TestIcon::halfSizeMatchesFullSize()
 {
-    const QImage full = load(resources::kIcon32);
-    const QImage half = load(resources::kIcon16);
-    QCOMPARE(coloursOf(half), coloursOf(full));
-
-    Pixels fullPixels, halfPixels;
-    for (const Pixels &part : shapes(full))
-        fullPixels.insert(fullPixels.end(), part.begin(), part.end());
-    for (const Pixels &part : shapes(half))
-        halfPixels.insert(halfPixels.end(), part.begin(), part.end());
-    const QRect f = bounds(fullPixels), h = bounds(halfPixels);
-    QVERIFY(std::abs(h.left() - f.left() / 2) <= 1);
-    QVERIFY(std::abs(h.top() - f.top() / 2) <= 1);
-    QVERIFY(std::abs(h.right() - f.right() / 2) <= 1);
-    QVERIFY(std::abs(h.bottom() - f.bottom() / 2) <= 1);
+    // Bounds of the opaque pixels, collecting the colours they use.
+    const auto survey = [](const QImage &img, QSet<QRgb> &colours) {
+        Pixels all;
+        for (const Pixels &part : shapes(img))
+            for (QPoint p : part) {
+                all.push_back(p);
+                colours.insert(img.pixel(p));
+            }
+        return bounds(all);
+    };
+    QSet<QRgb> fullColours, halfColours;
+    const QRect f = survey(load(resources::kIcon32), fullColours);
+    const QRect h = survey(load(resources::kIcon16), halfColours);
+    QCOMPARE(halfColours, fullColours);
+    QVERIFY(std::abs(h.left() - f.left() / 2) <= 1 && std::abs(h.right() - f.right() / 2) <= 1);
+    QVERIFY(std::abs(h.top() - f.top() / 2) <= 1 && std::abs(h.bottom() - f.bottom() / 2) <= 1);
 }
 
 QTEST_GUILESS_MAIN(TestIcon)

@@ -1,0 +1,232 @@
+// "Calcola" and "Cancella" through the real buttons: result texts, the error boxes and their
+// timing, and the independence of the three panels.
+#include "data_row.h"
+#include "form1_fixture.h"
+
+#include <QtTest>
+
+using namespace varelux;
+
+namespace {
+
+struct PanelNames {
+    QString supply, led, current, count, resistance, power, calculate, clear;
+};
+
+const PanelNames kPanels[] = {
+    {"txt_AlCirc", "txt_AlLed", "txt_CorrLed", "", "lbl_ResCalc", "lbl_Watt", "cmd_Calcola",
+     "cmd_Canc"},
+    {"txt_AlCirc2", "txt_AlLed2", "txt_CorrLed2", "txt_NumLed", "lbl_ResCalc2", "lbl_Watt2",
+     "cmd_Calcola2", "cmd_Canc2"},
+    {"txt_AlCirc3", "txt_AlLed3", "txt_CorrLed3", "txt_NumLed2", "lbl_ResCalc3", "lbl_Watt3",
+     "cmd_Calcola3", "cmd_Canc3"},
+};
+
+// Everything a user sees of one panel: the four fields and the two results.
+QStringList panelTexts(const QWidget &form, int panel)
+{
+    const PanelNames &p = kPanels[panel];
+    QStringList texts;
+    for (const QString &field : {p.supply, p.led, p.current, p.count})
+        texts << (field.isEmpty() ? QString() : control<QLineEdit>(form, field)->text());
+    texts << control<QLabel>(form, p.resistance)->text() << control<QLabel>(form, p.power)->text();
+    return texts;
+}
+
+void fill(const QWidget &form, int panel, const QStringList &fields)
+{
+    const PanelNames &p = kPanels[panel];
+    const QString names[] = {p.supply, p.led, p.current, p.count};
+    for (int i = 0; i < 4; ++i)
+        if (!names[i].isEmpty())
+            control<QLineEdit>(form, names[i])->setText(fields.value(i));
+}
+
+void click(const QWidget &form, const QString &button)
+{
+    QTest::mouseClick(control(form, button), Qt::LeftButton);
+}
+
+const QStringList kEmptyPanel(6);
+
+} // namespace
+
+class TestForm1Panels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void workedExamples_data();
+    void workedExamples();
+    void failures_data();
+    void failures();
+    void clearEmptiesOnlyItsPanel();
+
+private:
+    Form1 *m_form = nullptr;
+};
+
+void TestForm1Panels::init()
+{
+    m_form = new Form1;
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+}
+
+void TestForm1Panels::cleanup()
+{
+    delete m_form;
+    m_form = nullptr;
+}
+
+void TestForm1Panels::workedExamples_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QStringList>("fields"); // supply, LED, current, count
+    QTest::addColumn<QString>("resistance");
+    QTest::addColumn<QString>("power");
+
+    row("single 12 2 20", 0, QStringList{"12", "2", "20"}, QString("500"), QString("200"));
+    row("single 5 2,1 15", 0, QStringList{"5", "2,1", "15"}, QString("193,333333333333"),
+        QString("43,5"));
+    row("single 5 3,2 20", 0, QStringList{"5", "3,2", "20"}, QString("90"), QString("36"));
+    row("single 2 3 20", 0, QStringList{"2", "3", "20"}, QString("-50"), QString("-20"));
+    row("single 3 3 20", 0, QStringList{"3", "3", "20"}, QString("0"), QString("0"));
+    row("series 12 2 3x", 1, QStringList{"12", "2", "20", "3"}, QString("300"), QString("120"));
+    row("series count 0", 1, QStringList{"12", "2", "20", "0"}, QString("600"), QString("240"));
+    row("parallel 5 2 4x", 2, QStringList{"5", "2", "20", "4"}, QString("37,5"), QString("240"));
+    row("parallel 12 3,2 3x", 2, QStringList{"12", "3,2", "20", "3"}, QString("146,666666666667"),
+        QString("528"));
+    row("comma first and last", 0, QStringList{"5,", ",5", "20"}, QString("225"), QString("90"));
+}
+
+void TestForm1Panels::workedExamples()
+{
+    QFETCH(int, panel);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, resistance);
+    QFETCH(QString, power);
+
+    fill(*m_form, panel, fields);
+    const QStringList before = panelTexts(*m_form, panel);
+    const BoxSeen seen = closeBoxesDuring([&] { click(*m_form, kPanels[panel].calculate); });
+    QVERIFY(!seen.shown);
+
+    const QStringList after = panelTexts(*m_form, panel);
+    QCOMPARE(after.mid(0, 4), before.mid(0, 4)); // fields untouched
+    QCOMPARE(after[4], resistance);
+    QCOMPARE(after[5], power);
+    QCOMPARE(control(*m_form, kPanels[panel].resistance)->size(), QSize(55, 19));
+}
+
+void TestForm1Panels::failures_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("message"); // empty: cleared without a box
+
+    const QString empty = "Una o più caselle vuote";
+    const QString zeroOne = "La corrente del Led non può essere uguale a zero";
+    const QString zeroMany = "La corrente dei Led non può essere uguale a zero";
+    const QString huge(400, '9');
+
+    row("single empty", 0, QStringList{}, empty);
+    row("series empty", 1, QStringList{}, empty);
+    row("parallel empty", 2, QStringList{}, empty);
+    row("lone comma", 1, QStringList{"12", ",", "20", "3"}, empty);
+    row("pasted text", 2, QStringList{"12 V", "2", "20", "3"}, empty);
+    row("single zero current", 0, QStringList{"12", "2", "0"}, zeroOne);
+    row("series zero current", 1, QStringList{"12", "2", "0", "3"}, zeroMany);
+    row("parallel zero count", 2, QStringList{"5", "2", "20", "0"}, zeroMany);
+    row("zero over zero", 0, QStringList{"3", "3", "0"}, QString());
+    row("400-digit field", 0, QStringList{"12", huge, "20"}, QString());
+    row("overflow in the power step", 0,
+        QStringList{"1" + QString(200, '0'), "0", "1" + QString(200, '0')}, QString());
+}
+
+void TestForm1Panels::failures()
+{
+    QFETCH(int, panel);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, message);
+
+    // Every panel shows a previous result; only the failing one may change.
+    const QStringList valid[] = {{"12", "2", "20"}, {"12", "2", "20", "3"}, {"5", "2", "20", "4"}};
+    for (int p = 0; p < 3; ++p) {
+        fill(*m_form, p, valid[p]);
+        click(*m_form, kPanels[p].calculate);
+    }
+    QStringList others[3];
+    for (int p = 0; p < 3; ++p)
+        others[p] = panelTexts(*m_form, p);
+
+    fill(*m_form, panel, fields);
+    const QStringList beforeClick = panelTexts(*m_form, panel);
+    QStringList whileOpen;
+    const BoxSeen seen = closeBoxesDuring([&] { click(*m_form, kPanels[panel].calculate); },
+                                          [&] { whileOpen = panelTexts(*m_form, panel); });
+
+    if (message.isEmpty()) {
+        QVERIFY(!seen.shown);
+    } else {
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.title, QString("Errore"));
+        QCOMPARE(seen.text, message);
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.buttonCount, 1);
+        QVERIFY(seen.okButton);
+        QVERIFY(seen.applicationModal);
+        QCOMPARE(whileOpen, beforeClick); // nothing cleared until the box is dismissed
+    }
+    QCOMPARE(panelTexts(*m_form, panel), kEmptyPanel);
+    for (int p = 0; p < 3; ++p)
+        if (p != panel)
+            QCOMPARE(panelTexts(*m_form, p), others[p]);
+
+    const SeriesRecord zero;
+    const SeriesRecord &record = panel == 0 ? m_form->singleRecord() : m_form->seriesRecord();
+    if (panel < 2)
+        QVERIFY(record.current == zero.current && record.resistance == zero.resistance &&
+                record.power == zero.power && record.resistorVoltage == 0);
+    else
+        QVERIFY(m_form->parallelRecord().totalCurrent == 0 &&
+                m_form->parallelRecord().power == 0);
+}
+
+void TestForm1Panels::clearEmptiesOnlyItsPanel()
+{
+    const QStringList valid[] = {{"12", "2", "20"}, {"12", "2", "20", "3"}, {"5", "2", "20", "4"}};
+    for (int p = 0; p < 3; ++p) {
+        fill(*m_form, p, valid[p]);
+        click(*m_form, kPanels[p].calculate);
+    }
+    QCOMPARE(m_form->parallelRecord().resistance, 37.5);
+    const QStringList series = panelTexts(*m_form, 1);
+    const QStringList single = panelTexts(*m_form, 0);
+
+    // The focus stays where it is.
+    auto *field = control<QLineEdit>(*m_form, "txt_AlLed");
+    field->setFocus();
+    control<QPushButton>(*m_form, "cmd_Canc3")->click();
+    QCOMPARE(QApplication::focusWidget(), field);
+
+    QCOMPARE(panelTexts(*m_form, 2), kEmptyPanel);
+    QCOMPARE(m_form->parallelRecord().currentPerLed, 0.0);
+    QCOMPARE(m_form->parallelRecord().totalCurrent, 0.0);
+    QCOMPARE(m_form->parallelRecord().resistorVoltage, 0.0);
+    QCOMPARE(m_form->parallelRecord().resistance, 0.0);
+    QCOMPARE(m_form->parallelRecord().power, 0.0);
+    QCOMPARE(panelTexts(*m_form, 1), series);
+    QCOMPARE(panelTexts(*m_form, 0), single);
+    QCOMPARE(m_form->seriesRecord().resistance, 300.0);
+
+    // Clearing an empty panel changes nothing visible.
+    click(*m_form, "cmd_Canc3");
+    QCOMPARE(panelTexts(*m_form, 2), kEmptyPanel);
+}
+
+QTEST_MAIN(TestForm1Panels)
+#include "tst_form1_panels.moc"
