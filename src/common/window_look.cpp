@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 
 namespace varelux::ui {
 
@@ -51,21 +52,30 @@ QFont font(FontRole role)
 
 namespace {
 
+// The frame as the platform reports it now; QWidget's own copy can lag behind under X11.
+QMargins frameMargins(const QWidget *window)
+{
+    const QWindow *handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
 void moveFrameToCentre(QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (!screen)
         return;
-    // move() places the frame's top-left corner.
-    QRect centred(QPoint(), window->frameGeometry().size());
-    centred.moveCenter(screen->availableGeometry().center());
-    window->move(centred.topLeft());
+    const QMargins margins = frameMargins(window);
+    QRect frame(QPoint(), window->size().grownBy(margins));
+    frame.moveCenter(screen->availableGeometry().center());
+    if (QWindow *handle = window->windowHandle())
+        handle->setFramePosition(frame.topLeft());
+    else
+        window->move(frame.topLeft()); // for a window, move() places the frame's corner
 }
 
 // Under X11 the frame is known only once the window manager has framed the shown window;
 // then the window is centred once more, with its real frame.
-class RecentreWhenFramed : public QObject
-{
+class RecentreWhenFramed : public QObject {
 public:
     using QObject::QObject;
 
@@ -75,7 +85,7 @@ protected:
         auto *window = static_cast<QWidget *>(watched);
         const auto type = event->type();
         if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate) &&
-            window->isVisible() && window->frameGeometry().size() != window->size()) {
+            window->isVisible() && !frameMargins(window).isNull()) {
             window->removeEventFilter(this);
             deleteLater();
             moveFrameToCentre(window);
@@ -90,7 +100,7 @@ void centreOnScreen(QWidget *window)
 {
     window->winId(); // some platforms know the frame as soon as the native window exists
     moveFrameToCentre(window);
-    if (window->frameGeometry().size() == window->size())
+    if (frameMargins(window).isNull())
         window->installEventFilter(new RecentreWhenFramed(window));
 }
 
@@ -98,7 +108,8 @@ bool installItalianTranslation(QApplication &app)
 {
     auto *translator = new QTranslator(&app);
     if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }

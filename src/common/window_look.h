@@ -14,7 +14,10 @@ namespace varelux::ui {
 // Geometry is designed in twips; 15 twips make one logical pixel (96 dpi). Qt scales logical
 // pixels on high-density screens, so fonts are sized in pixels too and keep their place.
 inline constexpr int kTwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int px(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));

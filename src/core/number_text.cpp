@@ -2,9 +2,10 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <memory>
 #include <system_error>
 
@@ -17,25 +18,41 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// Every integer of up to 15 digits is exact as a double, and so are these powers of ten.
+constexpr std::size_t kExactDigits = 15;
+constexpr double kExactPowersOfTen[kExactDigits + 1] = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 } // namespace
 
 Outcome<double> readNumber(std::string_view text)
 {
     constexpr std::size_t noComma = std::string_view::npos;
     std::size_t commaPos = noComma;
+    std::uint64_t digitValue = 0; // all digits as one integer; only used when there are few
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isDigit(text[i]))
+        if (isDigit(text[i])) {
+            digitValue = digitValue * 10 + static_cast<unsigned>(text[i] - '0');
             continue;
+        }
         if (text[i] != kDecimalSeparator || commaPos != noComma)
             return Failure::TypeMismatch;
         commaPos = i;
     }
-    // Every character but the comma is a digit; at least one digit is needed.
-    if (text.size() == (commaPos == noComma ? 0 : 1))
+    const std::size_t digitCount = text.size() - (commaPos == noComma ? 0 : 1);
+    if (digitCount == 0)
         return Failure::TypeMismatch;
 
-    // from_chars wants a full stop, so a text with a comma is read from a copy: on the stack
-    // when it is short, as field texts are, to keep heap allocation out of the common case.
+    // Up to 15 digits, the integer they form and the power of ten are exact doubles, so one
+    // correctly rounded division gives the correctly rounded value, the one from_chars gives.
+    // Not where intermediate results carry extra precision (x87), which would round twice.
+    if (FLT_EVAL_METHOD == 0 && digitCount <= kExactDigits) {
+        const std::size_t decimals = commaPos == noComma ? 0 : text.size() - 1 - commaPos;
+        return static_cast<double>(digitValue) / kExactPowersOfTen[decimals];
+    }
+
+    // from_chars wants a full stop, so a text with a comma is read from a copy, on the stack
+    // unless the text is long.
     char shortCopy[64];
     std::unique_ptr<char[]> longCopy;
     const char *first = text.data();
@@ -87,13 +104,9 @@ std::string writeNumber(double value)
     // The digits are lead[0] and the fraction lead[2..15]; the exponent follows lead[16] = 'e'.
     const char *const lead = sci + (negative ? 1 : 0);
     const char *const fraction = lead + 2;
-    // Trailing zeros are dropped. There are at most 14, so runs of 8, 4, 2 and 1 taken where
-    // they fit remove them all.
     int fractionDigits = kSignificantDigits - 1;
-    for (const int run : {8, 4, 2, 1})
-        if (fractionDigits >= run &&
-            std::memcmp(fraction + fractionDigits - run, "00000000", run) == 0)
-            fractionDigits -= run;
+    while (fractionDigits > 0 && fraction[fractionDigits - 1] == '0')
+        --fractionDigits;
     const int digits = fractionDigits + 1;
 
     const char *p = fraction + kSignificantDigits; // the exponent sign

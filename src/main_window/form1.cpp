@@ -2,13 +2,17 @@
 #include "main_window/form1.h"
 
 #include "common/window_look.h"
+#include "main_window/entry_filter.h"
 #include "resource_paths.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWindow>
 
 namespace varelux {
 
@@ -43,7 +47,10 @@ ui::FontRole fontRole(ControlRole role)
     }
 }
 
-std::string textOf(const QLineEdit *field) { return field ? field->text().toStdString() : ""; }
+std::string textOf(const QLineEdit *field)
+{
+    return field ? field->text().toStdString() : "";
+}
 
 } // namespace
 
@@ -107,7 +114,10 @@ QWidget *Form1::createControl(const ControlSpec &spec)
         }
         control = label;
     } else if (spec.role == ControlRole::DecimalField || spec.role == ControlRole::CountField) {
-        control = new QLineEdit(this);
+        auto *field = new QLineEdit(this);
+        EntryFilter::install(field, spec.role == ControlRole::CountField ? EntryRule::Count
+                                                                         : EntryRule::Decimal);
+        control = field;
     } else {
         auto *button = new QPushButton(spec.caption, this);
         button->setAutoDefault(false);
@@ -154,7 +164,7 @@ void Form1::wirePanel(PanelId id, const std::array<QWidget *, kPanelPartCount> &
 
 template <typename Record>
 std::optional<Failure> Form1::present(const Outcome<Sizing<Record>> &outcome, Record &record,
-                                   const Panel &panel)
+                                      const Panel &panel)
 {
     if (!outcome)
         return outcome.failure();
@@ -171,17 +181,17 @@ void Form1::onCalculateClicked(PanelId id)
     switch (id) {
     case PanelId::Single:
         failure = present(sizeSingle(textOf(p.supply), textOf(p.led), textOf(p.current)),
-                       m_singleRecord, p);
+                          m_singleRecord, p);
         break;
     case PanelId::Series:
-        failure = present(sizeSeries(textOf(p.supply), textOf(p.led), textOf(p.count),
-                                  textOf(p.current)),
-                       m_seriesRecord, p);
+        failure =
+            present(sizeSeries(textOf(p.supply), textOf(p.led), textOf(p.count), textOf(p.current)),
+                    m_seriesRecord, p);
         break;
     case PanelId::Parallel:
-        failure = present(sizeParallel(textOf(p.supply), textOf(p.led), textOf(p.count),
-                                    textOf(p.current)),
-                       m_parallelRecord, p);
+        failure = present(
+            sizeParallel(textOf(p.supply), textOf(p.led), textOf(p.count), textOf(p.current)),
+            m_parallelRecord, p);
         break;
     }
     if (!failure)
@@ -219,6 +229,45 @@ void Form1::onClearClicked(PanelId id)
             field->clear();
     p.resistance->clear();
     p.power->clear();
+}
+
+void Form1::mousePressEvent(QMouseEvent *event)
+{
+    // Presses on labels reach Form1 too, since labels ignore them; only the bare background arms.
+    m_moveArmed =
+        event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr;
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_moveArmed && event->buttons() == Qt::LeftButton) {
+        m_moveArmed = false;
+        startWindowMove();
+    }
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent *)
+{
+    m_moveArmed = false;
+}
+
+bool Form1::startWindowMove()
+{
+    QWindow *window = windowHandle();
+    return window && window->startSystemMove();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept(); // never refused
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == this || window->parentWidget() || !window->isVisible())
+            continue;
+        window->close();
+        if (!window->testAttribute(Qt::WA_DeleteOnClose))
+            window->deleteLater();
+    }
+    QCoreApplication::exit(0);
 }
 
 void Form1::showError(const QString &message)

@@ -5,6 +5,8 @@
 // the focus chain needs no further setup. A panel's "Calcola" hands the field texts to the core
 // (core/sizing.h) and writes back the two result texts, or shows the failure and clears the
 // panel; "Cancella" clears it. Panels never touch each other's controls or records.
+// Every entry field filters typed characters (entry_filter.h). Dragging the bare background
+// with the left button moves the window; closing Form1 closes every window and ends the program.
 #pragma once
 
 #include "core/outcome.h"
@@ -22,8 +24,7 @@ class QPushButton;
 
 namespace varelux {
 
-class Form1 : public QWidget
-{
+class Form1 : public QWidget {
     Q_OBJECT
 
 public:
@@ -33,6 +34,16 @@ public:
     const SeriesRecord &singleRecord() const { return m_singleRecord; }
     const SeriesRecord &seriesRecord() const { return m_seriesRecord; }
     const ParallelRecord &parallelRecord() const { return m_parallelRecord; }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+    // Hands the window to the window system's own interactive move, as a press on the title
+    // bar would. Returns false where the platform cannot do that; then nothing happens.
+    virtual bool startWindowMove();
 
 private:
     struct Panel {
@@ -52,10 +63,14 @@ private:
 
     template <typename Record>
     std::optional<Failure> present(const Outcome<Sizing<Record>> &outcome, Record &record,
-                                const Panel &panel);
+                                   const Panel &panel);
     void showError(const QString &message);
 
     std::array<Panel, kPanelCount> m_panels;
+    // Set by a left-button press on the bare background, cleared by the move it starts or by
+    // the release: once the window system runs the move, Qt never sees the release, so the
+    // move must not be started again by a later mouse movement.
+    bool m_moveArmed = false;
     SeriesRecord m_singleRecord;
     SeriesRecord m_seriesRecord;
     ParallelRecord m_parallelRecord;

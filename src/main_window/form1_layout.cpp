@@ -34,8 +34,8 @@ constexpr GridRow kGrid[] = {
      "Tensione circuito:"},
     {PanelPart::Supply, "txt_AlCirc", Naming::Standard, ControlRole::DecimalField, 1920, 1200, 735,
      285, nullptr},
-    {PanelPart::SupplyUnit, "lbl_VCirc", Naming::Standard, ControlRole::UnitLabel, 2760, 1200, 0,
-     0, "Volt"},
+    {PanelPart::SupplyUnit, "lbl_VCirc", Naming::Standard, ControlRole::UnitLabel, 2760, 1200, 0, 0,
+     "Volt"},
     {PanelPart::LedLabel, "lbl_AlLed", Naming::Standard, ControlRole::RowLabel, 0, 1560, 0, 0,
      "Tensione Led:"},
     {PanelPart::Led, "txt_AlLed", Naming::Standard, ControlRole::DecimalField, 1920, 1560, 735, 285,
@@ -119,11 +119,12 @@ std::vector<ControlSpec> buildControls()
         for (const GridRow &row : kGrid) {
             if (row.naming == Naming::Count && !info.hasCount)
                 continue;
-            const QString caption = row.part == PanelPart::Heading ? info.heading
-                                                                   : QString::fromUtf8(row.caption);
-            controls.push_back({nameOf(row, panel), row.role,
-                                twipsRect(info.originTwips + row.dx, row.top, row.width, row.height),
-                                caption, panel, int(row.part)});
+            const QString caption =
+                row.part == PanelPart::Heading ? info.heading : QString::fromUtf8(row.caption);
+            controls.push_back(
+                {nameOf(row, panel), row.role,
+                 twipsRect(info.originTwips + row.dx, row.top, row.width, row.height), caption,
+                 panel, int(row.part)});
         }
     }
     for (const ExtraRow &row : kBelowPanels)
@@ -135,7 +136,10 @@ std::vector<ControlSpec> buildControls()
 
 } // namespace
 
-const PanelInfo &panelInfo(PanelId panel) { return kPanels[int(panel)]; }
+const PanelInfo &panelInfo(PanelId panel)
+{
+    return kPanels[int(panel)];
+}
 
 const std::vector<ControlSpec> &form1Controls()
 {
@@ -143,6 +147,9 @@ const std::vector<ControlSpec> &form1Controls()
     return controls;
 }
 
-QSize form1ClientSize() { return QSize(ui::px(kClientWidth), ui::px(kClientHeight)); }
+QSize form1ClientSize()
+{
+    return QSize(ui::px(kClientWidth), ui::px(kClientHeight));
+}
 
 } // namespace varelux

@@ -13,8 +13,7 @@
 
 #include <functional>
 
-template <typename T = QWidget>
-T *control(const QWidget &form, const QString &name)
+template <typename T = QWidget> T *control(const QWidget &form, const QString &name)
 {
     T *found = form.findChild<T *>(name);
     if (!found)

@@ -12,17 +12,16 @@ using namespace varelux;
 namespace {
 
 const QStringList kTabRing = {
-    "cmd_Schema1",   "txt_AlCirc",    "txt_AlLed",    "txt_CorrLed",  "cmd_Calcola",
-    "cmd_Canc",      "cmd_Schema2",   "txt_AlCirc2",  "txt_AlLed2",   "txt_CorrLed2",
-    "txt_NumLed",    "cmd_Calcola2",  "cmd_Canc2",    "cmd_Schema3",  "txt_AlCirc3",
-    "txt_AlLed3",    "txt_CorrLed3",  "txt_NumLed2",  "cmd_Calcola3", "cmd_Canc3",
-    "cmd_TensLed",   "cmd_ValResStd", "cmd_PotMaxRes"};
+    "cmd_Schema1",  "txt_AlCirc",  "txt_AlLed",   "txt_CorrLed",   "cmd_Calcola",  "cmd_Canc",
+    "cmd_Schema2",  "txt_AlCirc2", "txt_AlLed2",  "txt_CorrLed2",  "txt_NumLed",   "cmd_Calcola2",
+    "cmd_Canc2",    "cmd_Schema3", "txt_AlCirc3", "txt_AlLed3",    "txt_CorrLed3", "txt_NumLed2",
+    "cmd_Calcola3", "cmd_Canc3",   "cmd_TensLed", "cmd_ValResStd", "cmd_PotMaxRes"};
 
 // Panel controls by their single-LED name; the other panels append 2 and 3, except where noted.
 const QStringList kPanelBases = {
-    "cmd_Schema", "lbl_AlCirc", "txt_AlCirc", "lbl_VCirc", "lbl_AlLed",   "txt_AlLed",
-    "lbl_VLed",   "lbl_CorrLed", "txt_CorrLed", "lbl_ALed", "cmd_Calcola", "cmd_Canc",
-    "lbl_Res",    "lbl_ResCalc", "lbl_ohm",   "lbl_Pot",   "lbl_Watt",    "lbl_W"};
+    "cmd_Schema", "lbl_AlCirc",  "txt_AlCirc",  "lbl_VCirc", "lbl_AlLed",   "txt_AlLed",
+    "lbl_VLed",   "lbl_CorrLed", "txt_CorrLed", "lbl_ALed",  "cmd_Calcola", "cmd_Canc",
+    "lbl_Res",    "lbl_ResCalc", "lbl_ohm",     "lbl_Pot",   "lbl_Watt",    "lbl_W"};
 
 QString panelName(const QString &base, int panel)
 {
@@ -38,8 +37,7 @@ QList<QWidget *> allControls(const QWidget &form)
 
 } // namespace
 
-class TestForm1Layout : public QObject
-{
+class TestForm1Layout : public QObject {
     Q_OBJECT
 
 private slots:
@@ -95,8 +93,7 @@ void TestForm1Layout::everyControlOnceWithItsCaption()
     QCOMPARE(controls.size(), 66);
     QCOMPARE(m_form->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 43);
     QCOMPARE(m_form->findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly).size(), 11);
-    QCOMPARE(m_form->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(),
-             12);
+    QCOMPARE(m_form->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(), 12);
 
     QStringList expected;
     for (int panel = 0; panel < 3; ++panel) {
@@ -104,8 +101,15 @@ void TestForm1Layout::everyControlOnceWithItsCaption()
         for (const QString &base : kPanelBases)
             expected << panelName(base, panel);
     }
-    expected << "lbl_NumLed" << "txt_NumLed" << "lbl_NumLed2" << "txt_NumLed2" << "cmd_TensLed"
-             << "cmd_ValResStd" << "cmd_PotMaxRes" << "Label1" << "Label2";
+    expected << "lbl_NumLed"
+             << "txt_NumLed"
+             << "lbl_NumLed2"
+             << "txt_NumLed2"
+             << "cmd_TensLed"
+             << "cmd_ValResStd"
+             << "cmd_PotMaxRes"
+             << "Label1"
+             << "Label2";
     QStringList names;
     for (QWidget *w : controls)
         names << w->objectName();
@@ -125,16 +129,31 @@ void TestForm1Layout::everyControlOnceWithItsCaption()
     }
     const QMap<QString, int> expectedCaptions = {
         {"", 6}, // result labels start empty
-        {"Led singolo", 1}, {"Led in serie", 1}, {"Led in parallelo", 1},
-        {"Schema", 3}, {"Tensione circuito:", 3}, {"Tensione Led:", 3},
-        {"Corrente Led:", 3}, {"Numero Led:", 2}, {"Volt", 6}, {"mA", 3},
-        {"Calcola", 3}, {"Cancella", 3}, {"Resistenza calcolata:", 3},
-        {"Potenza dissipata:", 3}, {"ohm", 3}, {"mW", 3},
-        {"Tensione Led", 1}, {"Valori standard", 1}, {"Potenza max res.", 1},
+        {"Led singolo", 1},
+        {"Led in serie", 1},
+        {"Led in parallelo", 1},
+        {"Schema", 3},
+        {"Tensione circuito:", 3},
+        {"Tensione Led:", 3},
+        {"Corrente Led:", 3},
+        {"Numero Led:", 2},
+        {"Volt", 6},
+        {"mA", 3},
+        {"Calcola", 3},
+        {"Cancella", 3},
+        {"Resistenza calcolata:", 3},
+        {"Potenza dissipata:", 3},
+        {"ohm", 3},
+        {"mW", 3},
+        {"Tensione Led", 1},
+        {"Valori standard", 1},
+        {"Potenza max res.", 1},
         {"Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la somma dei "
-         "valori di tensione ogni singolo Led.", 1},
+         "valori di tensione ogni singolo Led.",
+         1},
         {"Se i Led sono connessi in parallelo, inserire nel campo \"Corrente Led\" la somma dei "
-         "valori di corrente di ogni singolo Led.", 1}};
+         "valori di corrente di ogni singolo Led.",
+         1}};
     QCOMPARE(captions, expectedCaptions);
 }
 
@@ -318,7 +337,8 @@ void TestForm1Layout::screenReaderTexts()
     for (QWidget *w : allControls(*m_form)) {
         const auto *label = qobject_cast<QLabel *>(w);
         const auto *button = qobject_cast<QPushButton *>(w);
-        QVERIFY(!(label && label->text().contains('&')) && !(button && button->text().contains('&')));
+        QVERIFY(!(label && label->text().contains('&')) &&
+                !(button && button->text().contains('&')));
     }
 }
 

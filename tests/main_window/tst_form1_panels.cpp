@@ -51,8 +51,7 @@ const QStringList kEmptyPanel(6);
 
 } // namespace
 
-class TestForm1Panels : public QObject
-{
+class TestForm1Panels : public QObject {
     Q_OBJECT
 
 private slots:
@@ -192,8 +191,7 @@ void TestForm1Panels::failures()
         QVERIFY(record.current == zero.current && record.resistance == zero.resistance &&
                 record.power == zero.power && record.resistorVoltage == 0);
     else
-        QVERIFY(m_form->parallelRecord().totalCurrent == 0 &&
-                m_form->parallelRecord().power == 0);
+        QVERIFY(m_form->parallelRecord().totalCurrent == 0 && m_form->parallelRecord().power == 0);
 }
 
 void TestForm1Panels::clearEmptiesOnlyItsPanel()

@@ -27,8 +27,7 @@ QString xprop(const QWidget &window, const QString &property)
 
 } // namespace
 
-class TestForm1X11 : public QObject
-{
+class TestForm1X11 : public QObject {
     Q_OBJECT
 
 private slots:
@@ -36,9 +35,13 @@ private slots:
     void cleanupTestCase();
     void titledFixedClientArea();
     void centredOnTheScreen();
-    void cannotBeResizedOrMaximised();
+    void dragOnBareBackgroundMovesTheWindow();
+    void pressOnALabelMovesNothing();
+    void cannotBeResizedOrMaximised(); // last: it asks the window manager to maximise
 
 private:
+    QRect frame() const { return m_form->windowHandle()->frameGeometry(); }
+
     Form1 *m_form = nullptr;
 };
 
@@ -48,11 +51,15 @@ void TestForm1X11::initTestCase()
     m_form = new Form1;
     ui::centreOnScreen(m_form);
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-    QTRY_VERIFY(m_form->frameGeometry().size() != m_form->size()); // framed by the manager
+    QVERIFY(QTest::qWaitForWindowExposed(m_form, 10000));
+    // framed by the manager
+    QTRY_VERIFY_WITH_TIMEOUT(m_form->windowHandle()->frameMargins().top() > 0, 10000);
 }
 
-void TestForm1X11::cleanupTestCase() { delete m_form; }
+void TestForm1X11::cleanupTestCase()
+{
+    delete m_form;
+}
 
 void TestForm1X11::titledFixedClientArea()
 {
@@ -68,12 +75,12 @@ void TestForm1X11::titledFixedClientArea()
 void TestForm1X11::centredOnTheScreen()
 {
     const QRect area = m_form->screen()->availableGeometry();
-    QTRY_VERIFY2((m_form->frameGeometry().center() - area.center()).manhattanLength() <= 2,
+    QTRY_VERIFY2((frame().center() - area.center()).manhattanLength() <= 2,
                  qPrintable(QString("frame %1,%2 %3x%4")
-                                .arg(m_form->frameGeometry().x())
-                                .arg(m_form->frameGeometry().y())
-                                .arg(m_form->frameGeometry().width())
-                                .arg(m_form->frameGeometry().height())));
+                                .arg(frame().x())
+                                .arg(frame().y())
+                                .arg(frame().width())
+                                .arg(frame().height())));
 }
 
 void TestForm1X11::cannotBeResizedOrMaximised()
@@ -89,6 +96,57 @@ void TestForm1X11::cannotBeResizedOrMaximised()
     m_form->showMaximized();
     QTest::qWait(300);
     QCOMPARE(m_form->size(), QSize(713, 337));
+}
+
+namespace {
+
+void xdotool(const QStringList &arguments)
+{
+    run("xdotool", arguments);
+    QTest::qWait(150); // let Qt and the window manager see the event
+}
+
+void pointerTo(const QPoint &global)
+{
+    xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())});
+}
+
+} // namespace
+
+void TestForm1X11::dragOnBareBackgroundMovesTheWindow()
+{
+    const QPoint start = m_form->mapToGlobal(QPoint(700, 100));
+    QVERIFY(!m_form->childAt(QPoint(700, 100)));
+    const QPoint before = frame().topLeft();
+
+    pointerTo(start);
+    xdotool({"mousedown", "1"});
+    pointerTo(start + QPoint(4, 3)); // Qt sees the move and hands over to the window manager
+    pointerTo(start + QPoint(40, 30));
+    pointerTo(start + QPoint(64, 48));
+    xdotool({"mouseup", "1"});
+    QTRY_COMPARE(frame().topLeft(), before + QPoint(60, 45));
+
+    // Qt never saw the release: a plain move afterwards must not move the window again.
+    const QPoint after = frame().topLeft();
+    pointerTo(start + QPoint(120, 90));
+    pointerTo(start + QPoint(140, 100));
+    QTest::qWait(200);
+    QCOMPARE(frame().topLeft(), after);
+}
+
+void TestForm1X11::pressOnALabelMovesNothing()
+{
+    const QPoint before = frame().topLeft();
+    QWidget *label = control(*m_form, "lbl_AlCirc");
+    const QPoint start = label->mapToGlobal(label->rect().center());
+    pointerTo(start);
+    xdotool({"mousedown", "1"});
+    pointerTo(start + QPoint(0, -30)); // over the bare background above the row
+    pointerTo(start + QPoint(30, -50));
+    xdotool({"mouseup", "1"});
+    QTest::qWait(200);
+    QCOMPARE(frame().topLeft(), before);
 }
 
 QTEST_MAIN(TestForm1X11)

@@ -1,0 +1,323 @@
+// Typing into the real fields, the drag decision, and ending the application.
+#include "data_row.h"
+#include "form1_fixture.h"
+
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QPointer>
+#include <QtTest>
+
+using namespace varelux;
+
+namespace {
+
+// Form1 with the window system's move replaced by a counter.
+class RecordingForm1 : public Form1 {
+public:
+    int moves = 0;
+
+protected:
+    bool startWindowMove() override
+    {
+        ++moves;
+        return true;
+    }
+};
+
+// Keys for typing(): plain characters, or one of these named keys.
+void press(QLineEdit *field, const QString &key)
+{
+    static const QMap<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> named = {
+        {"<enter>", {Qt::Key_Return, Qt::NoModifier}},
+        {"<escape>", {Qt::Key_Escape, Qt::NoModifier}},
+        {"<backspace>", {Qt::Key_Backspace, Qt::NoModifier}},
+        {"<delete>", {Qt::Key_Delete, Qt::NoModifier}},
+        {"<left>", {Qt::Key_Left, Qt::NoModifier}},
+        {"<home>", {Qt::Key_Home, Qt::NoModifier}},
+        {"<end>", {Qt::Key_End, Qt::NoModifier}},
+        {"<keypad.>", {Qt::Key_Period, Qt::KeypadModifier}},
+        {"<ctrl+a>", {Qt::Key_A, Qt::ControlModifier}},
+        {"<ctrl+z>", {Qt::Key_Z, Qt::ControlModifier}},
+        {"<ctrl+b>", {Qt::Key_B, Qt::ControlModifier}},
+    };
+    if (named.contains(key)) {
+        const auto [code, modifiers] = named.value(key);
+        QTest::keyClick(field, code, modifiers);
+    } else if (key.size() == 1 && key[0].unicode() > 127) {
+        // QTest types ASCII only; deliver the event a keyboard layout would.
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+        QCoreApplication::sendEvent(field, &event);
+    } else {
+        QTest::keyClicks(field, key);
+    }
+}
+
+} // namespace
+
+class TestForm1Input : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void typing_data();
+    void typing();
+    void enterAndEscapeTypeNothing();
+    void copyAndPasteAreNotFiltered();
+    void inputMethodCommitsAreFiltered_data();
+    void inputMethodCommitsAreFiltered();
+    void dragDecision_data();
+    void dragDecision();
+    void dragStartsOncePerPress();
+    void closingEndsTheApplication();
+    void closingAnotherWindowDoesNot();
+
+private:
+    RecordingForm1 *m_form = nullptr;
+};
+
+void TestForm1Input::init()
+{
+    m_form = new RecordingForm1;
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+}
+
+void TestForm1Input::cleanup()
+{
+    delete m_form;
+    m_form = nullptr;
+}
+
+void TestForm1Input::typing_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("expected");
+
+    const QString decimal = "txt_AlLed2", count = "txt_NumLed";
+    row("full stop becomes comma", decimal, QString(), false, QStringList{"12.5"}, QString("12,5"));
+    row("second comma dropped", decimal, QString(), false, QStringList{"1,2,3"}, QString("1,23"));
+    row("full stop after a comma dropped", decimal, QString("3,3"), false, QStringList{"."},
+        QString("3,3"));
+    row("keypad decimal key", QString("txt_CorrLed"), QString("1"), false,
+        QStringList{"<keypad.>", "5"}, QString("1,5"));
+    row("comma over a selection holding one", decimal, QString("3,3"), true, QStringList{","},
+        QString("3,3"));
+    row("digit replaces the selection", decimal, QString("3,3"), true, QStringList{"7"},
+        QString("7"));
+    row("comma in the middle", decimal, QString("15"), false, QStringList{"<left>", ","},
+        QString("1,5"));
+    row("letters, blank and signs dropped", decimal, QString(), false, QStringList{"a b+-E1"},
+        QString("1"));
+    row("other control keys dropped", decimal, QString("4"), false, QStringList{"<ctrl+b>"},
+        QString("4"));
+    row("backspace in an empty field", decimal, QString(), false,
+        QStringList{"<backspace>", "<backspace>"}, QString());
+    row("backspace", decimal, QString("12"), false, QStringList{"<backspace>"}, QString("1"));
+    row("delete and home keep their effect", decimal, QString("123"), false,
+        QStringList{"<home>", "<delete>", "<end>", "9"}, QString("239"));
+    row("select all and undo keep their effect", decimal, QString("12"), false,
+        QStringList{"<ctrl+a>", "5", "<ctrl+z>"}, QString("12"));
+    row("count takes digits only", count, QString(), false, QStringList{"1.5,2a"}, QString("152"));
+    row("count keeps leading zeros", QString("txt_NumLed2"), QString(), false, QStringList{"007"},
+        QString("007"));
+    row("non-ASCII letter dropped", decimal, QString(), false, QStringList{"è", "5"}, QString("5"));
+}
+
+void TestForm1Input::typing()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, start);
+    QFETCH(bool, selectAll);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, expected);
+
+    auto *edit = control<QLineEdit>(*m_form, field);
+    edit->setFocus();
+    edit->setText(start);
+    if (selectAll)
+        edit->selectAll();
+    for (const QString &key : keys)
+        press(edit, key);
+    QCOMPARE(edit->text(), expected);
+}
+
+void TestForm1Input::enterAndEscapeTypeNothing()
+{
+    auto *edit = control<QLineEdit>(*m_form, "txt_AlCirc3");
+    int returns = 0;
+    connect(edit, &QLineEdit::returnPressed, this, [&] { ++returns; });
+    edit->setFocus();
+    edit->setText("5");
+    const BoxSeen seen = closeBoxesDuring([&] {
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    QVERIFY(!seen.shown);
+    QCOMPARE(edit->text(), QString("5"));
+    QCOMPARE(returns, 0);
+    QCOMPARE(control<QLabel>(*m_form, "lbl_ResCalc3")->text(), QString());
+}
+
+void TestForm1Input::copyAndPasteAreNotFiltered()
+{
+    auto *source = control<QLineEdit>(*m_form, "txt_AlCirc");
+    auto *count = control<QLineEdit>(*m_form, "txt_NumLed");
+    source->setText("2,5");
+    source->setFocus();
+    QTest::keyClick(source, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(source, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("2,5"));
+
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(count->text(), QString("2,5"));
+    source->setFocus();
+    QTest::keyClick(source, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(source, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(source->text(), QString());
+
+    // "Calcola" then deals with whatever the fields hold.
+    QGuiApplication::clipboard()->setText("12 V");
+    control<QLineEdit>(*m_form, "txt_AlCirc2")->paste();
+    const BoxSeen seen =
+        closeBoxesDuring([&] { control<QPushButton>(*m_form, "cmd_Calcola2")->click(); });
+    QCOMPARE(seen.text, QString("Una o più caselle vuote"));
+}
+
+void TestForm1Input::inputMethodCommitsAreFiltered_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("expected");
+
+    row("decimal field", QString("txt_AlCirc"), QString(), QString("1.5a"), QString("1,5"));
+    row("one comma over several commits", QString("txt_AlCirc"), QString("2,"), QString(",.3"),
+        QString("2,3"));
+    row("count field", QString("txt_NumLed2"), QString(), QString("1,5"), QString("15"));
+    row("nothing left to insert", QString("txt_AlLed"), QString("7"), QString("x"), QString("7"));
+}
+
+void TestForm1Input::inputMethodCommitsAreFiltered()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, start);
+    QFETCH(QString, commit);
+    QFETCH(QString, expected);
+
+    auto *edit = control<QLineEdit>(*m_form, field);
+    edit->setFocus();
+    edit->setText(start);
+    QInputMethodEvent preedit("1", {});
+    QCoreApplication::sendEvent(edit, &preedit);
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QCoreApplication::sendEvent(edit, &event);
+    QCOMPARE(edit->text(), expected);
+}
+
+void TestForm1Input::dragDecision_data()
+{
+    QTest::addColumn<QString>("pressOn");    // control name, or empty for the bare background
+    QTest::addColumn<QList<int>>("buttons"); // pressed in this order before the move
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("moves");
+
+    const int none = Qt::NoModifier;
+    row("left alone", QString(), QList<int>{Qt::LeftButton}, none, 1);
+    row("left with shift", QString(), QList<int>{Qt::LeftButton}, int(Qt::ShiftModifier), 1);
+    row("left with ctrl", QString(), QList<int>{Qt::LeftButton}, int(Qt::ControlModifier), 1);
+    row("left and right", QString(), QList<int>{Qt::LeftButton, Qt::RightButton}, none, 0);
+    row("right and left", QString(), QList<int>{Qt::RightButton, Qt::LeftButton}, none, 0);
+    row("right", QString(), QList<int>{Qt::RightButton}, none, 0);
+    row("middle", QString(), QList<int>{Qt::MiddleButton}, none, 0);
+    row("no button", QString(), QList<int>{}, none, 0);
+    row("press on a row label", QString("lbl_AlCirc"), QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a result label", QString("lbl_Watt2"), QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a heading", QString("lbl_DL3"), QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a note line", QString("Label2"), QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a field", QString("txt_CorrLed"), QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a button", QString("cmd_Schema2"), QList<int>{Qt::LeftButton}, none, 0);
+}
+
+void TestForm1Input::dragDecision()
+{
+    QFETCH(QString, pressOn);
+    QFETCH(QList<int>, buttons);
+    QFETCH(int, modifiers);
+    QFETCH(int, moves);
+
+    // The press goes to the control under the pointer, as the toolkit delivers it (labels
+    // ignore it and it reaches Form1); the pointer then moves over bare background.
+    const QPoint bare(700, 100);
+    QVERIFY(!m_form->childAt(bare));
+    QWidget *target = pressOn.isEmpty() ? m_form : control(*m_form, pressOn);
+    const QPoint start = pressOn.isEmpty() ? bare : target->rect().center();
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    for (int button : buttons)
+        QTest::mousePress(target, Qt::MouseButton(button), mods, start);
+    QTest::mouseMove(m_form, target->mapTo(m_form, start) + QPoint(3, 3));
+    QTest::mouseMove(m_form, bare + QPoint(5, 20));
+    QCOMPARE(m_form->moves, moves);
+    for (int button : buttons)
+        QTest::mouseRelease(m_form, Qt::MouseButton(button), mods, bare + QPoint(5, 20));
+}
+
+void TestForm1Input::dragStartsOncePerPress()
+{
+    const QPoint bare(700, 100);
+    QTest::mousePress(m_form, Qt::LeftButton, {}, bare);
+    QTest::mouseMove(m_form, bare + QPoint(2, 0));
+    QTest::mouseMove(m_form, bare + QPoint(4, 0));
+    QCOMPARE(m_form->moves, 1);
+    QTest::mouseRelease(m_form, Qt::LeftButton, {}, bare + QPoint(4, 0));
+    QTest::mouseMove(m_form, bare + QPoint(9, 0));
+    QCOMPARE(m_form->moves, 1);
+
+    QTest::mousePress(m_form, Qt::LeftButton, {}, bare);
+    QTest::mouseMove(m_form, bare + QPoint(0, 2));
+    QCOMPARE(m_form->moves, 2);
+    QTest::mouseRelease(m_form, Qt::LeftButton, {}, bare);
+}
+
+void TestForm1Input::closingEndsTheApplication()
+{
+    QPointer<QWidget> others[] = {new QWidget, new QWidget};
+    for (QWidget *w : others) {
+        w->setWindowTitle("other window");
+        w->show();
+    }
+    QTimer::singleShot(0, m_form, [this] { m_form->close(); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!m_form->isVisible());
+    for (const QPointer<QWidget> &w : others)
+        QVERIFY(w.isNull());
+}
+
+void TestForm1Input::closingAnotherWindowDoesNot()
+{
+    auto *other = new QWidget;
+    other->setAttribute(Qt::WA_DeleteOnClose);
+    other->show();
+    bool formStillOpen = false;
+    QTimer::singleShot(0, other, &QWidget::close);
+    QTimer::singleShot(50, m_form, [&] {
+        formStillOpen = m_form->isVisible();
+        QCoreApplication::exit(7);
+    });
+    QCOMPARE(QApplication::exec(), 7);
+    QVERIFY(formStillOpen);
+}
+
+QTEST_MAIN(TestForm1Input)
+#include "tst_form1_input.moc"
