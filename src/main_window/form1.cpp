@@ -71,41 +71,41 @@ Form1::Form1(QWidget *parent)
 
     std::array<std::array<QWidget *, kPanelPartCount>, kPanelCount> parts{};
     QWidget *first = nullptr;
-    for (const ControlSpec &spec : form1Controls()) {
-        QWidget *control = createControl(spec);
+    for (const ControlSpec &item : form1Controls()) {
+        QWidget *control = createControl(item);
         if (!first && control->focusPolicy() != Qt::NoFocus)
             first = control;
-        if (spec.panel >= 0)
-            parts[spec.panel][spec.part] = control;
+        if (item.panel >= 0)
+            parts[item.panel][item.part] = control;
     }
     for (int panel = 0; panel < kPanelCount; ++panel)
         wirePanel(PanelId(panel), parts[panel]);
     first->setFocus();
 }
 
-QWidget *Form1::createControl(const ControlSpec &spec)
+QWidget *Form1::createControl(const ControlSpec &item)
 {
     QWidget *control = nullptr;
-    QRect geometry = spec.geometry;
-    const QFont font = ui::font(fontRole(spec.role));
+    QRect geometry = item.geometry;
+    const QFont font = ui::font(fontRole(item.role));
 
-    if (isLabel(spec.role)) {
-        auto *label = new QLabel(spec.caption, this);
+    if (isLabel(item.role)) {
+        auto *label = new QLabel(item.caption, this);
         label->setTextFormat(Qt::PlainText);
         label->setAutoFillBackground(true);
-        if (spec.role == ControlRole::ResultLabel) {
+        if (item.role == ControlRole::ResultLabel) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setIndent(2);
         } else {
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             const QFontMetrics metrics(font);
-            geometry.setSize(QSize(metrics.horizontalAdvance(spec.caption), metrics.height()));
+            geometry.setSize(QSize(metrics.horizontalAdvance(item.caption), metrics.height()));
         }
         QColor colour;
-        if (spec.role == ControlRole::Heading)
-            colour = panelInfo(PanelId(spec.panel)).headingColour;
-        else if (spec.role == ControlRole::NoteLine)
+        if (item.role == ControlRole::Heading)
+            colour = panelInfo(PanelId(item.panel)).headingColour;
+        else if (item.role == ControlRole::NoteLine)
             colour = ui::kDarkRed;
         if (colour.isValid()) {
             QPalette palette = label->palette();
@@ -113,18 +113,18 @@ QWidget *Form1::createControl(const ControlSpec &spec)
             label->setPalette(palette);
         }
         control = label;
-    } else if (spec.role == ControlRole::DecimalField || spec.role == ControlRole::CountField) {
+    } else if (item.role == ControlRole::DecimalField || item.role == ControlRole::CountField) {
         auto *field = new QLineEdit(this);
-        EntryFilter::install(field, spec.role == ControlRole::CountField ? EntryRule::Count
+        EntryFilter::install(field, item.role == ControlRole::CountField ? EntryRule::Count
                                                                          : EntryRule::Decimal);
         control = field;
     } else {
-        auto *button = new QPushButton(spec.caption, this);
+        auto *button = new QPushButton(item.caption, this);
         button->setAutoDefault(false);
         button->setDefault(false);
         control = button;
     }
-    control->setObjectName(spec.name);
+    control->setObjectName(item.name);
     control->setFont(font);
     control->setGeometry(geometry);
     return control;

@@ -55,7 +55,7 @@ private:
         QLabel *power = nullptr;
     };
 
-    QWidget *createControl(const ControlSpec &spec);
+    QWidget *createControl(const ControlSpec &item);
     void wirePanel(PanelId id, const std::array<QWidget *, kPanelPartCount> &parts);
 
     void onCalculateClicked(PanelId id);
