@@ -29,12 +29,9 @@ Outcome<double> readNumber(std::string_view text)
 {
     constexpr std::size_t noComma = std::string_view::npos;
     std::size_t commaPos = noComma;
-    std::uint64_t digitValue = 0; // all digits as one integer; only used when there are few
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isDigit(text[i])) {
-            digitValue = digitValue * 10 + static_cast<unsigned>(text[i] - '0');
+        if (isDigit(text[i])) [[likely]]
             continue;
-        }
         if (text[i] != kDecimalSeparator || commaPos != noComma)
             return Failure::TypeMismatch;
         commaPos = i;
@@ -47,6 +44,10 @@ Outcome<double> readNumber(std::string_view text)
     // correctly rounded division gives the correctly rounded value, the one from_chars gives.
     // Not where intermediate results carry extra precision (x87), which would round twice.
     if (FLT_EVAL_METHOD == 0 && digitCount <= kExactDigits) {
+        std::uint64_t digitValue = 0;
+        for (const char c : text)
+            if (c != kDecimalSeparator)
+                digitValue = digitValue * 10 + static_cast<unsigned>(c - '0');
         const std::size_t decimals = commaPos == noComma ? 0 : text.size() - 1 - commaPos;
         return static_cast<double>(digitValue) / kExactPowersOfTen[decimals];
     }
@@ -94,7 +95,7 @@ std::string writeNumber(double value)
     if (value == 0.0)
         return "0"; // negative zero too
 
-    // "-d.ddddddddddddddde+XXX": the correctly rounded 15 significant digits and the exponent
+    // "-d.dddddddddddddde+XXX": the correctly rounded 15 significant digits and the exponent
     // of the rounded value, so a carry such as 9.999...e14 -> 1e15 is already applied.
     char sci[32];
     const char *const sciEnd = std::to_chars(sci, sci + sizeof sci, value,
