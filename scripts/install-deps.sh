@@ -5,7 +5,7 @@
 set -euo pipefail
 
 declare -A groups=(
-    [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation"
+    [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n fonts-liberation"
     [test]="xvfb xauth openbox xdotool x11-utils locales-all imagemagick"
     [bench]="libbenchmark-dev hyperfine"
     [run]=""

@@ -3,6 +3,7 @@
 
 #include "common/window_look.h"
 #include "main_window/entry_filter.h"
+#include "reference/reference_window.h"
 #include "resource_paths.h"
 
 #include <QApplication>
@@ -122,6 +123,8 @@ QWidget *Form1::createControl(const ControlSpec &item)
         auto *button = new QPushButton(item.caption, this);
         button->setAutoDefault(false);
         button->setDefault(false);
+        if (const std::optional<ReferenceId> opens = item.opens)
+            connect(button, &QPushButton::clicked, this, [id = *opens] { openReference(id); });
         control = button;
     }
     control->setObjectName(item.name);

@@ -77,15 +77,16 @@ struct ExtraRow {
     ControlRole role;
     int left, top, width, height;
     const char *caption;
+    std::optional<ReferenceId> opens = std::nullopt;
 };
 
 constexpr ExtraRow kBelowPanels[] = {
     {ExtraControl::TensLed, "cmd_TensLed", ControlRole::ReferenceButton, 120, 4080, 1815, 375,
-     "Tensione Led"},
+     "Tensione Led", ReferenceId::Form5},
     {ExtraControl::ValResStd, "cmd_ValResStd", ControlRole::ReferenceButton, 2040, 4080, 1815, 375,
-     "Valori standard"},
+     "Valori standard", ReferenceId::Form6},
     {ExtraControl::PotMaxRes, "cmd_PotMaxRes", ControlRole::ReferenceButton, 3960, 4080, 1815, 375,
-     "Potenza max res."},
+     "Potenza max res.", ReferenceId::Form7},
     {ExtraControl::Note1, "Label1", ControlRole::NoteLine, 120, 4560, 0, 0,
      "Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la somma dei valori di "
      "tensione ogni singolo Led."},
@@ -95,9 +96,12 @@ constexpr ExtraRow kBelowPanels[] = {
 };
 
 const PanelInfo kPanels[kPanelCount] = {
-    {120, "Led singolo", ui::kGreen, false, "La corrente del Led non può essere uguale a zero"},
-    {3720, "Led in serie", ui::kDarkRed, true, "La corrente dei Led non può essere uguale a zero"},
-    {7320, "Led in parallelo", ui::kBlue, true, "La corrente dei Led non può essere uguale a zero"},
+    {120, "Led singolo", ui::kGreen, false, "La corrente del Led non può essere uguale a zero",
+     ReferenceId::Form2},
+    {3720, "Led in serie", ui::kDarkRed, true, "La corrente dei Led non può essere uguale a zero",
+     ReferenceId::Form3},
+    {7320, "Led in parallelo", ui::kBlue, true, "La corrente dei Led non può essere uguale a zero",
+     ReferenceId::Form4},
 };
 
 QString nameOf(const GridRow &row, int panel)
@@ -121,16 +125,19 @@ std::vector<ControlSpec> buildControls()
                 continue;
             const QString caption =
                 row.part == PanelPart::Heading ? info.heading : QString::fromUtf8(row.caption);
+            std::optional<ReferenceId> opens;
+            if (row.part == PanelPart::SchemaButton)
+                opens = info.diagram;
             controls.push_back(
                 {nameOf(row, panel), row.role,
                  twipsRect(info.originTwips + row.dx, row.top, row.width, row.height), caption,
-                 panel, int(row.part)});
+                 panel, int(row.part), opens});
         }
     }
     for (const ExtraRow &row : kBelowPanels)
         controls.push_back({QString::fromLatin1(row.name), row.role,
                             twipsRect(row.left, row.top, row.width, row.height),
-                            QString::fromUtf8(row.caption), -1, int(row.id)});
+                            QString::fromUtf8(row.caption), -1, int(row.id), row.opens});
     return controls;
 }
 

@@ -2,11 +2,14 @@
 // origin, names, heading and the count row; five more controls sit below them.
 #pragma once
 
+#include "reference/reference_id.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace varelux {
@@ -63,6 +66,7 @@ struct ControlSpec {
     QString caption;
     int panel; // index of PanelId, or -1 below the panels
     int part;  // PanelPart within the panel, or ExtraControl below the panels
+    std::optional<ReferenceId> opens = std::nullopt; // reference buttons only
 };
 
 struct PanelInfo {
@@ -71,6 +75,7 @@ struct PanelInfo {
     QColor headingColour;
     bool hasCount;
     QString zeroCurrentMessage;
+    ReferenceId diagram; // opened by the panel's "Schema"
 };
 
 const PanelInfo &panelInfo(PanelId panel);

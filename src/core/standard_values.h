@@ -1,0 +1,30 @@
+// The standard tables the reference windows show: the E12 resistor series over seven decades,
+// and the usual resistor power ratings.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace varelux {
+
+// The twelve E12 preferred numbers, in tenths: 1,0 1,2 1,5 ... 8,2.
+inline constexpr std::array<int, 12> kE12Tenths{10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
+
+// The table spans seven decades: columns 0 to 5 hold the number times 1 to 100 000 ohm,
+// column 6 the number itself in megaohm.
+inline constexpr int kE12Columns = 7;
+
+// Text of one cell: "1,0 ohm", "10 ohm", "1.000 ohm", "100.000 ohm", "1,0 megaohm". Ohm values
+// from 1000 up are grouped by three with a full stop; the first and last columns keep one
+// decimal with the decimal comma. row is 0..11, column 0..6.
+std::string e12CellText(int row, int column);
+
+// The usual resistor power ratings, in mW, smallest first.
+inline constexpr std::array<int, 10> kPowerRatingsMilliwatts{125,  250,  500,   1000,  2000,
+                                                             3000, 5000, 10000, 20000, 30000};
+
+// A rating in watts as resistor makers print it: "1/8 W" below 1 W, "10 W" from 1 W up.
+// milliwatts is a divisor of 1000 below 1000 and a multiple of 1000 from 1000 up.
+std::string ratingText(int milliwatts);
+
+} // namespace varelux

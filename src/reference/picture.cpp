@@ -1,0 +1,31 @@
+// Picture control.
+#include "reference/picture.h"
+
+#include <QPainter>
+
+namespace varelux {
+
+Picture::Picture(const QString &name, QPoint topLeft, QSize size, Drawing draw, QWidget *parent)
+    : QWidget(parent), m_draw(draw)
+{
+    setObjectName(name);
+    setGeometry(QRect(topLeft, size));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+const QImage &Picture::image()
+{
+    const qreal dpr = devicePixelRatioF();
+    if (m_image.isNull() || m_image.devicePixelRatio() != dpr)
+        m_image = m_draw(dpr);
+    return m_image;
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), image());
+}
+
+} // namespace varelux

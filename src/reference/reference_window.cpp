@@ -1,0 +1,148 @@
+// The reference-window frame, its close clicks, and the opening rule.
+#include "reference/reference_window.h"
+
+#include "common/window_look.h"
+#include "reference/reference_designs.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+
+#if VARELUX_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#endif
+
+#include <array>
+
+namespace varelux {
+
+namespace {
+
+bool onX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// A fixed tool-window frame: caption and close box, nothing else. Under X11 a Qt::Tool window
+// is made transient for the application, and the window manager then keeps it above the main
+// window for good; there a plain window typed as a utility window gets the same small frame
+// without that tie. Elsewhere (Windows) Qt::Tool is a tool window without an owner.
+Qt::WindowFlags frameFlags()
+{
+    return (onX11() ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+// Types the window as a utility window and asks for no taskbar entry. Qt sets the type only
+// from the window flags, when it creates the native window, and merges the states it sets
+// itself into _NET_WM_STATE when it maps the window; so both are set in between.
+void setX11FrameHints(QWidget *window)
+{
+#if VARELUX_HAVE_XCB
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    auto atom = [connection](const char *name) {
+        const auto cookie =
+            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    };
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t types[] = {atom("_NET_WM_WINDOW_TYPE_UTILITY"),
+                                atom("_NET_WM_WINDOW_TYPE_NORMAL")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atom("_NET_WM_WINDOW_TYPE"),
+                        XCB_ATOM_ATOM, 32, 2, types);
+    const xcb_atom_t skipTaskbar = atom("_NET_WM_STATE_SKIP_TASKBAR");
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, atom("_NET_WM_STATE"),
+                        XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+QPointer<QWidget> &slot(ReferenceId id)
+{
+    static std::array<QPointer<QWidget>, kReferenceCount> open;
+    return open[static_cast<std::size_t>(id)];
+}
+
+} // namespace
+
+ReferenceWindow::ReferenceWindow(const QString &name, const QString &caption, QSize clientSize,
+                                 bool closesOnBareClick)
+    : QWidget(nullptr, frameFlags()), m_closesOnBareClick(closesOnBareClick)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(clientSize);
+    setFont(ui::font(ui::FontRole::Regular));
+    setWindowIcon(QIcon()); // not the application's icon: the frame shows none
+
+    if (onX11())
+        setX11FrameHints(this);
+    ui::centreOnScreen(this);
+}
+
+void ReferenceWindow::closeOnClick(QWidget *control)
+{
+    m_closingControls.append(control);
+}
+
+const QWidget *ReferenceWindow::closingTargetAt(QPoint pos) const
+{
+    if (!rect().contains(pos))
+        return nullptr;
+    const QWidget *child = childAt(pos);
+    if (!child)
+        return m_closesOnBareClick ? this : nullptr;
+    for (const QWidget *control : m_closingControls)
+        if (child == control || control->isAncestorOf(child))
+            return control;
+    return nullptr;
+}
+
+void ReferenceWindow::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedTarget = event->button() == Qt::LeftButton
+                          ? closingTargetAt(event->position().toPoint())
+                          : nullptr;
+}
+
+void ReferenceWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QWidget *pressed = std::exchange(m_pressedTarget, nullptr);
+    if (event->button() == Qt::LeftButton && pressed &&
+        closingTargetAt(event->position().toPoint()) == pressed)
+        close();
+}
+
+QWidget *openReference(ReferenceId id)
+{
+    QPointer<QWidget> &window = slot(id);
+    if (window && window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+        return window;
+    }
+    // A closed window is on its way to deletion; the slot takes a new one built afresh.
+    window = buildReference(id);
+    window->show();
+    return window;
+}
+
+QWidget *openedReference(ReferenceId id)
+{
+    QWidget *window = slot(id);
+    return window && window->isVisible() ? window : nullptr;
+}
+
+} // namespace varelux
