@@ -84,7 +84,8 @@ protected:
     {
         auto *window = static_cast<QWidget *>(watched);
         const auto type = event->type();
-        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate) &&
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate ||
+             type == QEvent::Paint) &&
             window->isVisible() && !frameMargins(window).isNull()) {
             window->removeEventFilter(this);
             deleteLater();

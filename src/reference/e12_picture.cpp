@@ -28,8 +28,7 @@ QRect inkBounds(const QString &text, const QFont &font)
 {
     const QFontMetrics metrics(font);
     const int margin = metrics.height();
-    QImage scratch(metrics.horizontalAdvance(text) + 2 * margin, 3 * margin,
-                   QImage::Format_RGB32);
+    QImage scratch(metrics.horizontalAdvance(text) + 2 * margin, 3 * margin, QImage::Format_RGB32);
     scratch.fill(Qt::white);
     {
         QPainter p(&scratch);
@@ -51,8 +50,8 @@ QRect inkBounds(const QString &text, const QFont &font)
 int pixelSizeForDigits(int height)
 {
     int size = height;
-    while (size < 4 * height && inkBounds(QStringLiteral("0123456789"), tableFont(size)).height() <
-                                    height)
+    while (size < 4 * height &&
+           inkBounds(QStringLiteral("0123456789"), tableFont(size)).height() < height)
         ++size;
     return size;
 }

@@ -34,9 +34,9 @@ struct Design {
 template <DiagramId id> void buildDiagram(ReferenceWindow &window)
 {
     static constexpr const char *kNames[] = {"img_DL1", "img_DL2", "img_DL3"};
-    auto *picture =
-        new Picture(QString::fromLatin1(kNames[int(id)]), QPoint(px(600), px(360)),
-                    diagramSize(id), [](qreal dpr) { return drawDiagram(id, dpr); }, &window);
+    auto *picture = new Picture(
+        QString::fromLatin1(kNames[int(id)]), QPoint(px(600), px(360)), diagramSize(id),
+        [](qreal dpr) { return drawDiagram(id, dpr); }, &window);
     window.closeOnClick(picture);
 }
 
@@ -101,8 +101,8 @@ void addOkButton(ReferenceWindow &window, int leftTwips, int topTwips)
     ok->setFocus();
 }
 
-constexpr int kTableTop = 120;  // first row
-constexpr int kRowPitch = 240;  // between rows
+constexpr int kTableTop = 120; // first row
+constexpr int kRowPitch = 240; // between rows
 
 // Typical LED forward voltages by colour: the colour label at 120 twips, the voltage at 1320.
 void buildVoltages(ReferenceWindow &window)
@@ -121,8 +121,7 @@ void buildVoltages(ReferenceWindow &window)
         labels.push_back({QString::fromLatin1(kRows[i].colourName),
                           QString::fromUtf8(kRows[i].colour), 120, top, ui::FontRole::Bold});
         labels.push_back({QStringLiteral("lbl_Tens%1").arg(i + 1),
-                          QString::fromUtf8(kRows[i].voltage), 1320, top,
-                          ui::FontRole::Regular});
+                          QString::fromUtf8(kRows[i].voltage), 1320, top, ui::FontRole::Regular});
     }
     addLabels(window, labels);
     addOkButton(window, 1080, 1680);

@@ -26,19 +26,22 @@ bool onX11()
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
-// A fixed tool-window frame: caption and close box, nothing else. Under X11 a Qt::Tool window
-// is made transient for the application, and the window manager then keeps it above the main
-// window for good; there a plain window typed as a utility window gets the same small frame
-// without that tie. Elsewhere (Windows) Qt::Tool is a tool window without an owner.
+// A fixed tool-window frame: caption and close box, nothing else. Under X11 Qt makes a
+// Qt::Tool window transient for the application, and the window manager then keeps it above
+// the main window for good; there a plain window is typed as a utility window by hand
+// (setX11FrameHints). Elsewhere (Windows) Qt::Tool is a tool window without an owner.
 Qt::WindowFlags frameFlags()
 {
     return (onX11() ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
 
-// Types the window as a utility window and asks for no taskbar entry. Qt sets the type only
-// from the window flags, when it creates the native window, and merges the states it sets
-// itself into _NET_WM_STATE when it maps the window; so both are set in between.
+// Types the window as a utility window, asks for no taskbar entry, and takes it out of the
+// application's window group. Qt sets the type only from the window flags when it creates the
+// native window, and merges the states it sets itself into _NET_WM_STATE when it maps the
+// window; so all of this goes in between. Window managers such as openbox treat a utility
+// window in the group as owned by the whole group and keep it above the main window; outside
+// the group nothing ties it to Form1.
 void setX11FrameHints(QWidget *window)
 {
 #if VARELUX_HAVE_XCB
@@ -60,8 +63,24 @@ void setX11FrameHints(QWidget *window)
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atom("_NET_WM_WINDOW_TYPE"),
                         XCB_ATOM_ATOM, 32, 2, types);
     const xcb_atom_t skipTaskbar = atom("_NET_WM_STATE_SKIP_TASKBAR");
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, atom("_NET_WM_STATE"),
-                        XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, atom("_NET_WM_STATE"), XCB_ATOM_ATOM,
+                        32, 1, &skipTaskbar);
+
+    // WM_HINTS: nine 32-bit fields, the flags first and the window group last.
+    constexpr uint32_t kWindowGroupHint = 1u << 6;
+    const auto cookie =
+        xcb_get_property(connection, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, 9);
+    if (xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr)) {
+        if (reply->format == 32 && xcb_get_property_value_length(reply) == 9 * 4) {
+            uint32_t hints[9];
+            std::memcpy(hints, xcb_get_property_value(reply), sizeof hints);
+            hints[0] &= ~kWindowGroupHint;
+            hints[8] = 0;
+            xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS,
+                                XCB_ATOM_WM_HINTS, 32, 9, hints);
+        }
+        std::free(reply);
+    }
     xcb_flush(connection);
 #else
     Q_UNUSED(window);
@@ -112,9 +131,8 @@ const QWidget *ReferenceWindow::closingTargetAt(QPoint pos) const
 
 void ReferenceWindow::mousePressEvent(QMouseEvent *event)
 {
-    m_pressedTarget = event->button() == Qt::LeftButton
-                          ? closingTargetAt(event->position().toPoint())
-                          : nullptr;
+    m_pressedTarget =
+        event->button() == Qt::LeftButton ? closingTargetAt(event->position().toPoint()) : nullptr;
 }
 
 void ReferenceWindow::mouseReleaseEvent(QMouseEvent *event)
@@ -128,14 +146,14 @@ void ReferenceWindow::mouseReleaseEvent(QMouseEvent *event)
 QWidget *openReference(ReferenceId id)
 {
     QPointer<QWidget> &window = slot(id);
-    if (window && window->isVisible()) {
-        window->raise();
-        window->activateWindow();
-        return window;
-    }
     // A closed window is on its way to deletion; the slot takes a new one built afresh.
-    window = buildReference(id);
-    window->show();
+    if (!window || !window->isVisible()) {
+        window = buildReference(id);
+        window->show();
+    }
+    // Some window managers leave a new utility window unfocused; it is asked for either way.
+    window->raise();
+    window->activateWindow();
     return window;
 }
 

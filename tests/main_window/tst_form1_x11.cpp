@@ -2,30 +2,12 @@
 // it can be neither resized nor maximised.
 #include "common/window_look.h"
 #include "form1_fixture.h"
+#include "x11_tools.h"
 
-#include <QProcess>
 #include <QScreen>
 #include <QtTest>
 
 using namespace varelux;
-
-namespace {
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(10000) || process.exitCode() != 0)
-        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-QString xprop(const QWidget &window, const QString &property)
-{
-    return run("xprop", {"-id", QString::number(window.winId()), property});
-}
-
-} // namespace
 
 class TestForm1X11 : public QObject {
     Q_OBJECT
@@ -64,7 +46,7 @@ void TestForm1X11::cleanupTestCase()
 void TestForm1X11::titledFixedClientArea()
 {
     QVERIFY(xprop(*m_form, "_NET_WM_NAME").contains("\"Varelux\""));
-    const QString info = run("xwininfo", {"-id", QString::number(m_form->winId())});
+    const QString info = runTool("xwininfo", {"-id", QString::number(m_form->winId())});
     QVERIFY2(info.contains("Width: 713") && info.contains("Height: 337"), qPrintable(info));
     const QString hints = xprop(*m_form, "WM_NORMAL_HINTS");
     QVERIFY2(hints.contains("minimum size: 713 by 337") &&
@@ -92,26 +74,11 @@ void TestForm1X11::cannotBeResizedOrMaximised()
                  !actions.contains("_NET_WM_ACTION_RESIZE"),
              qPrintable(actions));
 
-    run("xdotool", {"windowsize", QString::number(m_form->winId()), "900", "500"});
+    runTool("xdotool", {"windowsize", QString::number(m_form->winId()), "900", "500"});
     m_form->showMaximized();
     QTest::qWait(300);
     QCOMPARE(m_form->size(), QSize(713, 337));
 }
-
-namespace {
-
-void xdotool(const QStringList &arguments)
-{
-    run("xdotool", arguments);
-    QTest::qWait(150); // let Qt and the window manager see the event
-}
-
-void pointerTo(const QPoint &global)
-{
-    xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())});
-}
-
-} // namespace
 
 void TestForm1X11::dragOnBareBackgroundMovesTheWindow()
 {

@@ -1,0 +1,451 @@
+// The six reference windows as the main window's buttons open them: the opening rule, the
+// frame, the contents of the table windows, and what closes them.
+#include "reference/reference_window.h"
+
+#include "data_row.h"
+#include "main_window/form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+using namespace varelux;
+
+Q_DECLARE_METATYPE(ReferenceId)
+
+namespace {
+
+struct Opener {
+    const char *button;
+    ReferenceId id;
+};
+
+constexpr Opener kOpeners[] = {
+    {"cmd_Schema1", ReferenceId::Form2},  {"cmd_Schema2", ReferenceId::Form3},
+    {"cmd_Schema3", ReferenceId::Form4},  {"cmd_TensLed", ReferenceId::Form5},
+    {"cmd_ValResStd", ReferenceId::Form6}, {"cmd_PotMaxRes", ReferenceId::Form7},
+};
+
+QList<QWidget *> visibleWindowsNamed(const QString &name)
+{
+    QList<QWidget *> found;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            found << window;
+    return found;
+}
+
+QPoint frameCentreOffset(const QWidget *window)
+{
+    return window->frameGeometry().center() - window->screen()->availableGeometry().center();
+}
+
+} // namespace
+
+class TestReferenceWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void frame_data();
+    void frame();
+    void secondPressActivatesTheOpenWindow_data();
+    void secondPressActivatesTheOpenWindow();
+    void allSixOpenBesideAUsableForm1();
+    void closingForm1ClosesThemAll();
+    void pictures_data();
+    void pictures();
+    void tableRows_data();
+    void tableRows();
+    void okButton_data();
+    void okButton();
+    void clicks_data();
+    void clicks();
+    void keys_data();
+    void keys();
+
+private:
+    QWidget *press(ReferenceId id);
+
+    Form1 *m_form = nullptr;
+};
+
+void TestReferenceWindows::init()
+{
+    m_form = new Form1;
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+}
+
+void TestReferenceWindows::cleanup()
+{
+    for (const Opener &opener : kOpeners)
+        if (QWidget *window = openedReference(opener.id))
+            window->close();
+    delete m_form;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Presses the window's button on Form1 with the mouse and returns the window it shows.
+QWidget *TestReferenceWindows::press(ReferenceId id)
+{
+    for (const Opener &opener : kOpeners)
+        if (opener.id == id)
+            QTest::mouseClick(m_form->findChild<QPushButton *>(opener.button), Qt::LeftButton);
+    return openedReference(id);
+}
+
+void TestReferenceWindows::frame_data()
+{
+    QTest::addColumn<ReferenceId>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("size");
+
+    row("Schema 1", ReferenceId::Form2, QString("Form2"), QString("Led singolo"), QSize(137, 201));
+    row("Schema 2", ReferenceId::Form3, QString("Form3"), QString("Led in serie"),
+        QSize(137, 265));
+    row("Schema 3", ReferenceId::Form4, QString("Form4"), QString("Led in parallelo"),
+        QSize(241, 265));
+    row("Tensione Led", ReferenceId::Form5, QString("Form5"),
+        QString("Tensione di alimentazione dei Led"), QSize(225, 145));
+    row("Valori standard", ReferenceId::Form6, QString("Form6"),
+        QString("Valori standard delle resistenze"), QSize(602, 205));
+    row("Potenza max res.", ReferenceId::Form7, QString("Form7"), QString("Max potenza dissipabile"),
+        QSize(161, 209));
+}
+
+// A fixed-size, ownerless window with caption and close box only, no icon of its own,
+// centred, destroyed when closed.
+void TestReferenceWindows::frame()
+{
+    QFETCH(ReferenceId, id);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QSize, size);
+
+    QPointer<QWidget> window = press(id);
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->objectName(), name);
+    QCOMPARE(window->windowTitle(), caption);
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->minimumSize(), size);
+    QCOMPARE(window->maximumSize(), size);
+    QVERIFY(!window->parentWidget());
+    QVERIFY(window->isWindow());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint));
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(window->windowIcon().isNull());
+    QCOMPARE(window->font().pixelSize(), 11);
+    QTRY_VERIFY(frameCentreOffset(window).manhattanLength() <= 2);
+    QVERIFY(m_form->isVisible());
+
+    window->close();
+    QTRY_VERIFY(window.isNull()); // destroyed, not hidden
+    QVERIFY(!openedReference(id));
+    QVERIFY(m_form->isVisible());
+}
+
+void TestReferenceWindows::secondPressActivatesTheOpenWindow_data()
+{
+    QTest::addColumn<ReferenceId>("id");
+    for (const Opener &opener : kOpeners)
+        row(opener.button, opener.id);
+}
+
+// A second press raises and activates the same window where it stands; after closing, a
+// press builds it afresh, centred again.
+void TestReferenceWindows::secondPressActivatesTheOpenWindow()
+{
+    QFETCH(ReferenceId, id);
+    QPointer<QWidget> first = press(id);
+    QVERIFY(QTest::qWaitForWindowActive(first));
+    first->move(first->pos() + QPoint(-40, 60));
+    const QPoint moved = first->pos();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+
+    QCOMPARE(press(id), first.data());
+    QVERIFY(QTest::qWaitForWindowActive(first));
+    QCOMPARE(first->pos(), moved);
+    QCOMPARE(visibleWindowsNamed(first->objectName()).size(), 1);
+
+    first->close();
+    QTRY_VERIFY(first.isNull());
+    QWidget *again = press(id);
+    QVERIFY(again);
+    QVERIFY(QTest::qWaitForWindowExposed(again));
+    QTRY_VERIFY(frameCentreOffset(again).manhattanLength() <= 2);
+}
+
+// Every window open at once, each on its own; Form1 still computes, and closing one window
+// leaves the rest and the application running.
+void TestReferenceWindows::allSixOpenBesideAUsableForm1()
+{
+    for (const Opener &opener : kOpeners)
+        QVERIFY(press(opener.id));
+    for (const Opener &opener : kOpeners)
+        QVERIFY(openedReference(opener.id)->isVisible());
+
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QTest::keyClicks(m_form->findChild<QWidget *>("txt_AlCirc"), "12");
+    QTest::keyClicks(m_form->findChild<QWidget *>("txt_AlLed"), "2");
+    QTest::keyClicks(m_form->findChild<QWidget *>("txt_CorrLed"), "20");
+    QTest::mouseClick(m_form->findChild<QPushButton *>("cmd_Calcola"), Qt::LeftButton);
+    QCOMPARE(m_form->findChild<QLabel *>("lbl_ResCalc")->text(), QString("500"));
+
+    QPointer<QWidget> closed = openedReference(ReferenceId::Form3);
+    closed->close();
+    QTRY_VERIFY(closed.isNull());
+    for (const Opener &opener : kOpeners)
+        QCOMPARE(openedReference(opener.id) != nullptr, opener.id != ReferenceId::Form3);
+    QVERIFY(m_form->isVisible());
+}
+
+void TestReferenceWindows::closingForm1ClosesThemAll()
+{
+    QList<QPointer<QWidget>> windows;
+    for (const Opener &opener : kOpeners)
+        windows << press(opener.id);
+    QTimer::singleShot(0, m_form, [this] { m_form->close(); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QPointer<QWidget> &window : windows)
+        QVERIFY(window.isNull());
+}
+
+void TestReferenceWindows::pictures_data()
+{
+    QTest::addColumn<ReferenceId>("id");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QRect>("geometry");
+
+    row("Form2", ReferenceId::Form2, QString("img_DL1"), QRect(40, 24, 61, 157));
+    row("Form3", ReferenceId::Form3, QString("img_DL2"), QRect(40, 24, 61, 217));
+    row("Form4", ReferenceId::Form4, QString("img_DL3"), QRect(40, 24, 165, 217));
+    row("Form6", ReferenceId::Form6, QString("Image1"), QRect(0, 0, 602, 205));
+}
+
+// One picture at its natural size and nothing that takes the focus.
+void TestReferenceWindows::pictures()
+{
+    QFETCH(ReferenceId, id);
+    QFETCH(QString, picture);
+    QFETCH(QRect, geometry);
+    QWidget *window = press(id);
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    QCOMPARE(children.size(), 1);
+    QCOMPARE(children[0]->objectName(), picture);
+    QCOMPARE(children[0]->geometry(), geometry);
+    QCOMPARE(children[0]->focusPolicy(), Qt::NoFocus);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(!window->focusWidget());
+}
+
+void TestReferenceWindows::tableRows_data()
+{
+    QTest::addColumn<ReferenceId>("id");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("bold");    // name, caption, Left in twips
+    QTest::addColumn<QStringList>("regular"); // name, caption, Left in twips
+
+    const auto f5 = ReferenceId::Form5, f7 = ReferenceId::Form7;
+    row("red", f5, 1, QStringList{"lbl_Lrosso", "Led rosso:", "120"},
+        QStringList{"lbl_Tens1", "1,8 V", "1320"});
+    row("green", f5, 2, QStringList{"lbl_Lverde", "Led verde:", "120"},
+        QStringList{"lbl_Tens2", "2 V", "1320"});
+    row("yellow above orange", f5, 3, QStringList{"lbl_Lgiallo", "Led giallo:", "120"},
+        QStringList{"lbl_Tens3", "1,9 V", "1320"});
+    row("orange", f5, 4, QStringList{"lbl_Larancio", "Led arancio:", "120"},
+        QStringList{"lbl_Tens4", "2 V", "1320"});
+    row("blue", f5, 5, QStringList{"lbl_Lblu", "Led blu:", "120"},
+        QStringList{"lbl_Tens5", "3 V", "1320"});
+    row("white", f5, 6, QStringList{"lbl_Lbianco", "Led bianco:", "120"},
+        QStringList{"lbl_Tens6", "3 V", "1320"});
+    row("1/8 W", f7, 1, QStringList{"lbl_WRes1", "1/8 W =", "120"},
+        QStringList{"lbl_PotRes1", "125 mW", "1200"});
+    row("1/4 W", f7, 2, QStringList{"lbl_WRes2", "1/4 W =", "120"},
+        QStringList{"lbl_PotRes2", "250 mW", "1200"});
+    row("1/2 W", f7, 3, QStringList{"lbl_WRes3", "1/2 W =", "120"},
+        QStringList{"lbl_PotRes3", "500 mW", "1200"});
+    row("1 W", f7, 4, QStringList{"lbl_WRes4", "1 W =", "315"},
+        QStringList{"lbl_PotRes4", "1000 mW", "1080"});
+    row("2 W", f7, 5, QStringList{"lbl_WRes5", "2 W =", "315"},
+        QStringList{"lbl_PotRes5", "2000 mW", "1080"});
+    row("3 W", f7, 6, QStringList{"lbl_WRes6", "3 W =", "315"},
+        QStringList{"lbl_PotRes6", "3000 mW", "1080"});
+    row("5 W", f7, 7, QStringList{"lbl_WRes7", "5 W =", "315"},
+        QStringList{"lbl_PotRes7", "5000 mW", "1080"});
+    row("10 W", f7, 8, QStringList{"lbl_WRes8", "10 W =", "210"},
+        QStringList{"lbl_PotRes8", "10000 mW", "960"});
+    row("20 W", f7, 9, QStringList{"lbl_WRes9", "20 W =", "210"},
+        QStringList{"lbl_PotRes9", "20000 mW", "960"});
+    row("30 W", f7, 10, QStringList{"lbl_WRes10", "30 W =", "210"},
+        QStringList{"lbl_PotRes10", "30000 mW", "960"});
+}
+
+// Each row: a bold and a regular label on the row's line (16 px apart from 8 px down), at
+// their Left, fitted to their caption, opaque, left-aligned, without a border.
+void TestReferenceWindows::tableRows()
+{
+    QFETCH(ReferenceId, id);
+    QFETCH(int, row);
+    QFETCH(QStringList, bold);
+    QFETCH(QStringList, regular);
+    QWidget *window = press(id);
+    for (const bool isBold : {true, false}) {
+        const QStringList &expected = isBold ? bold : regular;
+        auto *label = window->findChild<QLabel *>(expected[0]);
+        QVERIFY2(label, qPrintable(expected[0]));
+        QCOMPARE(label->text(), expected[1]);
+        QCOMPARE(label->font().bold(), isBold);
+        const QFontMetrics metrics(label->font());
+        QCOMPARE(label->geometry(), QRect(expected[2].toInt() / 15, 8 + 16 * (row - 1),
+                                          metrics.horizontalAdvance(expected[1]),
+                                          metrics.height()));
+        QVERIFY(label->autoFillBackground());
+        QCOMPARE(label->frameShape(), QFrame::NoFrame);
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    }
+}
+
+void TestReferenceWindows::okButton_data()
+{
+    QTest::addColumn<ReferenceId>("id");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<int>("labels");
+    row("Form5", ReferenceId::Form5, QRect(72, 112, 81, 25), 12);
+    row("Form7", ReferenceId::Form7, QRect(40, 176, 81, 25), 20);
+}
+
+// "OK" is the only control that takes focus, holds it on opening, and is no default button.
+void TestReferenceWindows::okButton()
+{
+    QFETCH(ReferenceId, id);
+    QFETCH(QRect, geometry);
+    QFETCH(int, labels);
+    QWidget *window = press(id);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *ok = window->findChild<QPushButton *>("cmd_OK");
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QString("OK"));
+    QCOMPARE(ok->geometry(), geometry);
+    QCOMPARE(window->focusWidget(), ok);
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QVERIFY(!ok->isDefault());
+    QVERIFY(!ok->autoDefault());
+    QCOMPARE(window->findChildren<QLabel *>().size(), labels);
+    for (QWidget *child : window->findChildren<QWidget *>())
+        QCOMPARE(child->focusPolicy() == Qt::NoFocus, child != ok);
+}
+
+void TestReferenceWindows::clicks_data()
+{
+    QTest::addColumn<ReferenceId>("id");
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("closes");
+
+    const auto left = Qt::LeftButton;
+    const auto f2 = ReferenceId::Form2, f4 = ReferenceId::Form4, f5 = ReferenceId::Form5;
+    const auto f6 = ReferenceId::Form6, f7 = ReferenceId::Form7;
+    row("Form2: picture", f2, QPoint(60, 100), QPoint(60, 100), left, true);
+    row("Form2: margin above", f2, QPoint(70, 5), QPoint(70, 5), left, true);
+    row("Form2: margin below", f2, QPoint(136, 200), QPoint(136, 200), left, true);
+    row("Form2: right button", f2, QPoint(60, 100), QPoint(60, 100), Qt::RightButton, false);
+    row("Form2: press, drag off the window", f2, QPoint(60, 100), QPoint(300, 100), left,
+        false);
+    row("Form4: picture corner", f4, QPoint(204, 240), QPoint(204, 240), left, true);
+    row("Form5: colour label", f5, QPoint(12, 14), QPoint(12, 14), left, false);
+    row("Form5: voltage label", f5, QPoint(92, 30), QPoint(92, 30), left, false);
+    row("Form5: right of the voltages", f5, QPoint(200, 40), QPoint(200, 40), left, true);
+    row("Form5: beside OK", f5, QPoint(30, 120), QPoint(30, 120), left, true);
+    row("Form5: press on background, release on a label", f5, QPoint(200, 12), QPoint(12, 12),
+        left, false);
+    row("Form6: top left cell", f6, QPoint(1, 1), QPoint(1, 1), left, true);
+    row("Form6: grid line", f6, QPoint(81, 100), QPoint(81, 100), left, true);
+    row("Form6: bottom right corner", f6, QPoint(601, 204), QPoint(601, 204), left, true);
+    row("Form7: rating label", f7, QPoint(12, 12), QPoint(12, 12), left, false);
+    row("Form7: milliwatt label", f7, QPoint(70, 140), QPoint(70, 140), left, false);
+    row("Form7: between the columns", f7, QPoint(59, 60), QPoint(59, 60), left, true);
+    row("Form7: right of the table", f7, QPoint(150, 100), QPoint(150, 100), left, true);
+    row("Form7: beside OK", f7, QPoint(140, 190), QPoint(140, 190), left, true);
+}
+
+// Presses and releases go where a user's would: to the control under the pointer, or to the
+// window itself on its bare background.
+void TestReferenceWindows::clicks()
+{
+    QFETCH(ReferenceId, id);
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, closes);
+    QPointer<QWidget> window = this->press(id);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto target = [&](QPoint at) {
+        QWidget *child = window->childAt(at);
+        return std::pair{child ? child : window.data(), child ? child->mapFrom(window, at) : at};
+    };
+    const auto [pressed, pressAt] = target(press);
+    QTest::mousePress(pressed, button, {}, pressAt);
+    // The pressed widget keeps the mouse until the release, wherever it happens.
+    QTest::mouseRelease(pressed, button, {}, pressed->mapFrom(window, release));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(window.isNull(), closes);
+}
+
+void TestReferenceWindows::keys_data()
+{
+    QTest::addColumn<ReferenceId>("id");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("closes");
+
+    row("Form2: Escape", ReferenceId::Form2, Qt::Key_Escape, false);
+    row("Form2: Return", ReferenceId::Form2, Qt::Key_Return, false);
+    row("Form4: Space", ReferenceId::Form4, Qt::Key_Space, false);
+    row("Form6: Escape", ReferenceId::Form6, Qt::Key_Escape, false);
+    row("Form6: Return", ReferenceId::Form6, Qt::Key_Return, false);
+    row("Form5: Return on OK", ReferenceId::Form5, Qt::Key_Return, true);
+    row("Form5: keypad Enter on OK", ReferenceId::Form5, Qt::Key_Enter, true);
+    row("Form5: Space on OK", ReferenceId::Form5, Qt::Key_Space, true);
+    row("Form5: Escape", ReferenceId::Form5, Qt::Key_Escape, false);
+    row("Form7: Return on OK", ReferenceId::Form7, Qt::Key_Return, true);
+    row("Form7: Space on OK", ReferenceId::Form7, Qt::Key_Space, true);
+    row("Form7: Escape", ReferenceId::Form7, Qt::Key_Escape, false);
+    row("Form7: Tab stays on OK", ReferenceId::Form7, Qt::Key_Tab, false);
+}
+
+// Keys reach the focused control, or the window when none has the focus.
+void TestReferenceWindows::keys()
+{
+    QFETCH(ReferenceId, id);
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, closes);
+    QPointer<QWidget> window = press(id);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget *focus = window->focusWidget();
+    QTest::keyClick(focus ? focus : window.data(), key);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(window.isNull(), closes);
+    if (!closes)
+        QCOMPARE(window->focusWidget(), focus);
+}
+
+QTEST_MAIN(TestReferenceWindows)
+#include "tst_reference_windows.moc"

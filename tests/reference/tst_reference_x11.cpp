@@ -1,0 +1,233 @@
+// The reference windows under a real X server and window manager (openbox): the hints of the
+// frame as the window manager reads them, stacking beside Form1, and closing.
+#include "reference/reference_window.h"
+
+#include "data_row.h"
+#include "main_window/form1.h"
+#include "x11_tools.h"
+
+#include "common/window_look.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QtTest>
+
+using namespace varelux;
+
+Q_DECLARE_METATYPE(ReferenceId)
+
+namespace {
+
+QRect frameOf(const QWidget *window)
+{
+    return window->windowHandle()->frameGeometry();
+}
+
+// Client windows from bottom to top, as the window manager stacks them.
+QList<WId> stacking()
+{
+    const QString list = runTool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+    QList<WId> ids;
+    for (const auto &match : QRegularExpression("0x[0-9a-f]+").globalMatch(list))
+        ids << match.captured().toULongLong(nullptr, 16);
+    return ids;
+}
+
+// The window manager's close command (Alt+F4 in openbox), once the window has the focus.
+void closeByWindowManager(const QWidget *window)
+{
+    const QString id = QString::number(window->winId(), 16);
+    QTRY_VERIFY(runTool("xprop", {"-root", "_NET_ACTIVE_WINDOW"}).contains("0x" + id));
+    xdotool({"key", "alt+F4"});
+}
+
+bool stacksAbove(const QWidget *upper, const QWidget *lower)
+{
+    const QList<WId> ids = stacking();
+    return ids.indexOf(upper->winId()) > ids.indexOf(lower->winId());
+}
+
+// The three numbers of _MOTIF_WM_HINTS: flags, functions, decorations.
+QList<uint> motifHints(const QWidget &window)
+{
+    QList<uint> values;
+    for (const auto &match :
+         QRegularExpression("0x[0-9a-f]+").globalMatch(xprop(window, "_MOTIF_WM_HINTS")))
+        values << match.captured().toUInt(nullptr, 16);
+    return values;
+}
+
+} // namespace
+
+class TestReferenceX11 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void frameHints_data();
+    void frameHints();
+    void form1RaisedByAClickStacksAbove_data();
+    void form1RaisedByAClickStacksAbove();
+    void diagramWindowIgnoresKeysAndClosesOnAClick();
+
+private:
+    // Clicks the button on Form1 through the X server and waits for its window to be framed.
+    QWidget *pressForReal(const char *button, ReferenceId id);
+    void clickForReal(const QWidget *widget, QPoint at);
+
+    Form1 *m_form = nullptr;
+};
+
+void TestReferenceX11::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    m_form = new Form1;
+    ui::centreOnScreen(m_form);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form, 10000));
+    QTRY_VERIFY_WITH_TIMEOUT(m_form->windowHandle()->frameMargins().top() > 0, 10000);
+    QTRY_VERIFY((frameOf(m_form).center() - m_form->screen()->availableGeometry().center())
+                    .manhattanLength() <= 2);
+}
+
+void TestReferenceX11::cleanupTestCase()
+{
+    delete m_form;
+}
+
+void TestReferenceX11::clickForReal(const QWidget *widget, QPoint at)
+{
+    pointerTo(widget->mapToGlobal(at));
+    xdotool({"click", "1"});
+}
+
+QWidget *TestReferenceX11::pressForReal(const char *button, ReferenceId id)
+{
+    const auto *control = m_form->findChild<QPushButton *>(button);
+    clickForReal(control, control->rect().center());
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(openedReference(id), 5000); }();
+    QWidget *window = openedReference(id);
+    if (window)
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(window->windowHandle()->frameMargins().top() > 0, 5000); }();
+    return window;
+}
+
+void TestReferenceX11::frameHints_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<ReferenceId>("id");
+    QTest::addColumn<QSize>("size");
+
+    row("Form2", QString("cmd_Schema1"), ReferenceId::Form2, QSize(137, 201));
+    row("Form3", QString("cmd_Schema2"), ReferenceId::Form3, QSize(137, 265));
+    row("Form4", QString("cmd_Schema3"), ReferenceId::Form4, QSize(241, 265));
+    row("Form5", QString("cmd_TensLed"), ReferenceId::Form5, QSize(225, 145));
+    row("Form6", QString("cmd_ValResStd"), ReferenceId::Form6, QSize(602, 205));
+    row("Form7", QString("cmd_PotMaxRes"), ReferenceId::Form7, QSize(161, 209));
+}
+
+// A utility window with no owner and no taskbar entry, that asks for neither minimise nor
+// maximise and cannot be resized; centred; the window manager's close command closes it.
+// (openbox offers minimise for every window whatever the hints ask, so that action is checked
+// in the hints, not in the window manager's list.)
+void TestReferenceX11::frameHints()
+{
+    QFETCH(QString, button);
+    QFETCH(ReferenceId, id);
+    QFETCH(QSize, size);
+    QPointer<QWidget> window = pressForReal(qPrintable(button), id);
+    QVERIFY(window);
+
+    QVERIFY(xprop(*window, "_NET_WM_WINDOW_TYPE").contains("= _NET_WM_WINDOW_TYPE_UTILITY"));
+    QVERIFY(xprop(*window, "_NET_WM_STATE").contains("_NET_WM_STATE_SKIP_TASKBAR"));
+    QVERIFY(xprop(*window, "WM_TRANSIENT_FOR").contains("not found"));
+    QVERIFY(!xprop(*window, "WM_HINTS").contains("window id"));
+    const QString sizeText = QString("%1 by %2").arg(size.width()).arg(size.height());
+    const QString hints = xprop(*window, "WM_NORMAL_HINTS");
+    QVERIFY2(hints.contains("minimum size: " + sizeText) &&
+                 hints.contains("maximum size: " + sizeText),
+             qPrintable(hints));
+    const QString actions = xprop(*window, "_NET_WM_ALLOWED_ACTIONS");
+    QVERIFY2(actions.contains("_NET_WM_ACTION_CLOSE") &&
+                 !actions.contains("_NET_WM_ACTION_MAXIMIZE") &&
+                 !actions.contains("_NET_WM_ACTION_RESIZE"),
+             qPrintable(actions));
+    const QList<uint> motif = motifHints(*window);
+    QCOMPARE(motif.size(), 5);
+    constexpr uint kMinimise = 0x8, kMaximise = 0x10, kClose = 0x20;
+    QCOMPARE(motif[1] & (kMinimise | kMaximise | kClose), kClose);
+    QVERIFY(!xprop(*window, "_NET_WM_ICON").contains("Icon (32 x 32)"));
+    const QString info = runTool("xwininfo", {"-id", QString::number(window->winId())});
+    QVERIFY(info.contains(QString("Width: %1").arg(size.width())) &&
+            info.contains(QString("Height: %1").arg(size.height())));
+    QTRY_VERIFY((frameOf(window).center() - window->screen()->availableGeometry().center())
+                    .manhattanLength() <= 2);
+
+    closeByWindowManager(window);
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(m_form->isVisible());
+}
+
+void TestReferenceX11::form1RaisedByAClickStacksAbove_data()
+{
+    QTest::addColumn<bool>("reference");
+    QTest::addColumn<bool>("form1OnTop");
+    row("reference window", true, true);
+    // What the frame avoids: openbox keeps a utility window of the application's window group
+    // above every other window of the group.
+    row("utility window in the application's group, for contrast", false, false);
+}
+
+// A click on Form1's bare background, through the X server, makes openbox raise it; it then
+// really stacks above an open reference window that it overlaps.
+void TestReferenceX11::form1RaisedByAClickStacksAbove()
+{
+    QFETCH(bool, reference);
+    QFETCH(bool, form1OnTop);
+    QPointer<QWidget> window;
+    if (reference) {
+        window = pressForReal("cmd_Schema1", ReferenceId::Form2);
+    } else {
+        window = new QWidget;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->resize(137, 201);
+        window->move(m_form->geometry().center());
+        runTool("xprop", {"-id", QString::number(window->winId()), "-f", "_NET_WM_WINDOW_TYPE",
+                          "32a", "-set", "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_UTILITY"});
+        window->show();
+        QTRY_VERIFY(window->windowHandle()->frameMargins().top() > 0);
+    }
+    QVERIFY(frameOf(window).intersects(frameOf(m_form)));
+    QTRY_VERIFY(stacksAbove(window, m_form));
+
+    QVERIFY(!m_form->childAt(700, 100));
+    clickForReal(m_form, QPoint(700, 100));
+    QTRY_VERIFY(m_form->isActiveWindow());
+    QTest::qWait(200);
+    QCOMPARE(stacksAbove(m_form, window), form1OnTop);
+
+    window->close();
+    QTRY_VERIFY(window.isNull());
+}
+
+// Keys do nothing on a diagram window, which has no control to take them; a real click on the
+// free margin closes it.
+void TestReferenceX11::diagramWindowIgnoresKeysAndClosesOnAClick()
+{
+    QPointer<QWidget> window = pressForReal("cmd_Schema3", ReferenceId::Form4);
+    QTRY_VERIFY(window->isActiveWindow());
+    for (const char *key : {"Escape", "Return", "space", "Tab", "KP_Enter"})
+        xdotool({"key", key});
+    QVERIFY(window && window->isVisible());
+    QTRY_VERIFY(window->isActiveWindow());
+    clickForReal(window, QPoint(220, 250));
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(m_form->isVisible());
+}
+
+QTEST_MAIN(TestReferenceX11)
+#include "tst_reference_x11.moc"

@@ -1,0 +1,34 @@
+// Helpers for the tests that run under a real X server and window manager (run_x11.sh): the
+// X11 command-line tools that read window properties and drive the pointer and keyboard.
+#pragma once
+
+#include <QProcess>
+#include <QTest>
+#include <QWidget>
+
+// Runs a tool and returns its standard output; a failing tool stops the test program.
+inline QString runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000) || process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+inline QString xprop(const QWidget &window, const QString &property)
+{
+    return runTool("xprop", {"-id", QString::number(window.winId()), property});
+}
+
+// Sends input through the X server, then lets Qt and the window manager see it.
+inline void xdotool(const QStringList &arguments)
+{
+    runTool("xdotool", arguments);
+    QTest::qWait(150);
+}
+
+inline void pointerTo(const QPoint &global)
+{
+    xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())});
+}
