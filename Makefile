@@ -27,7 +27,7 @@ bench:
 	build/release/bench/core/bench_core
 
 screenshot: build
-	scripts/screenshot.sh $(APP) docs/varelux.png
+	scripts/screenshot.sh $(BUILD_DIR)/scripts/screenshots/varelux_screenshots docs
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

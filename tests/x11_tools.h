@@ -2,9 +2,12 @@
 // X11 command-line tools that read window properties and drive the pointer and keyboard.
 #pragma once
 
+#include "common/window_look.h"
+
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 // Runs a tool and returns its standard output; a failing tool stops the test program.
 inline QString runTool(const QString &program, const QStringList &arguments)
@@ -31,4 +34,13 @@ inline void xdotool(const QStringList &arguments)
 inline void pointerTo(const QPoint &global)
 {
     xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())});
+}
+
+// Shows a window centred, as the program does, and waits until the window manager has framed it.
+inline void showFramed(QWidget *window)
+{
+    varelux::ui::centreOnScreen(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window, 10000));
+    QTRY_VERIFY_WITH_TIMEOUT(window->windowHandle()->frameMargins().top() > 0, 10000);
 }

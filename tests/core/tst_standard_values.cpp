@@ -1,4 +1,4 @@
-// Texts of the standard tables: the 84 cells of the E12 table and the power ratings.
+// The 84 cell texts of the E12 table.
 #include "core/standard_values.h"
 
 #include "data_row.h"
@@ -15,8 +15,6 @@ private slots:
     void e12Cells_data();
     void e12Cells();
     void e12CellsFollowTheColumnRule();
-    void ratings_data();
-    void ratings();
 };
 
 void TestStandardValues::e12Cells_data()
@@ -57,26 +55,6 @@ void TestStandardValues::e12CellsFollowTheColumnRule()
         for (int column = 0; column < kE12Columns; ++column)
             QCOMPARE(QString::fromStdString(e12CellText(row, column)), expected[column]);
     }
-}
-
-void TestStandardValues::ratings_data()
-{
-    QTest::addColumn<int>("milliwatts");
-    QTest::addColumn<QString>("text");
-
-    row("eighth", 125, QString("1/8 W"));
-    row("quarter", 250, QString("1/4 W"));
-    row("half", 500, QString("1/2 W"));
-    row("one watt", 1000, QString("1 W"));
-    row("five watts", 5000, QString("5 W"));
-    row("thirty watts", 30000, QString("30 W"));
-}
-
-void TestStandardValues::ratings()
-{
-    QFETCH(int, milliwatts);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(ratingText(milliwatts)), text);
 }
 
 QTEST_GUILESS_MAIN(TestStandardValues)

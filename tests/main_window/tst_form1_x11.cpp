@@ -31,11 +31,7 @@ void TestForm1X11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
     m_form = new Form1;
-    ui::centreOnScreen(m_form);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form, 10000));
-    // framed by the manager
-    QTRY_VERIFY_WITH_TIMEOUT(m_form->windowHandle()->frameMargins().top() > 0, 10000);
+    showFramed(m_form);
 }
 
 void TestForm1X11::cleanupTestCase()

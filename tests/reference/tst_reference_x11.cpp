@@ -6,8 +6,6 @@
 #include "main_window/form1.h"
 #include "x11_tools.h"
 
-#include "common/window_look.h"
-
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
@@ -86,10 +84,7 @@ void TestReferenceX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
     m_form = new Form1;
-    ui::centreOnScreen(m_form);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form, 10000));
-    QTRY_VERIFY_WITH_TIMEOUT(m_form->windowHandle()->frameMargins().top() > 0, 10000);
+    showFramed(m_form);
     QTRY_VERIFY((frameOf(m_form).center() - m_form->screen()->availableGeometry().center())
                     .manhattanLength() <= 2);
 }

@@ -1,0 +1,107 @@
+// Takes the README's pictures of the windows as a user sees them, frames included: the main
+// window, the three diagram windows side by side, and the three table windows. Runs under a
+// window manager (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
+#include "common/window_look.h"
+#include "main_window/form1.h"
+#include "reference/reference_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include <cstdio>
+
+using namespace varelux;
+
+namespace {
+
+bool waitFramed(QWidget *window)
+{
+    return QTest::qWaitFor([&] { return window->windowHandle()->frameMargins().top() > 0; },
+                           5000) &&
+           QTest::qWaitForWindowActive(window, 5000);
+}
+
+// The window with its frame, as the screen shows it.
+QImage grabFramed(QWidget *window)
+{
+    QTest::qWait(400); // recentred and repainted
+    const QRect frame = window->windowHandle()->frameGeometry();
+    return window->screen()
+        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .toImage();
+}
+
+QImage sideBySide(const QList<QImage> &pictures)
+{
+    constexpr int kGap = 16;
+    int width = kGap, height = 0;
+    for (const QImage &picture : pictures) {
+        width += picture.width() + kGap;
+        height = std::max(height, picture.height());
+    }
+    QImage result(width, height + 2 * kGap, QImage::Format_RGB32);
+    result.fill(QColor(246, 246, 246));
+    QPainter painter(&result);
+    int x = kGap;
+    for (const QImage &picture : pictures) {
+        painter.drawImage(x, kGap, picture);
+        x += picture.width() + kGap;
+    }
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: screenshots OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    ui::installItalianTranslation(app);
+
+    Form1 form;
+    ui::centreOnScreen(&form);
+    form.show();
+    if (!waitFramed(&form))
+        return 1;
+    bool saved = grabFramed(&form).save(out.filePath("varelux.png"));
+
+    struct Shot {
+        const char *file;
+        QList<std::pair<const char *, ReferenceId>> windows;
+    };
+    const Shot shots[] = {
+        {"diagrams.png",
+         {{"cmd_Schema1", ReferenceId::Form2},
+          {"cmd_Schema2", ReferenceId::Form3},
+          {"cmd_Schema3", ReferenceId::Form4}}},
+        {"tables.png",
+         {{"cmd_TensLed", ReferenceId::Form5},
+          {"cmd_PotMaxRes", ReferenceId::Form7},
+          {"cmd_ValResStd", ReferenceId::Form6}}},
+    };
+    for (const Shot &shot : shots) {
+        QList<QImage> pictures;
+        for (const auto &[button, id] : shot.windows) {
+            form.findChild<QPushButton *>(button)->click();
+            QPointer<QWidget> window = openedReference(id);
+            if (!window || !waitFramed(window))
+                return 1;
+            pictures << grabFramed(window);
+            window->close();
+            if (!QTest::qWaitFor([&] { return window.isNull(); }, 2000))
+                return 1;
+        }
+        saved = sideBySide(pictures).save(out.filePath(shot.file)) && saved;
+    }
+    return saved ? 0 : 1;
+}
