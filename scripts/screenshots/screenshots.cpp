@@ -32,9 +32,11 @@ QImage grabFramed(QWidget *window)
 {
     QTest::qWait(400); // recentred and repainted
     const QRect frame = window->windowHandle()->frameGeometry();
-    return window->screen()
-        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-        .toImage();
+    QImage image = window->screen()
+                       ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                       .toImage();
+    image.setDevicePixelRatio(1); // kept in screen pixels on high-density screens
+    return image;
 }
 
 QImage sideBySide(const QList<QImage> &pictures)
