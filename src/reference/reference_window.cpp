@@ -152,6 +152,9 @@ QWidget *openReference(ReferenceId id)
         window->show();
     }
     // Some window managers leave a new utility window unfocused; it is asked for either way.
+    // Window managers that offer to minimise any window get it back here.
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->raise();
     window->activateWindow();
     return window;

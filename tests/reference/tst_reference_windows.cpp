@@ -114,8 +114,8 @@ void TestReferenceWindows::openingRule_data()
 }
 
 // The first press builds a fixed-size, ownerless window, centred. A second press activates that
-// same window where the user moved it. Closed, it is destroyed; the next press builds it afresh,
-// centred again.
+// same window where the user moved it, even from minimised. Closed, it is destroyed; the next press
+// builds it afresh, centred again.
 void TestReferenceWindows::openingRule()
 {
     QFETCH(ReferenceId, id);
@@ -133,10 +133,12 @@ void TestReferenceWindows::openingRule()
 
     first->move(first->pos() + QPoint(-40, 60));
     const QPoint moved = first->pos();
+    first->showMinimized();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
     QCOMPARE(press(id), first.data());
     QVERIFY(QTest::qWaitForWindowActive(first));
+    QVERIFY(!first->isMinimized());
     QCOMPARE(first->pos(), moved);
     QCOMPARE(visibleWindowsNamed(first->objectName()).size(), 1);
 
