@@ -3,7 +3,7 @@ PRESET ?= debug
 BUILD_DIR := build/$(PRESET)
 APP := $(BUILD_DIR)/src/main_window/varelux
 
-.PHONY: all deps build test run bench screenshot format clean
+.PHONY: all deps build test run bench package screenshot format clean
 
 all: build
 
@@ -25,6 +25,13 @@ bench:
 	cmake --preset release
 	cmake --build --preset release --target bench_core
 	build/release/bench/core/bench_core
+
+# The Debian package of an optimised build: build/package/varelux_<version>_<arch>.deb
+package:
+	@scripts/install-deps.sh build package
+	cmake --preset package
+	cmake --build --preset package
+	cpack --preset package
 
 screenshot: build
 	scripts/screenshot.sh $(BUILD_DIR)/scripts/screenshots/varelux_screenshots docs

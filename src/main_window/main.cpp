@@ -1,6 +1,7 @@
 // Varelux: sizes the series resistor of LED circuits.
 #include "common/window_look.h"
 #include "main_window/form1.h"
+#include "varelux_identity.h"
 
 #include <QApplication>
 
@@ -8,7 +9,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varelux"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QString::fromLatin1(varelux::identity::kVersion));
+    // Wayland finds the window's icon through the desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(varelux::identity::kAppId));
     varelux::ui::installItalianTranslation(app);
 
     varelux::Form1 form;

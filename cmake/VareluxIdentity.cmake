@@ -1,0 +1,32 @@
+# What the program says about itself, all derived from project(): the version as users see it
+# ("1.00": the major number, then the minor in two digits), the four-part Windows version, and
+# the application id that the desktop entry, the metainfo, the icon and Qt share. A generated
+# header hands them to the code (target varelux_identity).
+set(VARELUX_APP_ID "io.github.varelux.varelux" CACHE STRING
+    "Reverse-DNS application id: desktop entry, metainfo, icon name")
+set(VARELUX_HOMEPAGE "https://github.com/varelux/varelux" CACHE STRING
+    "Home page named by the package and the metainfo")
+set(VARELUX_MAINTAINER
+    "Varelux maintainers <maintainers@users.noreply.c-seed-0f5240c1.example>" CACHE STRING
+    "Maintainer of the Debian package")
+
+set(VARELUX_PROGRAM varelux) # the program file's name, without .exe
+
+string(LENGTH "${PROJECT_VERSION_MINOR}" minor_digits)
+if(minor_digits EQUAL 1)
+    set(VARELUX_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+else()
+    set(VARELUX_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+endif()
+foreach(part MAJOR MINOR PATCH TWEAK)
+    if("${PROJECT_VERSION_${part}}" STREQUAL "")
+        set(PROJECT_VERSION_${part} 0)
+    endif()
+endforeach()
+set(VARELUX_VERSION_COMMAS
+    "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},${PROJECT_VERSION_TWEAK}")
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/varelux_identity.h.in
+    ${PROJECT_BINARY_DIR}/generated/varelux_identity.h @ONLY)
+add_library(varelux_identity INTERFACE)
+target_include_directories(varelux_identity INTERFACE ${PROJECT_BINARY_DIR}/generated)

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree, unpacks it into a scratch root and checks every
+# installed file, the package's fields, lintian's verdict, and that the installed program opens
+# its window with its icon: check_package.sh build-dir
+set -euo pipefail
+build=$(cd "${1:?usage: check_package.sh build-dir}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+id=io.github.varelux.varelux
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail=0
+problem() { echo "package: $*" >&2; fail=1; }
+
+cpack -G DEB -B "$work/out" --config "$build/CPackConfig.cmake" >/dev/null
+deb=$(ls "$work"/out/*.deb)
+[ "$(basename "$deb")" = varelux_1.00_amd64.deb ] || problem "file name $(basename "$deb")"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = varelux ] || problem "Package: $(field Package)"
+[ "$(field Version)" = 1.00 ] || problem "Version: $(field Version)"
+[ "$(field Section)" = electronics ] || problem "Section: $(field Section)"
+for runtime in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6; do
+    field Depends | grep -q "\b$runtime\b" || problem "Depends lacks $runtime: $(field Depends)"
+done
+synopsis=$(field Description | sed -n 1p)
+[ "$synopsis" = "series resistor calculator for LED circuits" ] || problem "Description: $synopsis"
+
+# Exactly these files, nothing from the build tree.
+root=$work/root
+dpkg -x "$deb" "$root"
+expected="usr/bin/varelux
+usr/share/applications/$id.desktop
+usr/share/doc/varelux/changelog.gz
+usr/share/doc/varelux/copyright
+usr/share/icons/hicolor/128x128/apps/$id.png
+usr/share/icons/hicolor/16x16/apps/$id.png
+usr/share/icons/hicolor/32x32/apps/$id.png
+usr/share/icons/hicolor/48x48/apps/$id.png
+usr/share/icons/hicolor/64x64/apps/$id.png
+usr/share/man/man1/varelux.1.gz
+usr/share/metainfo/$id.metainfo.xml"
+actual=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
+[ "$actual" = "$(echo "$expected" | LC_ALL=C sort)" ] ||
+    problem "installed files differ:"$'\n'"$(diff <(echo "$expected" | LC_ALL=C sort) <(echo "$actual") || true)"
+
+# The program: stripped, no RUNPATH, nothing pointing into the build tree.
+readelf -d "$root/usr/bin/varelux" | grep -q -E 'RUNPATH|RPATH' && problem "program has a RUNPATH"
+file "$root/usr/bin/varelux" | grep -q 'not stripped' && problem "program is not stripped"
+grep -r -l -F "$build" "$root" && problem "a file names the build tree"
+
+# Icons: the size their folder says, pixel art enlarged by whole factors.
+for size in 16 32 48 64 128; do
+    file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" |
+        grep -q "$size x $size" || problem "icon ${size}x${size} has another size"
+done
+
+# Desktop entry and metainfo name the same id, and pass their validators.
+desktop=$root/usr/share/applications/$id.desktop
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+grep -qx "Icon=$id" "$desktop" || problem "desktop entry names another icon"
+grep -qx "Exec=varelux" "$desktop" || problem "desktop entry runs another program"
+grep -qx "Comment=Software per dimensionamento resistenze" "$desktop" || problem "Comment"
+grep -q "<id>$id</id>" "$metainfo" || problem "metainfo id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    problem "metainfo launchable"
+grep -q '<release version="1.00"' "$metainfo" || problem "metainfo release"
+desktop-file-validate "$desktop" || problem "desktop-file-validate"
+appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
+    problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
+zcat "$root/usr/share/man/man1/varelux.1.gz" | grep -q '^\.TH VARELUX 1' || problem "manual page"
+
+# lintian: no error. The notes it still gives are listed in the README.
+command -v lintian >/dev/null || problem "lintian is not installed"
+lint=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null || true)
+echo "$lint" | grep '^E:' && problem "lintian reports errors"
+
+# The installed program opens its window, titled Varelux, with its icon.
+"$here/../run_x11.sh" bash -c '
+    "$1/usr/bin/varelux" & pid=$!
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --pid $pid --name "^Varelux$" 2>/dev/null | head -n1) || true
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || { echo "package: the installed program showed no window" >&2; kill $pid; exit 1; }
+    xprop -id "$id" _NET_WM_ICON | grep -q "Icon (32 x 32)" ||
+        { echo "package: the window has no icon" >&2; kill $pid; exit 1; }
+    kill $pid' check "$root" || problem "installed program"
+
+[ $fail -eq 0 ] && echo "package: $(basename "$deb") checked"
+exit $fail

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Compiles the program file's Windows resource with MinGW's windres and reads every field back:
+# check_windows_resource.sh path/to/windres path/to/varelux.rc
+set -euo pipefail
+windres=${1:?usage: check_windows_resource.sh windres varelux.rc}
+rc=${2:?usage: check_windows_resource.sh windres varelux.rc}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$windres" --preprocessor=cpp -i "$rc" -O res -o "$work/varelux.res"
+"$windres" -i "$work/varelux.res" -O rc > "$work/back.rc"
+
+fail=0
+expect() {
+    grep -qF -- "$1" "$work/back.rc" || { echo "missing from the resource: $1" >&2; fail=1; }
+}
+expect 'LANGUAGE 16, 1'
+expect 'RT_GROUP_ICON'
+expect 'FILEVERSION 1, 0, 0, 0'
+expect 'PRODUCTVERSION 1, 0, 0, 0'
+expect 'BLOCK "041004e4"'
+expect 'VALUE "Comments", "Software per dimensionamento resistenze"'
+expect 'VALUE "FileDescription", "Software per dimensionamento resistenze"'
+expect 'VALUE "FileVersion", "1.00"'
+expect 'VALUE "ProductVersion", "1.00"'
+expect 'VALUE "ProductName", "Varelux"'
+expect 'VALUE "InternalName", "Varelux"'
+expect 'VALUE "OriginalFilename", "varelux.exe"'
+expect 'VALUE "Translation", 0x410, 1252'
+# Both icon sizes, 32 and 16 px, as 16-colour bitmaps.
+[ "$(grep -c 'RT_ICON' "$work/back.rc")" -eq 2 ] || { echo "expected two icon images" >&2; fail=1; }
+[ $fail -eq 0 ] && echo "windows resource: all fields present"
+exit $fail
