@@ -86,7 +86,7 @@ Outcome<double> readNumber(std::string_view text)
     return value;
 }
 
-std::string writeNumber(double value)
+std::string writeNumber(double value, int digits)
 {
     if (std::isnan(value))
         return "NaN";
@@ -95,29 +95,31 @@ std::string writeNumber(double value)
     if (value == 0.0)
         return "0"; // negative zero too
 
-    // "-d.dddddddddddddde+XXX": the correctly rounded 15 significant digits and the exponent
-    // of the rounded value, so a carry such as 9.999...e14 -> 1e15 is already applied.
+    // "-d.dddddddddddddde+XXX" for 15 digits: the correctly rounded significant digits and the
+    // exponent of the rounded value, so a carry such as 9.999...e14 -> 1e15 is already applied.
+    // With one digit there is no point: "-de+XXX".
+    digits = std::clamp(digits, 1, kMaxSignificantDigits);
     char sci[32];
-    const char *const sciEnd = std::to_chars(sci, sci + sizeof sci, value,
-                                             std::chars_format::scientific, kSignificantDigits - 1)
-                                   .ptr;
+    const char *const sciEnd =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, digits - 1).ptr;
     const bool negative = sci[0] == '-';
-    // The digits are lead[0] and the fraction lead[2..15]; the exponent follows lead[16] = 'e'.
+    // The digits are lead[0] and the digits - 1 of the fraction; 'e' follows them.
     const char *const lead = sci + (negative ? 1 : 0);
-    const char *const fraction = lead + 2;
-    int fractionDigits = kSignificantDigits - 1;
+    const char *const fraction = lead + (digits > 1 ? 2 : 1);
+    int fractionDigits = digits - 1;
     while (fractionDigits > 0 && fraction[fractionDigits - 1] == '0')
         --fractionDigits;
-    const int digits = fractionDigits + 1;
+    const int kept = fractionDigits + 1;
 
-    const char *p = fraction + kSignificantDigits; // the exponent sign
+    const char *p = fraction + digits; // the exponent sign
     const bool negativeExponent = *p == '-';
     int magnitude = 0;
     for (++p; p != sciEnd; ++p)
         magnitude = magnitude * 10 + (*p - '0');
     const int exponent = negativeExponent ? -magnitude : magnitude;
 
-    // Built on the stack: the longest text, "-d,dddddddddddddd" and "E-324", has 22 characters.
+    // Built on the stack: the longest text, 17 digits as "-d,dddddddddddddddd" and "E-324", has
+    // 24 characters.
     char buf[32];
     char *out = buf;
     if (negative)
@@ -130,10 +132,10 @@ std::string writeNumber(double value)
             out = std::fill_n(out, -exponent - 1, '0');
             *out++ = lead[0];
             out = std::copy_n(fraction, fractionDigits, out);
-        } else if (digits <= exponent + 1) {
+        } else if (kept <= exponent + 1) {
             *out++ = lead[0];
             out = std::copy_n(fraction, fractionDigits, out);
-            out = std::fill_n(out, exponent + 1 - digits, '0');
+            out = std::fill_n(out, exponent + 1 - kept, '0');
         } else {
             *out++ = lead[0];
             out = std::copy_n(fraction, exponent, out);

@@ -11,8 +11,10 @@ namespace varelux {
 inline constexpr char kDecimalSeparator = ',';
 // Results are rounded to this many significant digits before they are written.
 inline constexpr int kSignificantDigits = 15;
-// Results whose decimal exponent (after rounding) lies in this range are written positionally,
-// all others in exponent form ("1E+15", "1,5E-05").
+// The most significant digits a double carries; more would only repeat binary noise.
+inline constexpr int kMaxSignificantDigits = 17;
+// Numbers whose decimal exponent (after rounding) lies in this range are written positionally,
+// all others in exponent form ("1E+15", "1,5E-05"), however many digits are kept.
 inline constexpr int kMinPositionalExponent = -4;
 inline constexpr int kMaxPositionalExponent = 14;
 
@@ -22,9 +24,11 @@ inline constexpr int kMaxPositionalExponent = 14;
 // Correctly rounded (half to even) for any length, linear in the length, locale-independent.
 Outcome<double> readNumber(std::string_view text);
 
-// Writes a finite double rounded to 15 significant digits in its shortest form, with the
-// decimal comma, "-" only below zero, no grouping and a leading zero below 1 ("0,5").
+// Writes a finite double rounded to `digits` significant digits (to nearest; 1 to 17, values
+// outside taken as the nearest end) in its shortest form, with the decimal comma, "-" only below
+// zero, no grouping and a leading zero below 1 ("0,5"). Results keep 15 digits; rough figures
+// may keep fewer: with 3 digits 21,2765... is "21,3" and 12345 is "12300".
 // Non-finite values, which no sizing produces, are written "NaN", "Inf" and "-Inf".
-std::string writeNumber(double value);
+std::string writeNumber(double value, int digits = kSignificantDigits);
 
 } // namespace varelux
