@@ -30,10 +30,16 @@ std::string e12CellText(int row, int column)
         return oneDecimal(tenths) + " ohm";
     if (column == kE12Columns - 1)
         return oneDecimal(tenths) + " megaohm";
-    long ohms = tenths;
-    for (int decade = 1; decade < column; ++decade)
-        ohms *= 10;
-    return grouped(ohms) + " ohm";
+    return grouped(static_cast<long>(e12Ohms(row, column))) + " ohm";
+}
+
+double e12Ohms(int row, int column)
+{
+    // Whole tenths times a power of ten, so every product is exact and only column 0 rounds.
+    double tenthsOfOhm = kE12Tenths.at(static_cast<std::size_t>(row));
+    for (int decade = 0; decade < column; ++decade)
+        tenthsOfOhm *= 10;
+    return tenthsOfOhm / 10;
 }
 
 std::string ratingText(int milliwatts)

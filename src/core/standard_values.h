@@ -19,6 +19,9 @@ inline constexpr int kE12Columns = 7;
 // decimal with the decimal comma. row is 0..11, column 0..6.
 std::string e12CellText(int row, int column);
 
+// Value of one cell in ohm: 1.0 to 8.2 in column 0, 1 000 000 to 8 200 000 in column 6.
+double e12Ohms(int row, int column);
+
 // The usual resistor power ratings, in mW, smallest first.
 inline constexpr std::array<int, 10> kPowerRatingsMilliwatts{125,  250,  500,   1000,  2000,
                                                              3000, 5000, 10000, 20000, 30000};
