@@ -2,15 +2,18 @@
 #include "main_window/form1.h"
 
 #include "common/window_look.h"
+#include "core/resistor_hints.h"
 #include "main_window/entry_filter.h"
 #include "reference/reference_window.h"
 #include "resource_paths.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWindow>
@@ -158,6 +161,11 @@ void Form1::wirePanel(PanelId id, const std::array<QWidget *, kPanelPartCount> &
             label(rowLabel)->setBuddy(at(entry));
     panel.resistance->setAccessibleDescription(QStringLiteral("Resistenza calcolata, ohm"));
     panel.power->setAccessibleDescription(QStringLiteral("Potenza dissipata, mW"));
+    for (QLabel *result : {panel.resistance, panel.power}) {
+        result->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(result, &QWidget::customContextMenuRequested, this,
+                [this, result](const QPoint &pos) { onResultMenuRequested(result, pos); });
+    }
 
     connect(qobject_cast<QPushButton *>(at(PanelPart::CalculateButton)), &QPushButton::clicked,
             this, [this, id] { onCalculateClicked(id); });
@@ -174,6 +182,14 @@ std::optional<Failure> Form1::present(const Outcome<Sizing<Record>> &outcome, Re
     record = outcome->record;
     panel.resistance->setText(QString::fromStdString(outcome->resistanceText));
     panel.power->setText(QString::fromStdString(outcome->powerText));
+
+    const ResistorHints hints = resistorHints(record);
+    QStringList lines;
+    for (const std::string &line : {hints.standardValues, hints.rating})
+        if (!line.empty())
+            lines << QString::fromStdString(line);
+    panel.resistance->setToolTip(lines.join(QLatin1Char('\n')));
+    panel.power->setToolTip(QString::fromStdString(hints.rating));
     return std::nullopt;
 }
 
@@ -230,8 +246,24 @@ void Form1::onClearClicked(PanelId id)
     for (QLineEdit *field : {p.supply, p.led, p.current, p.count})
         if (field)
             field->clear();
-    p.resistance->clear();
-    p.power->clear();
+    for (QLabel *result : {p.resistance, p.power}) {
+        result->clear();
+        result->setToolTip(QString());
+    }
+}
+
+void Form1::onResultMenuRequested(QLabel *result, const QPoint &pos)
+{
+    m_moveArmed = false; // the popup takes the mouse, so Form1 would miss the release
+    const QString text = result->text();
+    if (text.isEmpty())
+        return;
+    // Written out, not translated: Qt's Italian texts only cover Qt's own menus.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu->addAction(QStringLiteral("&Copia")), &QAction::triggered, this,
+            [text] { QGuiApplication::clipboard()->setText(text); });
+    menu->popup(result->mapToGlobal(pos));
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)

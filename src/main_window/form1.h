@@ -5,6 +5,8 @@
 // the focus chain needs no further setup. A panel's "Calcola" hands the field texts to the core
 // (core/sizing.h) and writes back the two result texts, or shows the failure and clears the
 // panel; "Cancella" clears it. Panels never touch each other's controls or records.
+// After a computation the result labels carry tooltips with the standard resistor and rating
+// to buy (core/resistor_hints.h), and a right click on a result offers "Copia".
 // Every entry field filters typed characters (entry_filter.h). Dragging the bare background
 // with the left button moves the window; closing Form1 closes every window and ends the program.
 #pragma once
@@ -60,6 +62,7 @@ private:
 
     void onCalculateClicked(PanelId id);
     void onClearClicked(PanelId id);
+    void onResultMenuRequested(QLabel *result, const QPoint &pos);
 
     template <typename Record>
     std::optional<Failure> present(const Outcome<Sizing<Record>> &outcome, Record &record,

@@ -1,9 +1,10 @@
-// Typing into the real fields, the drag decision, and ending the application.
+// Typing into the real fields, copying a result, the drag decision, and ending the application.
 #include "data_row.h"
 #include "form1_fixture.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QtTest>
 
@@ -67,6 +68,8 @@ private slots:
     void copyAndPasteAreNotFiltered();
     void inputMethodCommitsAreFiltered_data();
     void inputMethodCommitsAreFiltered();
+    void copyResult_data();
+    void copyResult();
     void dragDecision_data();
     void dragDecision();
     void dragStartsOncePerPress();
@@ -219,6 +222,51 @@ void TestForm1Input::inputMethodCommitsAreFiltered()
     event.setCommitString(commit);
     QCoreApplication::sendEvent(edit, &event);
     QCOMPARE(edit->text(), expected);
+}
+
+void TestForm1Input::copyResult_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected"); // empty: no menu
+
+    row("resistance", QString("lbl_ResCalc3"), QString("146,666666666667"));
+    row("power", QString("lbl_Watt3"), QString("528"));
+    row("empty result", QString("lbl_ResCalc"), QString());
+}
+
+void TestForm1Input::copyResult()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+
+    const QString fields[][2] = {
+        {"txt_AlCirc3", "12"}, {"txt_AlLed3", "3,2"}, {"txt_CorrLed3", "20"}, {"txt_NumLed2", "3"}};
+    for (const auto &[name, text] : fields)
+        control<QLineEdit>(*m_form, name)->setText(text);
+    control<QPushButton>(*m_form, "cmd_Calcola3")->click();
+    QGuiApplication::clipboard()->setText("before");
+
+    // A right click through the window, so Qt turns it into a context-menu request.
+    auto *result = control<QLabel>(*m_form, label);
+    const QPoint at = result->mapTo(m_form, result->rect().center());
+    QTest::mousePress(m_form->windowHandle(), Qt::RightButton, {}, at);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    // The right click armed no drag: moving over the background starts none.
+    QTest::mouseMove(m_form, QPoint(700, 100));
+    QTest::mouseRelease(m_form->windowHandle(), Qt::RightButton, {}, at);
+    QCOMPARE(m_form->moves, 0);
+    if (expected.isEmpty()) {
+        QVERIFY(!menu);
+        return;
+    }
+    QVERIFY(menu);
+    QCOMPARE(QApplication::activePopupWidget(), menu); // still open after the release
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().first()->text(), QString("&Copia"));
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QVERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 }
 
 void TestForm1Input::dragDecision_data()

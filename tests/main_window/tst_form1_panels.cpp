@@ -1,8 +1,9 @@
 // "Calcola" and "Cancella" through the real buttons: result texts, the error boxes and their
-// timing, and the independence of the three panels.
+// timing, the independence of the three panels, and the hints on the results.
 #include "data_row.h"
 #include "form1_fixture.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 using namespace varelux;
@@ -33,6 +34,13 @@ QStringList panelTexts(const QWidget &form, int panel)
     return texts;
 }
 
+// The tooltips of a panel's resistance and power results.
+QStringList panelTips(const QWidget &form, int panel)
+{
+    return {control(form, kPanels[panel].resistance)->toolTip(),
+            control(form, kPanels[panel].power)->toolTip()};
+}
+
 void fill(const QWidget &form, int panel, const QStringList &fields)
 {
     const PanelNames &p = kPanels[panel];
@@ -48,6 +56,8 @@ void click(const QWidget &form, const QString &button)
 }
 
 const QStringList kEmptyPanel(6);
+const QStringList kValidFields[] = {
+    {"12", "2", "20"}, {"12", "2", "20", "3"}, {"5", "2", "20", "4"}};
 
 } // namespace
 
@@ -63,6 +73,10 @@ private slots:
     void failures_data();
     void failures();
     void clearEmptiesOnlyItsPanel();
+    void hints_data();
+    void hints();
+    void hintsGoWithThePanel_data();
+    void hintsGoWithThePanel();
 
 private:
     Form1 *m_form = nullptr;
@@ -224,6 +238,84 @@ void TestForm1Panels::clearEmptiesOnlyItsPanel()
     // Clearing an empty panel changes nothing visible.
     click(*m_form, "cmd_Canc3");
     QCOMPARE(panelTexts(*m_form, 2), kEmptyPanel);
+}
+
+void TestForm1Panels::hints_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("resistanceTip");
+    QTest::addColumn<QString>("powerTip");
+
+    row("single 12 2 20", 0, QStringList{"12", "2", "20"},
+        QString("Valori standard E12: 470 ohm (21,3 mA) · 560 ohm (17,9 mA)\n"
+                "Resistore consigliato: 1/2 W"),
+        QString("Resistore consigliato: 1/2 W"));
+    row("parallel 12 3,2 3x", 2, QStringList{"12", "3,2", "20", "3"},
+        QString("Valori standard E12: 120 ohm (24,4 mA) · 150 ohm (19,6 mA)\n"
+                "Resistore consigliato: 2 W"),
+        QString("Resistore consigliato: 2 W"));
+    row("series beyond the table", 1, QStringList{"30", "2", "0,001", "3"},
+        QString("Resistore consigliato: 1/8 W"), QString("Resistore consigliato: 1/8 W"));
+    row("supply below the LED", 0, QStringList{"2", "3", "20"},
+        QString("La tensione del circuito non supera la tensione totale dei Led"), QString());
+}
+
+void TestForm1Panels::hints()
+{
+    QFETCH(int, panel);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, resistanceTip);
+    QFETCH(QString, powerTip);
+
+    fill(*m_form, panel, fields);
+    click(*m_form, kPanels[panel].calculate);
+    QCOMPARE(panelTips(*m_form, panel), (QStringList{resistanceTip, powerTip}));
+
+    // Screen readers still get the value and the role, not the hint.
+    auto *result = control<QLabel>(*m_form, kPanels[panel].resistance);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
+    QCOMPARE(accessible->text(QAccessible::Name), result->text());
+    QCOMPARE(accessible->text(QAccessible::Description), QString("Resistenza calcolata, ohm"));
+}
+
+void TestForm1Panels::hintsGoWithThePanel_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("fields"); // of the series panel
+    QTest::addColumn<QStringList>("tips");   // its two tooltips afterwards
+
+    const QStringList none(2);
+    row("Cancella", QString("cmd_Canc2"), kValidFields[1], none);
+    row("Calcola with an empty field", QString("cmd_Calcola2"), QStringList{"12", "", "20", "3"},
+        none);
+    row("Calcola with zero current", QString("cmd_Calcola2"), QStringList{"12", "2", "0", "3"},
+        none);
+    row("Calcola failing silently", QString("cmd_Calcola2"), QStringList{"3", "1", "0", "3"}, none);
+    row("Calcola again", QString("cmd_Calcola2"), QStringList{"5", "2", "15", "2"},
+        QStringList{"Valori standard E12: 56 ohm (17,9 mA) · 68 ohm (14,7 mA)\n"
+                    "Resistore consigliato: 1/8 W",
+                    "Resistore consigliato: 1/8 W"});
+}
+
+void TestForm1Panels::hintsGoWithThePanel()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, tips);
+
+    for (int p = 0; p < 3; ++p) {
+        fill(*m_form, p, kValidFields[p]);
+        click(*m_form, kPanels[p].calculate);
+    }
+    const QStringList single = panelTips(*m_form, 0);
+    const QStringList parallel = panelTips(*m_form, 2);
+
+    fill(*m_form, 1, fields);
+    closeBoxesDuring([&] { click(*m_form, button); });
+    QCOMPARE(panelTips(*m_form, 1), tips);
+    QCOMPARE(panelTips(*m_form, 0), single);
+    QCOMPARE(panelTips(*m_form, 2), parallel);
 }
 
 QTEST_MAIN(TestForm1Panels)
