@@ -187,14 +187,8 @@ void TestNumberText::writeDigits_data()
     QTest::addColumn<QString>("expected");
 
     row("three digits", 21.27659574468085, 3, "21,3");
-    row("three digits, trailing zero dropped", 0.010975609756097561, 3, "0,011");
     row("rounding carries a digit", 999.6, 3, "1000");
-    row("whole number beyond the digits", 12345.0, 3, "12300");
-    row("positional range kept", 1e14, 3, "100000000000000");
-    row("exponent form", 0.000012345, 3, "1,23E-05");
-    row("one digit, exact half to even", 2.5, 1, "2");
     row("one digit, exponent form", -8.6e16, 1, "-9E+16");
-    row("seventeen digits", 0.1, 17, "0,10000000000000001");
     row("more than seventeen taken as seventeen", 0.1, 40, "0,10000000000000001");
     row("below one taken as one", 0.25, 0, "0,2");
 }

@@ -229,8 +229,8 @@ void TestForm1Input::copyResult_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("expected"); // empty: no menu
 
-    row("resistance", QString("lbl_ResCalc3"), QString("146,666666666667"));
-    row("power", QString("lbl_Watt3"), QString("528"));
+    row("resistance", QString("lbl_ResCalc2"), QString("373,333333333333"));
+    row("power", QString("lbl_Watt2"), QString("84"));
     row("empty result", QString("lbl_ResCalc"), QString());
 }
 
@@ -239,27 +239,26 @@ void TestForm1Input::copyResult()
     QFETCH(QString, label);
     QFETCH(QString, expected);
 
-    const QString fields[][2] = {
-        {"txt_AlCirc3", "12"}, {"txt_AlLed3", "3,2"}, {"txt_CorrLed3", "20"}, {"txt_NumLed2", "3"}};
-    for (const auto &[name, text] : fields)
+    for (const auto &[name, text] : {std::pair{"txt_AlCirc2", "12"},
+                                     {"txt_AlLed2", "3,2"},
+                                     {"txt_CorrLed2", "15"},
+                                     {"txt_NumLed", "2"}})
         control<QLineEdit>(*m_form, name)->setText(text);
-    control<QPushButton>(*m_form, "cmd_Calcola3")->click();
+    control<QPushButton>(*m_form, "cmd_Calcola2")->click();
     QGuiApplication::clipboard()->setText("before");
 
-    // A right click through the window, so Qt turns it into a context-menu request.
+    // A right click through the window, so Qt turns it into a context-menu request; moving on
+    // over the background then must not drag the window.
     auto *result = control<QLabel>(*m_form, label);
     const QPoint at = result->mapTo(m_form, result->rect().center());
     QTest::mousePress(m_form->windowHandle(), Qt::RightButton, {}, at);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    // The right click armed no drag: moving over the background starts none.
     QTest::mouseMove(m_form, QPoint(700, 100));
     QTest::mouseRelease(m_form->windowHandle(), Qt::RightButton, {}, at);
     QCOMPARE(m_form->moves, 0);
-    if (expected.isEmpty()) {
-        QVERIFY(!menu);
+    QCOMPARE(menu != nullptr, !expected.isEmpty());
+    if (!menu)
         return;
-    }
-    QVERIFY(menu);
     QCOMPARE(QApplication::activePopupWidget(), menu); // still open after the release
     QCOMPARE(menu->actions().size(), 1);
     QCOMPARE(menu->actions().first()->text(), QString("&Copia"));

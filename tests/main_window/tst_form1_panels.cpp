@@ -75,8 +75,6 @@ private slots:
     void clearEmptiesOnlyItsPanel();
     void hints_data();
     void hints();
-    void hintsGoWithThePanel_data();
-    void hintsGoWithThePanel();
 
 private:
     Form1 *m_form = nullptr;
@@ -242,63 +240,23 @@ void TestForm1Panels::clearEmptiesOnlyItsPanel()
 
 void TestForm1Panels::hints_data()
 {
-    QTest::addColumn<int>("panel");
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QString>("resistanceTip");
-    QTest::addColumn<QString>("powerTip");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("fields"); // of the single-LED panel
+    QTest::addColumn<QStringList>("tips");   // its two tooltips afterwards
 
-    row("single 12 2 20", 0, QStringList{"12", "2", "20"},
-        QString("Valori standard E12: 470 ohm (21,3 mA) · 560 ohm (17,9 mA)\n"
-                "Resistore consigliato: 1/2 W"),
-        QString("Resistore consigliato: 1/2 W"));
-    row("parallel 12 3,2 3x", 2, QStringList{"12", "3,2", "20", "3"},
-        QString("Valori standard E12: 120 ohm (24,4 mA) · 150 ohm (19,6 mA)\n"
-                "Resistore consigliato: 2 W"),
-        QString("Resistore consigliato: 2 W"));
-    row("series beyond the table", 1, QStringList{"30", "2", "0,001", "3"},
-        QString("Resistore consigliato: 1/8 W"), QString("Resistore consigliato: 1/8 W"));
-    row("supply below the LED", 0, QStringList{"2", "3", "20"},
-        QString("La tensione del circuito non supera la tensione totale dei Led"), QString());
+    const QString rating = "Resistore consigliato: 1/2 W";
+    row("worked example", QString("cmd_Calcola"), QStringList{"12", "2", "20"},
+        QStringList{"Valori standard E12: 470 ohm (21,3 mA) · 560 ohm (17,9 mA)\n" + rating,
+                    rating});
+    row("supply below the LED", QString("cmd_Calcola"), QStringList{"2", "3", "20"},
+        QStringList{"La tensione del circuito non supera la tensione totale dei Led", ""});
+    row("Cancella", QString("cmd_Canc"), kValidFields[0], QStringList(2));
+    row("failing Calcola", QString("cmd_Calcola"), QStringList{"12", "", "20"}, QStringList(2));
+    row("Calcola failing silently", QString("cmd_Calcola"), QStringList{"3", "3", "0"},
+        QStringList(2));
 }
 
 void TestForm1Panels::hints()
-{
-    QFETCH(int, panel);
-    QFETCH(QStringList, fields);
-    QFETCH(QString, resistanceTip);
-    QFETCH(QString, powerTip);
-
-    fill(*m_form, panel, fields);
-    click(*m_form, kPanels[panel].calculate);
-    QCOMPARE(panelTips(*m_form, panel), (QStringList{resistanceTip, powerTip}));
-
-    // Screen readers still get the value and the role, not the hint.
-    auto *result = control<QLabel>(*m_form, kPanels[panel].resistance);
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
-    QCOMPARE(accessible->text(QAccessible::Name), result->text());
-    QCOMPARE(accessible->text(QAccessible::Description), QString("Resistenza calcolata, ohm"));
-}
-
-void TestForm1Panels::hintsGoWithThePanel_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QStringList>("fields"); // of the series panel
-    QTest::addColumn<QStringList>("tips");   // its two tooltips afterwards
-
-    const QStringList none(2);
-    row("Cancella", QString("cmd_Canc2"), kValidFields[1], none);
-    row("Calcola with an empty field", QString("cmd_Calcola2"), QStringList{"12", "", "20", "3"},
-        none);
-    row("Calcola with zero current", QString("cmd_Calcola2"), QStringList{"12", "2", "0", "3"},
-        none);
-    row("Calcola failing silently", QString("cmd_Calcola2"), QStringList{"3", "1", "0", "3"}, none);
-    row("Calcola again", QString("cmd_Calcola2"), QStringList{"5", "2", "15", "2"},
-        QStringList{"Valori standard E12: 56 ohm (17,9 mA) · 68 ohm (14,7 mA)\n"
-                    "Resistore consigliato: 1/8 W",
-                    "Resistore consigliato: 1/8 W"});
-}
-
-void TestForm1Panels::hintsGoWithThePanel()
 {
     QFETCH(QString, button);
     QFETCH(QStringList, fields);
@@ -308,14 +266,20 @@ void TestForm1Panels::hintsGoWithThePanel()
         fill(*m_form, p, kValidFields[p]);
         click(*m_form, kPanels[p].calculate);
     }
-    const QStringList single = panelTips(*m_form, 0);
+    const QStringList series = panelTips(*m_form, 1);
     const QStringList parallel = panelTips(*m_form, 2);
 
-    fill(*m_form, 1, fields);
+    fill(*m_form, 0, fields);
     closeBoxesDuring([&] { click(*m_form, button); });
-    QCOMPARE(panelTips(*m_form, 1), tips);
-    QCOMPARE(panelTips(*m_form, 0), single);
+    QCOMPARE(panelTips(*m_form, 0), tips);
+    QCOMPARE(panelTips(*m_form, 1), series);
     QCOMPARE(panelTips(*m_form, 2), parallel);
+
+    // Screen readers still get the value and the role, not the hint.
+    auto *result = control<QLabel>(*m_form, kPanels[0].resistance);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
+    QCOMPARE(accessible->text(QAccessible::Name), result->text());
+    QCOMPARE(accessible->text(QAccessible::Description), QString("Resistenza calcolata, ohm"));
 }
 
 QTEST_MAIN(TestForm1Panels)
