@@ -9,6 +9,8 @@
 #include <QKeySequence>
 #include <QLineEdit>
 
+#include <limits>
+
 namespace varelux {
 
 namespace {
@@ -34,6 +36,9 @@ bool isEditingOrMovingKey(const QKeyEvent *event)
 
 void EntryFilter::install(QLineEdit *field, EntryRule rule)
 {
+    // Fields take text of any length: QLineEdit's own limit, 32767 characters, would silently
+    // cut a longer paste and so change the number it holds.
+    field->setMaxLength(std::numeric_limits<int>::max());
     field->installEventFilter(new EntryFilter(field, rule));
 }
 
@@ -67,10 +72,11 @@ bool EntryFilter::eventFilter(QObject *watched, QEvent *event)
 bool EntryFilter::onKeyPress(QKeyEvent *event)
 {
     const QString text = event->text();
-    if (text.isEmpty() || isEditingOrMovingKey(event))
+    // The common case first, a character that passes unchanged: the field handles the key as
+    // usual. Matching the editing shortcuts costs far more than the filter, so it comes after.
+    if (text.isEmpty() || (text.size() == 1 && filtered(text[0].unicode()) == text[0].unicode()))
         return false;
-    // The common case, a character that passes unchanged: the field handles the key as usual.
-    if (text.size() == 1 && filtered(text[0].unicode()) == text[0].unicode())
+    if (isEditingOrMovingKey(event))
         return false;
     for (QChar c : text) {
         const char16_t code = filtered(c.unicode());

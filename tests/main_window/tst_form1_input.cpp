@@ -184,6 +184,14 @@ void TestForm1Input::copyAndPasteAreNotFiltered()
     QTest::keyClick(source, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(source->text(), QString());
 
+    // A paste of any length is kept whole: past QLineEdit's usual 32767 characters the number
+    // would otherwise change.
+    const QString longNumber = "1," + QString(40000, '0') + "1";
+    QGuiApplication::clipboard()->setText(longNumber);
+    count->clear();
+    count->paste();
+    QCOMPARE(count->text(), longNumber);
+
     // "Calcola" then deals with whatever the fields hold.
     QGuiApplication::clipboard()->setText("12 V");
     control<QLineEdit>(*m_form, "txt_AlCirc2")->paste();
