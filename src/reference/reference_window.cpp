@@ -146,12 +146,14 @@ void ReferenceWindow::mouseReleaseEvent(QMouseEvent *event)
 QWidget *openReference(ReferenceId id)
 {
     QPointer<QWidget> &window = slot(id);
-    // A closed window is on its way to deletion; the slot takes a new one built afresh.
     if (!window || !window->isVisible()) {
+        // A closed window is on its way to deletion; the slot takes a new one built afresh.
+        // Some window managers leave a new utility window unfocused, so it asks for the focus.
         window = buildReference(id);
         window->show();
+        window->activateWindow();
+        return window;
     }
-    // Some window managers leave a new utility window unfocused; it is asked for either way.
     // Window managers that offer to minimise any window get it back here.
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
