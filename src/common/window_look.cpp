@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QLibraryInfo>
+#include <QResource>
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
@@ -26,7 +27,14 @@ QString resolveFontFamily()
         return preferred;
     QString embedded;
     for (const char *path : {resources::kFontRegular, resources::kFontBold}) {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+        // The faces are stored uncompressed, so the font engine reads them in place in the
+        // program file instead of from a copy on the heap.
+        const QResource face(QString::fromLatin1(path));
+        const int id =
+            face.compressionAlgorithm() == QResource::NoCompression
+                ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                      reinterpret_cast<const char *>(face.data()), qsizetype(face.size())))
+                : QFontDatabase::addApplicationFont(face.fileName());
         if (id >= 0 && embedded.isEmpty())
             embedded = QFontDatabase::applicationFontFamilies(id).value(0);
     }
