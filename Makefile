@@ -1,40 +1,43 @@
 # Entry points: `make test` and `make run` (see README). Each installs what is missing first.
-PRESET ?= debug
-BUILD_DIR := build/$(PRESET)
-APP := $(BUILD_DIR)/src/main_window/varelux
+# Tests run on the debug build; users, the package and the benchmarks get the optimised one.
 
-.PHONY: all deps build test run bench package screenshot format clean
+.PHONY: all test run bench package screenshot format clean debug release
 
-all: build
+all: debug
 
-deps:
+debug:
 	@scripts/install-deps.sh build test
+	cmake --preset debug
+	cmake --build --preset debug
 
-build: deps
-	cmake --preset $(PRESET)
-	cmake --build --preset $(PRESET)
-
-test: build
-	ctest --preset $(PRESET)
-
-run: build
-	@scripts/run.sh $(APP)
-
-bench:
-	@scripts/install-deps.sh build bench
+release:
+	@scripts/install-deps.sh build
 	cmake --preset release
-	cmake --build --preset release --target bench_core
-	build/release/bench/core/bench_core
+	cmake --build --preset release
 
-# The Debian package of an optimised build: build/package/varelux_<version>_<arch>.deb
-package:
-	@scripts/install-deps.sh build package
-	cmake --preset package
-	cmake --build --preset package
-	cpack --preset package
+test: debug
+	ctest --preset debug
 
-screenshot: build
-	scripts/screenshot.sh $(BUILD_DIR)/scripts/screenshots/varelux_screenshots docs
+run: release
+	@scripts/run.sh build/release/src/main_window/varelux
+
+# Core micro-benchmarks, window benchmarks, and start-up against a bare Qt window.
+bench:
+	@scripts/install-deps.sh build test bench
+	cmake --preset bench
+	cmake --build --preset bench
+	build/bench/bench/core/bench_core
+	QT_QPA_PLATFORM=offscreen build/bench/bench/ui/bench_ui
+	tests/run_x11.sh build/bench/bench/startup/bench_startup \
+	    build/bench/src/main_window/varelux build/bench/bench/startup/floor_window
+
+# The Debian package of the optimised build: build/release/varelux_<version>_<arch>.deb
+package: release
+	@scripts/install-deps.sh package
+	cpack --preset release
+
+screenshot: debug
+	scripts/screenshot.sh build/debug/scripts/screenshots/varelux_screenshots docs
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

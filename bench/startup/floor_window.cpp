@@ -1,0 +1,41 @@
+// The least a Qt Widgets program with the main window can cost: a window of the same size with
+// the same 66 controls at the same places, as plain labels, line edits and buttons, and nothing
+// else: the platform's font and style, no icon, no translation, no handlers.
+#include "main_window/form1_layout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+using namespace varelux;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Floor"));
+    window.setFixedSize(form1ClientSize());
+    for (const ControlSpec &item : form1Controls()) {
+        QWidget *control = nullptr;
+        switch (item.role) {
+        case ControlRole::DecimalField:
+        case ControlRole::CountField:
+            control = new QLineEdit(&window);
+            break;
+        case ControlRole::PanelButton:
+        case ControlRole::ReferenceButton:
+            control = new QPushButton(item.caption, &window);
+            break;
+        default:
+            control = new QLabel(item.caption, &window);
+            break;
+        }
+        control->setGeometry(item.geometry);
+        if (item.geometry.isEmpty())
+            control->adjustSize();
+    }
+    window.show();
+    return app.exec();
+}

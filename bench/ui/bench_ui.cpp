@@ -1,0 +1,161 @@
+// Window benchmarks on the offscreen platform: a "Calcola" click, opening each reference window
+// until it is painted, and typing into a field that already holds a very long text.
+#include "main_window/form1.h"
+#include "reference/reference_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <algorithm>
+#include <limits>
+
+using namespace varelux;
+
+Q_DECLARE_METATYPE(ReferenceId)
+
+namespace {
+
+// Counts the paint events a window receives, itself or through its children.
+class PaintWatch : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType())
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+class BenchUi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void calculateClick();
+    void openReferenceWindow_data();
+    void openReferenceWindow();
+    void typingIntoALongText_data();
+    void typingIntoALongText();
+
+private:
+    Form1 *m_form = nullptr;
+};
+
+void BenchUi::init()
+{
+    m_form = new Form1;
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+}
+
+void BenchUi::cleanup()
+{
+    delete m_form;
+}
+
+// From the click until both result labels hold their texts (the handler writes them).
+void BenchUi::calculateClick()
+{
+    m_form->findChild<QLineEdit *>("txt_AlCirc3")->setText("12");
+    m_form->findChild<QLineEdit *>("txt_AlLed3")->setText("2,1");
+    m_form->findChild<QLineEdit *>("txt_NumLed2")->setText("4");
+    m_form->findChild<QLineEdit *>("txt_CorrLed3")->setText("20");
+    auto *calculate = m_form->findChild<QPushButton *>("cmd_Calcola3");
+    auto *resistance = m_form->findChild<QLabel *>("lbl_ResCalc3");
+    auto *power = m_form->findChild<QLabel *>("lbl_Watt3");
+    QBENCHMARK
+    {
+        resistance->clear();
+        calculate->click();
+    }
+    QCOMPARE(resistance->text(), QString("123,75"));
+    QCOMPARE(power->text(), QString("792"));
+}
+
+void BenchUi::openReferenceWindow_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<ReferenceId>("id");
+    QTest::newRow("Form2") << "cmd_Schema1" << ReferenceId::Form2;
+    QTest::newRow("Form3") << "cmd_Schema2" << ReferenceId::Form3;
+    QTest::newRow("Form4") << "cmd_Schema3" << ReferenceId::Form4;
+    QTest::newRow("Form5") << "cmd_TensLed" << ReferenceId::Form5;
+    QTest::newRow("Form6") << "cmd_ValResStd" << ReferenceId::Form6;
+    QTest::newRow("Form7") << "cmd_PotMaxRes" << ReferenceId::Form7;
+}
+
+// From the button press until the new window has been painted; the median of 30 openings.
+void BenchUi::openReferenceWindow()
+{
+    QFETCH(QString, button);
+    QFETCH(ReferenceId, id);
+    auto *press = m_form->findChild<QPushButton *>(button);
+    QList<qint64> times;
+    PaintWatch watch;
+    for (int round = 0; round < 30; ++round) {
+        qApp->installEventFilter(&watch);
+        watch.paints = 0;
+        QElapsedTimer timer;
+        timer.start();
+        press->click();
+        QWidget *window = openedReference(id);
+        while (watch.paints == 0)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        times << timer.nsecsElapsed();
+        qApp->removeEventFilter(&watch);
+        QVERIFY(window && window->isVisible());
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::sort(times.begin(), times.end());
+    QTest::setBenchmarkResult(double(times[times.size() / 2]) / 1e6, QTest::WalltimeMilliseconds);
+}
+
+void BenchUi::typingIntoALongText_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("keys");
+    QTest::addColumn<bool>("bare"); // a plain QLineEdit, for comparison
+    for (const bool bare : {false, true}) {
+        const char *field = bare ? "plain QLineEdit" : "entry field";
+        QTest::addRow("%s, 100 characters", field) << 100 << 10000 << bare;
+        QTest::addRow("%s, 10,000 characters", field) << 10000 << 1000 << bare;
+        QTest::addRow("%s, 100,000 characters", field) << 100000 << 100 << bare;
+    }
+}
+
+// Digits typed one key event each at the end of a field that already holds `length` digits;
+// the time per keystroke, and what 10,000 of them would take.
+void BenchUi::typingIntoALongText()
+{
+    QFETCH(int, length);
+    QFETCH(int, keys);
+    QFETCH(bool, bare);
+    QLineEdit plain(m_form);
+    plain.setMaxLength(std::numeric_limits<int>::max());
+    auto *field = bare ? &plain : m_form->findChild<QLineEdit *>("txt_AlCirc");
+    field->setText(QString(length, QLatin1Char('7')));
+    QCOMPARE(field->text().size(), length);
+    field->end(false);
+    QElapsedTimer timer;
+    timer.start();
+    for (int key = 0; key < keys; ++key)
+        QTest::keyClick(field, char('0' + key % 10));
+    const double perKey = double(timer.nsecsElapsed()) / 1e6 / keys;
+    QCOMPARE(field->text().size(), length + keys);
+    qInfo("%.3f ms a keystroke, %.1f s for 10,000", perKey, perKey * 10);
+    QTest::setBenchmarkResult(perKey, QTest::WalltimeMilliseconds);
+}
+
+QTEST_MAIN(BenchUi)
+#include "bench_ui.moc"
