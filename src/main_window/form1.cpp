@@ -3,9 +3,9 @@
 
 #include "common/window_look.h"
 #include "core/resistor_hints.h"
+#include "icon_images.h"
 #include "main_window/entry_filter.h"
 #include "reference/reference_window.h"
-#include "resource_paths.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QWindow>
 
@@ -69,8 +70,8 @@ Form1::Form1(QWidget *parent)
     setFont(ui::font(ui::FontRole::Regular));
 
     QIcon icon;
-    icon.addFile(QString::fromLatin1(resources::kIcon32), QSize(32, 32));
-    icon.addFile(QString::fromLatin1(resources::kIcon16), QSize(16, 16));
+    for (const int size : {32, 16})
+        icon.addPixmap(QPixmap::fromImage(resources::iconImage(size)));
     setWindowIcon(icon);
 
     std::array<std::array<QWidget *, kPanelPartCount>, kPanelCount> parts{};

@@ -1,5 +1,5 @@
-// The light-bulb icon as the program loads it: palette, silhouette, parts and the two sizes.
-#include "resource_paths.h"
+// The light-bulb icon as the program shows it: palette, silhouette, parts and the two sizes.
+#include "icon_images.h"
 
 #include <QImage>
 #include <QSet>
@@ -20,9 +20,9 @@ const QSet<QRgb> kVga = {0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000
                          0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
                          0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
 
-QImage load(const QString &path)
+QImage load(int size)
 {
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+    return resources::iconImage(size).convertToFormat(QImage::Format_ARGB32);
 }
 
 bool opaque(const QImage &img, QPoint p)
@@ -93,24 +93,22 @@ private:
 
 void TestIcon::icon_data()
 {
-    QTest::addColumn<QString>("path");
     QTest::addColumn<int>("size");
     QTest::addColumn<QRect>("bulbRect");
     QTest::addColumn<int>("outline");
     QTest::addColumn<int>("longestRay"); // rays are this long or one pixel shorter
 
-    QTest::newRow("32 px") << QString(resources::kIcon32) << 32 << QRect(8, 4, 16, 26) << 2 << 4;
-    QTest::newRow("16 px") << QString(resources::kIcon16) << 16 << QRect(4, 2, 8, 13) << 1 << 2;
+    QTest::newRow("32 px") << 32 << QRect(8, 4, 16, 26) << 2 << 4;
+    QTest::newRow("16 px") << 16 << QRect(4, 2, 8, 13) << 1 << 2;
 }
 
 void TestIcon::silhouette()
 {
-    QFETCH(QString, path);
     QFETCH(int, size);
     QFETCH(QRect, bulbRect);
     QFETCH(int, longestRay);
 
-    const QImage img = load(path);
+    const QImage img = load(size);
     QCOMPARE(img.size(), QSize(size, size));
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
@@ -138,11 +136,11 @@ void TestIcon::silhouette()
 
 void TestIcon::parts()
 {
-    QFETCH(QString, path);
+    QFETCH(int, size);
     QFETCH(QRect, bulbRect);
     QFETCH(int, outline);
 
-    const QImage img = load(path);
+    const QImage img = load(size);
     const Pixels bulb = shapes(img).front();
     // Every coloured pixel lies at least `outline` pixels inside the black outline.
     for (QPoint p : bulb)
@@ -198,8 +196,8 @@ void TestIcon::halfSizeMatchesFullSize()
         return bounds(all);
     };
     QSet<QRgb> fullColours, halfColours;
-    const QRect f = survey(load(resources::kIcon32), fullColours);
-    const QRect h = survey(load(resources::kIcon16), halfColours);
+    const QRect f = survey(load(32), fullColours);
+    const QRect h = survey(load(16), halfColours);
     QCOMPARE(halfColours, fullColours);
     QVERIFY(std::abs(h.left() - f.left() / 2) <= 1 && std::abs(h.right() - f.right() / 2) <= 1);
     QVERIFY(std::abs(h.top() - f.top() / 2) <= 1 && std::abs(h.bottom() - f.bottom() / 2) <= 1);
