@@ -14,8 +14,12 @@ build: deps
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
 
+# Every test of the build, then the core and offscreen window tests again under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
 test: build
 	ctest --preset $(PRESET)
+	$(MAKE) --no-print-directory PRESET=sanitize build
+	ctest --preset sanitize
 
 run: build
 	@scripts/run.sh $(APP)
