@@ -3,7 +3,9 @@ PRESET ?= debug
 BUILD_DIR := build/$(PRESET)
 APP := $(BUILD_DIR)/src/main_window/varelux
 
-.PHONY: all deps build test run bench package screenshot format clean
+FUZZ_SECONDS ?= 1800
+
+.PHONY: all deps build test run bench fuzz package screenshot format clean
 
 all: build
 
@@ -15,11 +17,13 @@ build: deps
 	cmake --build --preset $(PRESET)
 
 # Every test of the build, then the core and offscreen window tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# and UndefinedBehaviorSanitizer, then a minute of fuzzing the core (Clang).
 test: build
 	ctest --preset $(PRESET)
 	$(MAKE) --no-print-directory PRESET=sanitize build
 	ctest --preset sanitize
+	$(MAKE) --no-print-directory PRESET=fuzz build
+	ctest --preset fuzz
 
 run: build
 	@scripts/run.sh $(APP)
@@ -29,6 +33,12 @@ bench:
 	cmake --preset release
 	cmake --build --preset release --target bench_core
 	build/release/bench/core/bench_core
+
+# The fuzz target for FUZZ_SECONDS (default half an hour); what it learns stays in
+# build/fuzz/fuzz/work/corpus for the next run, a failing input goes to .../work/artifacts.
+fuzz:
+	$(MAKE) --no-print-directory PRESET=fuzz build
+	fuzz/run.sh build/fuzz/fuzz/fuzz_core $(FUZZ_SECONDS) fuzz/seeds build/fuzz/fuzz/work
 
 # The Debian package of an optimised build: build/package/varelux_<version>_<arch>.deb
 package:
