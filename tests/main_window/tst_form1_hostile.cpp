@@ -66,28 +66,9 @@ class TestForm1Hostile : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void pastedIntoEveryField_data();
     void pastedIntoEveryField();
-
-private:
-    Form1 *m_form = nullptr;
 };
-
-void TestForm1Hostile::init()
-{
-    m_form = new Form1;
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
-}
-
-void TestForm1Hostile::cleanup()
-{
-    delete m_form;
-    m_form = nullptr;
-}
 
 void TestForm1Hostile::pastedIntoEveryField_data()
 {
@@ -144,6 +125,9 @@ void TestForm1Hostile::pastedIntoEveryField()
 {
     QFETCH(QString, text);
     QFETCH(Expect, expect);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     ClickClock clock;
     qint64 slowest = 0;
@@ -151,14 +135,14 @@ void TestForm1Hostile::pastedIntoEveryField()
         for (int field = 0; field < kExamples[panel].fields.size(); ++field) {
             const QString name = fieldName(panel, field);
             for (int p = 0; p < 3; ++p) {
-                fill(*m_form, p, kExamples[p].fields);
-                click(*m_form, kPanels[p].calculate);
+                fill(form, p, kExamples[p].fields);
+                click(form, kPanels[p].calculate);
             }
             QStringList others[3];
             for (int p = 0; p < 3; ++p)
-                others[p] = panelTexts(*m_form, p);
+                others[p] = panelTexts(form, p);
 
-            auto *edit = control<QLineEdit>(*m_form, name);
+            auto *edit = control<QLineEdit>(form, name);
             QString pasted = text;
             pasted.replace("%1", kExamples[panel].fields[field]);
             edit->clear();
@@ -168,9 +152,8 @@ void TestForm1Hostile::pastedIntoEveryField()
             QCoreApplication::processEvents(); // the field lays out and paints what it got
 
             BoxSeen seen;
-            const qint64 ns = clock.nsecs([&] {
-                seen = closeBoxesDuring([&] { click(*m_form, kPanels[panel].calculate); });
-            });
+            const qint64 ns = clock.nsecs(
+                [&] { seen = closeBoxesDuring([&] { click(form, kPanels[panel].calculate); }); });
             slowest = std::max(slowest, ns);
             QVERIFY2(ns < kClickLimitNs, qPrintable(QString("%1: %2 ms").arg(name).arg(ns / 1e6)));
 
@@ -179,7 +162,7 @@ void TestForm1Hostile::pastedIntoEveryField()
                 QCOMPARE(seen.title, QString("Errore"));
                 QCOMPARE(seen.text, QString("Una o più caselle vuote"));
             }
-            const QStringList after = panelTexts(*m_form, panel);
+            const QStringList after = panelTexts(form, panel);
             if (expect == Expect::Results) {
                 QVERIFY2(after[field] == pasted, qPrintable(name)); // fields untouched
                 QCOMPARE(after[4], kExamples[panel].resistance);
@@ -189,7 +172,7 @@ void TestForm1Hostile::pastedIntoEveryField()
             }
             for (int p = 0; p < 3; ++p)
                 if (p != panel)
-                    QCOMPARE(panelTexts(*m_form, p), others[p]);
+                    QCOMPARE(panelTexts(form, p), others[p]);
         }
     }
     qInfo("slowest click %.2f ms", slowest / 1e6);
