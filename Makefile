@@ -1,7 +1,9 @@
 # Entry points: `make test` and `make run` (see README). Each installs what is missing first.
 # Tests run on the debug build; users, the package and the benchmarks get the optimised one.
 
-.PHONY: all test run bench package screenshot format clean debug release
+FUZZ_SECONDS ?= 1800
+
+.PHONY: all test run bench fuzz package screenshot format clean debug release sanitize fuzz-build
 
 all: debug
 
@@ -15,8 +17,22 @@ release:
 	cmake --preset release
 	cmake --build --preset release
 
-test: debug
+sanitize:
+	@scripts/install-deps.sh build test
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+
+fuzz-build:
+	@scripts/install-deps.sh build test
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+# Every test of the debug build, then the core and offscreen window tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a minute of fuzzing the core (Clang).
+test: debug sanitize fuzz-build
 	ctest --preset debug
+	ctest --preset sanitize
+	ctest --preset fuzz
 
 run: release
 	@scripts/run.sh build/release/src/main_window/varelux
@@ -30,6 +46,11 @@ bench:
 	QT_QPA_PLATFORM=offscreen build/bench/bench/ui/bench_ui
 	tests/run_x11.sh build/bench/bench/startup/bench_startup \
 	    build/bench/src/main_window/varelux build/bench/bench/startup/floor_window
+
+# The fuzz target for FUZZ_SECONDS (default half an hour); what it learns stays in
+# build/fuzz/fuzz/work/corpus for the next run, a failing input goes to .../work/artifacts.
+fuzz: fuzz-build
+	fuzz/run.sh build/fuzz/fuzz/fuzz_core $(FUZZ_SECONDS) fuzz/seeds build/fuzz/fuzz/work
 
 # The Debian package of the optimised build: build/release/varelux_<version>_<arch>.deb
 package: release

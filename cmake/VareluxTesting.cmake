@@ -15,3 +15,38 @@ function(varelux_add_test name)
         set_tests_properties(${name} PROPERTIES LABELS core)
     endif()
 endfunction()
+
+# Runs an already added test once more as <name>@<suffix>, with its labels and environment plus
+# the given variables, through the given launcher (may be empty).
+function(varelux_add_test_run name suffix launcher)
+    get_test_property(${name} ENVIRONMENT environment)
+    get_test_property(${name} LABELS labels)
+    if(NOT environment)
+        set(environment "")
+    endif()
+    add_test(NAME ${name}@${suffix} COMMAND ${launcher} $<TARGET_FILE:${name}>)
+    set_tests_properties(${name}@${suffix} PROPERTIES
+        ENVIRONMENT "${environment};${ARGN}"
+        LABELS "${labels}")
+endfunction()
+
+# varelux_add_locale_runs(<test>...): each test again under LC_ALL and LANG set to "C", an
+# Italian and a German locale; all of them must give the same results.
+function(varelux_add_locale_runs)
+    foreach(name ${ARGN})
+        foreach(locale C it_IT.UTF-8 de_DE.UTF-8)
+            varelux_add_test_run(${name} ${locale}
+                "${PROJECT_SOURCE_DIR}/tests/run_in_locale.sh;${locale}")
+        endforeach()
+    endforeach()
+endfunction()
+
+# varelux_add_scaled_runs(<test>...): each offscreen test again at QT_SCALE_FACTOR=2, on a screen
+# of 2560 x 1600 device pixels so that every window still fits at twice the size.
+function(varelux_add_scaled_runs)
+    foreach(name ${ARGN})
+        varelux_add_test_run(${name} x2 ""
+            QT_SCALE_FACTOR=2
+            QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/offscreen_2560x1600.json)
+    endforeach()
+endfunction()

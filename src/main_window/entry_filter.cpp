@@ -9,8 +9,6 @@
 #include <QKeySequence>
 #include <QLineEdit>
 
-#include <limits>
-
 namespace varelux {
 
 namespace {
@@ -36,9 +34,6 @@ bool isEditingOrMovingKey(const QKeyEvent *event)
 
 void EntryFilter::install(QLineEdit *field, EntryRule rule)
 {
-    // Fields take text of any length: QLineEdit's own limit, 32767 characters, would silently
-    // cut a longer paste and so change the number it holds.
-    field->setMaxLength(std::numeric_limits<int>::max());
     field->installEventFilter(new EntryFilter(field, rule));
 }
 

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <limits>
+
 namespace varelux {
 
 namespace {
@@ -120,6 +122,9 @@ QWidget *Form1::createControl(const ControlSpec &item)
         control = label;
     } else if (item.role == ControlRole::DecimalField || item.role == ControlRole::CountField) {
         auto *field = new QLineEdit(this);
+        // No length limit: QLineEdit would otherwise cut a paste at 32767 characters, and a
+        // number pasted with many leading zeros would lose its digits and read as 0.
+        field->setMaxLength(std::numeric_limits<int>::max());
         EntryFilter::install(field, item.role == ControlRole::CountField ? EntryRule::Count
                                                                          : EntryRule::Decimal);
         control = field;
@@ -244,9 +249,12 @@ void Form1::onClearClicked(PanelId id)
         break;
     }
     const Panel &p = m_panels[int(id)];
+    // setText rather than clear(): clear() keeps every removed character as an undo step,
+    // which for a pasted text of a million characters takes tens of milliseconds and as many
+    // megabytes; setText drops the field's undo history with its text.
     for (QLineEdit *field : {p.supply, p.led, p.current, p.count})
         if (field)
-            field->clear();
+            field->setText(QString());
     for (QLabel *result : {p.resistance, p.power}) {
         result->clear();
         result->setToolTip(QString());

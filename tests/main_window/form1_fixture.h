@@ -1,4 +1,5 @@
-// Helpers shared by the main-window tests: finding controls and handling modal boxes.
+// Helpers shared by the main-window tests: finding controls, filling panels and handling modal
+// boxes.
 #pragma once
 
 #include "main_window/form1.h"
@@ -20,6 +21,71 @@ template <typename T = QWidget> T *control(const QWidget &form, const QString &n
         qFatal("no control %s", qPrintable(name));
     return found;
 }
+
+// The controls of each panel by name: single-LED, series, parallel.
+struct PanelNames {
+    QString supply, led, current, count, resistance, power, calculate, clear;
+};
+
+inline const PanelNames kPanels[] = {
+    {"txt_AlCirc", "txt_AlLed", "txt_CorrLed", "", "lbl_ResCalc", "lbl_Watt", "cmd_Calcola",
+     "cmd_Canc"},
+    {"txt_AlCirc2", "txt_AlLed2", "txt_CorrLed2", "txt_NumLed", "lbl_ResCalc2", "lbl_Watt2",
+     "cmd_Calcola2", "cmd_Canc2"},
+    {"txt_AlCirc3", "txt_AlLed3", "txt_CorrLed3", "txt_NumLed2", "lbl_ResCalc3", "lbl_Watt3",
+     "cmd_Calcola3", "cmd_Canc3"},
+};
+
+// A valid entry per panel, supply, LED, current and count, with its results.
+struct PanelExample {
+    QStringList fields;
+    QString resistance, power;
+};
+
+inline const PanelExample kExamples[] = {
+    {{"12", "2", "20"}, "500", "200"},
+    {{"12", "2", "20", "3"}, "300", "120"},
+    {{"5", "2", "20", "4"}, "37,5", "240"},
+};
+
+inline const QStringList kEmptyPanel(6);
+
+// Everything a user sees of one panel: the four fields and the two results.
+inline QStringList panelTexts(const QWidget &form, int panel)
+{
+    const PanelNames &p = kPanels[panel];
+    QStringList texts;
+    for (const QString &field : {p.supply, p.led, p.current, p.count})
+        texts << (field.isEmpty() ? QString() : control<QLineEdit>(form, field)->text());
+    texts << control<QLabel>(form, p.resistance)->text() << control<QLabel>(form, p.power)->text();
+    return texts;
+}
+
+inline void fill(const QWidget &form, int panel, const QStringList &fields)
+{
+    const PanelNames &p = kPanels[panel];
+    const QString names[] = {p.supply, p.led, p.current, p.count};
+    for (int i = 0; i < 4; ++i)
+        if (!names[i].isEmpty())
+            control<QLineEdit>(form, names[i])->setText(fields.value(i));
+}
+
+inline void click(const QWidget &form, const QString &button)
+{
+    QTest::mouseClick(control(form, button), Qt::LeftButton);
+}
+
+// The buttons of Form1 that open the reference windows.
+struct Opener {
+    const char *button;
+    varelux::ReferenceId id;
+};
+
+inline constexpr Opener kOpeners[] = {
+    {"cmd_Schema1", varelux::ReferenceId::Form2},   {"cmd_Schema2", varelux::ReferenceId::Form3},
+    {"cmd_Schema3", varelux::ReferenceId::Form4},   {"cmd_TensLed", varelux::ReferenceId::Form5},
+    {"cmd_ValResStd", varelux::ReferenceId::Form6}, {"cmd_PotMaxRes", varelux::ReferenceId::Form7},
+};
 
 // What a message box looked like while it was open.
 struct BoxSeen {

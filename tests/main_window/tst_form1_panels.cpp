@@ -10,54 +10,12 @@ using namespace varelux;
 
 namespace {
 
-struct PanelNames {
-    QString supply, led, current, count, resistance, power, calculate, clear;
-};
-
-const PanelNames kPanels[] = {
-    {"txt_AlCirc", "txt_AlLed", "txt_CorrLed", "", "lbl_ResCalc", "lbl_Watt", "cmd_Calcola",
-     "cmd_Canc"},
-    {"txt_AlCirc2", "txt_AlLed2", "txt_CorrLed2", "txt_NumLed", "lbl_ResCalc2", "lbl_Watt2",
-     "cmd_Calcola2", "cmd_Canc2"},
-    {"txt_AlCirc3", "txt_AlLed3", "txt_CorrLed3", "txt_NumLed2", "lbl_ResCalc3", "lbl_Watt3",
-     "cmd_Calcola3", "cmd_Canc3"},
-};
-
-// Everything a user sees of one panel: the four fields and the two results.
-QStringList panelTexts(const QWidget &form, int panel)
-{
-    const PanelNames &p = kPanels[panel];
-    QStringList texts;
-    for (const QString &field : {p.supply, p.led, p.current, p.count})
-        texts << (field.isEmpty() ? QString() : control<QLineEdit>(form, field)->text());
-    texts << control<QLabel>(form, p.resistance)->text() << control<QLabel>(form, p.power)->text();
-    return texts;
-}
-
 // The tooltips of a panel's resistance and power results.
 QStringList panelTips(const QWidget &form, int panel)
 {
     return {control(form, kPanels[panel].resistance)->toolTip(),
             control(form, kPanels[panel].power)->toolTip()};
 }
-
-void fill(const QWidget &form, int panel, const QStringList &fields)
-{
-    const PanelNames &p = kPanels[panel];
-    const QString names[] = {p.supply, p.led, p.current, p.count};
-    for (int i = 0; i < 4; ++i)
-        if (!names[i].isEmpty())
-            control<QLineEdit>(form, names[i])->setText(fields.value(i));
-}
-
-void click(const QWidget &form, const QString &button)
-{
-    QTest::mouseClick(control(form, button), Qt::LeftButton);
-}
-
-const QStringList kEmptyPanel(6);
-const QStringList kValidFields[] = {
-    {"12", "2", "20"}, {"12", "2", "20", "3"}, {"5", "2", "20", "4"}};
 
 } // namespace
 
@@ -165,9 +123,8 @@ void TestForm1Panels::failures()
     QFETCH(QString, message);
 
     // Every panel shows a previous result; only the failing one may change.
-    const QStringList valid[] = {{"12", "2", "20"}, {"12", "2", "20", "3"}, {"5", "2", "20", "4"}};
     for (int p = 0; p < 3; ++p) {
-        fill(*m_form, p, valid[p]);
+        fill(*m_form, p, kExamples[p].fields);
         click(*m_form, kPanels[p].calculate);
     }
     QStringList others[3];
@@ -208,9 +165,8 @@ void TestForm1Panels::failures()
 
 void TestForm1Panels::clearEmptiesOnlyItsPanel()
 {
-    const QStringList valid[] = {{"12", "2", "20"}, {"12", "2", "20", "3"}, {"5", "2", "20", "4"}};
     for (int p = 0; p < 3; ++p) {
-        fill(*m_form, p, valid[p]);
+        fill(*m_form, p, kExamples[p].fields);
         click(*m_form, kPanels[p].calculate);
     }
     QCOMPARE(m_form->parallelRecord().resistance, 37.5);

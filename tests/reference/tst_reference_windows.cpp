@@ -3,7 +3,7 @@
 #include "reference/reference_window.h"
 
 #include "data_row.h"
-#include "main_window/form1.h"
+#include "main_window/form1_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,17 +16,6 @@ using namespace varelux;
 Q_DECLARE_METATYPE(ReferenceId)
 
 namespace {
-
-struct Opener {
-    const char *button;
-    ReferenceId id;
-};
-
-constexpr Opener kOpeners[] = {
-    {"cmd_Schema1", ReferenceId::Form2},   {"cmd_Schema2", ReferenceId::Form3},
-    {"cmd_Schema3", ReferenceId::Form4},   {"cmd_TensLed", ReferenceId::Form5},
-    {"cmd_ValResStd", ReferenceId::Form6}, {"cmd_PotMaxRes", ReferenceId::Form7},
-};
 
 QList<QWidget *> visibleWindowsNamed(const QString &name)
 {

@@ -1,0 +1,284 @@
+// libFuzzer target over the core's number text and keystroke filter. The first byte of an input
+// picks what the rest of it is: a field text as pasted, a text of digits and commas, a double to
+// write, or a run of typed character codes. Each result is checked against an oracle that shares
+// no code with the core (the C library's conversions, plain string handling); the first mismatch
+// aborts the run and libFuzzer keeps the input.
+#include "core/key_filter.h"
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+using namespace varelux;
+
+namespace {
+
+// The failure number the window reports for a text that is not a number.
+constexpr int kNotANumber = 13;
+
+std::string printable(std::string_view text)
+{
+    std::string out;
+    for (const unsigned char c : text.substr(0, 200)) {
+        if (c >= 0x20 && c < 0x7F) {
+            out += char(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        }
+    }
+    if (text.size() > 200)
+        out += "... (" + std::to_string(text.size()) + " bytes)";
+    return out;
+}
+
+[[noreturn]] void mismatch(const char *what, std::string_view text, const std::string &detail = {})
+{
+    std::fprintf(stderr, "oracle mismatch: %s\n  text: \"%s\"\n  %s\n", what,
+                 printable(text).c_str(), detail.c_str());
+    std::abort();
+}
+
+std::string describe(const Outcome<double> &outcome)
+{
+    if (!outcome)
+        return "failure " + std::to_string(int(outcome.failure()));
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", *outcome);
+    return buf;
+}
+
+// ASCII digits with at most one comma and at least one digit.
+bool inGrammar(std::string_view text)
+{
+    bool comma = false, digit = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c == ',' && !comma)
+            comma = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
+// strtod in the "C" locale on a grammar text with the comma turned into a full stop: the
+// correctly rounded value, or no value when the magnitude is beyond the double range.
+bool cConversion(std::string_view text, double &value)
+{
+    std::string c(text);
+    if (const auto comma = c.find(','); comma != c.npos)
+        c[comma] = '.';
+    errno = 0;
+    value = std::strtod(c.c_str(), nullptr);
+    return !(errno == ERANGE && std::isinf(value));
+}
+
+bool sameDouble(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void checkReading(std::string_view text)
+{
+    const Outcome<double> read = readNumber(text);
+    if (!inGrammar(text)) {
+        if (read || int(read.failure()) != kNotANumber)
+            mismatch("a text outside the grammar must be failure 13", text, describe(read));
+        return;
+    }
+    double expected = 0;
+    if (!cConversion(text, expected)) {
+        if (read || read.failure() != Failure::Overflow)
+            mismatch("a number beyond the double range must be an overflow", text, describe(read));
+        return;
+    }
+    if (!read || !sameDouble(*read, expected))
+        mismatch("reading differs from strtod", text,
+                 "read " + describe(read) + ", strtod " + describe(expected));
+}
+
+// The written text must be [-]mantissa[E(+|-)exponent], the mantissa in the grammar. Returns the
+// same number as a positional grammar text (the comma moved by the exponent) and its sign.
+std::string positional(std::string_view written, bool &negative)
+{
+    std::string_view text = written;
+    negative = !text.empty() && text[0] == '-';
+    if (negative)
+        text.remove_prefix(1);
+    int exponent = 0;
+    if (const auto e = text.find('E'); e != text.npos) {
+        const std::string_view power = text.substr(e + 1);
+        if (power.size() < 3 || (power[0] != '+' && power[0] != '-'))
+            mismatch("malformed exponent", written);
+        for (const char c : power.substr(1)) {
+            if (c < '0' || c > '9')
+                mismatch("malformed exponent", written);
+            exponent = exponent * 10 + (c - '0');
+        }
+        if (power[0] == '-')
+            exponent = -exponent;
+        text = text.substr(0, e);
+    }
+    if (!inGrammar(text))
+        mismatch("written mantissa outside the grammar", written);
+
+    std::string digits;
+    int pointAt = int(text.size());
+    for (const char c : text) {
+        if (c == ',')
+            pointAt = int(digits.size());
+        else
+            digits += c;
+    }
+    if (const auto first = digits.find_first_not_of('0');
+        first != digits.npos && digits.size() - first > 15)
+        mismatch("more than 15 significant digits", written);
+    if (text.find(',') != text.npos && text.back() == '0')
+        mismatch("trailing zero after the comma", written);
+
+    pointAt += exponent;
+    if (pointAt <= 0)
+        return "0," + std::string(std::size_t(-pointAt), '0') + digits;
+    if (pointAt >= int(digits.size()))
+        return digits + std::string(std::size_t(pointAt) - digits.size(), '0');
+    return digits.substr(0, std::size_t(pointAt)) + "," + digits.substr(std::size_t(pointAt));
+}
+
+void checkWriting(double value)
+{
+    const std::string written = writeNumber(value);
+    if (std::isnan(value) || std::isinf(value)) {
+        const char *expected = std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf";
+        if (written != expected)
+            mismatch("non-finite value written wrongly", written, expected);
+        const Outcome<double> read = readNumber(written);
+        if (read || int(read.failure()) != kNotANumber)
+            mismatch("a non-finite text must read as failure 13", written, describe(read));
+        return;
+    }
+
+    // The value rounded to 15 significant digits by the C library, and its magnitude read back.
+    char rounded[40];
+    std::snprintf(rounded, sizeof rounded, "%.14e", std::fabs(value));
+    errno = 0;
+    const double expected = std::strtod(rounded, nullptr);
+    const bool overflows = errno == ERANGE && std::isinf(expected);
+
+    bool negative = false;
+    const std::string text = positional(written, negative);
+    if (negative != (value < 0))
+        mismatch("wrong sign", written, describe(value));
+    const Outcome<double> read = readNumber(text);
+    if (overflows ? (read || read.failure() != Failure::Overflow)
+                  : (!read || !sameDouble(*read, expected)))
+        mismatch("writing then reading is not the value rounded to 15 digits", written,
+                 "value " + describe(value) + ", read " + describe(read) + " from " + text);
+}
+
+// What a field does with the code the filter left: backspace deletes before the caret, any other
+// code but 0 goes in at the caret.
+void apply(std::u16string &field, CharCode kept, std::size_t caret)
+{
+    const std::size_t at = std::min(caret, field.size());
+    if (kept == kBackspace) {
+        if (at > 0)
+            field.erase(at - 1, 1);
+    } else if (kept != kNoChar) {
+        field.insert(at, 1, char16_t(kept));
+    }
+}
+
+// Types codes into a decimal and a count field, both empty at first. Each unit of the input is
+// three bytes: the code (little-endian) and the caret position. Every code is also judged
+// against a decimal field that holds the whole input as a pasted text, commas included.
+// Digits and backspace pass both rules unchanged; a full stop or comma gives a comma in a
+// decimal field without one, and everything else gives 0. So a decimal field never gets a
+// second comma, and a count field never anything but digits.
+void checkTyping(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+    std::u16string pasted;
+    for (std::size_t i = 0; i + 1 < size; i += 2)
+        pasted += char16_t(data[i] | data[i + 1] << 8);
+    std::u16string decimal, count;
+
+    for (std::size_t i = 0; i + 2 < size; i += 3) {
+        const auto code = static_cast<CharCode>(data[i] | data[i + 1] << 8);
+        const std::size_t caret = data[i + 2];
+        const bool passes = (code >= kDigitZero && code <= kDigitNine) || code == kBackspace;
+        const bool separator = code == kComma || code == kFullStop;
+        const std::string what = "code " + std::to_string(code) + " gave ";
+
+        const CharCode toCount = filterCountKey(code);
+        if (toCount != (passes ? code : kNoChar))
+            mismatch("count rule", bytes, what + std::to_string(toCount));
+        apply(count, toCount, caret);
+
+        for (std::u16string *field : {&decimal, &pasted}) {
+            const bool hasComma = field->find(u',') != field->npos;
+            const CharCode kept = filterDecimalKey(code, *field);
+            if (kept != (passes ? code : separator && !hasComma ? kComma : kNoChar))
+                mismatch("decimal rule", bytes, what + std::to_string(kept));
+            if (field == &decimal)
+                apply(decimal, kept, caret);
+        }
+
+        if (std::count(decimal.begin(), decimal.end(), u',') > 1)
+            mismatch("a decimal field holds two commas", bytes);
+        if (std::any_of(count.begin(), count.end(),
+                        [](char16_t c) { return c < u'0' || c > u'9'; }))
+            mismatch("a count field holds a non-digit", bytes);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    std::setlocale(LC_ALL, "C"); // the oracle converts with a full stop
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const std::uint8_t mode = data[0] % 4;
+    ++data;
+    --size;
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+
+    switch (mode) {
+    case 0: // any bytes, as a pasted text would reach the reader
+        checkReading(text);
+        break;
+    case 1: { // digits and commas only: mostly valid numbers, of any length
+        std::string mapped(size, '0');
+        for (std::size_t i = 0; i < size; ++i)
+            mapped[i] = data[i] % 11 == 10 ? ',' : char('0' + data[i] % 11);
+        checkReading(mapped);
+        break;
+    }
+    case 2: { // the bits of a double
+        double value = 0;
+        std::memcpy(&value, data, std::min(size, sizeof value));
+        checkWriting(value);
+        break;
+    }
+    case 3:
+        checkTyping(data, size);
+        break;
+    }
+    return 0;
+}

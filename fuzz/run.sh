@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs the fuzz target for the given number of seconds from the committed seeds.
+# Usage: run.sh <fuzz_core> <seconds> <seed dir> <work dir>
+# New inputs that reach new code go to <work dir>/corpus (kept between runs), a failing input to
+# <work dir>/artifacts; the seeds themselves are never written.
+set -euo pipefail
+fuzzer=$1 seconds=$2 seeds=$3 work=$4
+mkdir -p "$work/corpus" "$work/artifacts"
+
+# Symbolised stack traces come from LLVM's symbolizer (Debian package llvm-14).
+symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
+[ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH=$symbolizer
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+exec "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
+    -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" "$seeds"

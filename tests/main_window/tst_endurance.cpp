@@ -1,0 +1,142 @@
+// A long session in one process: every reference window opened through its button and closed a
+// thousand times, and ten thousand "Calcola"/"Cancella" rounds. Memory stays where it settled
+// after a warm-up; under the sanitizer build LeakSanitizer checks the exit as well.
+#include "form1_fixture.h"
+#include "reference/reference_window.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtTest>
+
+#ifdef __SANITIZE_ADDRESS__
+// From the sanitizer runtime's allocator interface, whose header GCC does not install.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+using namespace varelux;
+
+namespace {
+
+constexpr int kWindowCycles = 1000; // per reference window
+constexpr int kRounds = 10000;      // "Calcola" then "Cancella"
+constexpr int kWarmUp = 100;        // window cycles (and ten rounds each) before measuring
+constexpr qint64 kAllowedGrowth = 1 << 20;
+
+#ifdef __SANITIZE_ADDRESS__
+// Under AddressSanitizer the resident size mostly shows the sanitizer's own quarantine and
+// bookkeeping, which grow for a while whatever the program does; the heap bytes the program
+// holds stand in for it there.
+const char *const kMemoryKind = "heap in use";
+qint64 memoryInUse()
+{
+    return qint64(__sanitizer_get_current_allocated_bytes());
+}
+#else
+// Resident set size in bytes, from /proc/self/status.
+const char *const kMemoryKind = "resident memory";
+qint64 memoryInUse()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+#endif
+
+// Field texts for a round: mostly valid entries, now and then one that overflows (the panel
+// empties itself) or a missing one (the error box).
+QStringList entryFor(int round, int panel)
+{
+    QStringList fields = kExamples[panel].fields;
+    if (round % 97 == 0)
+        fields[0] = "1" + QString(400, '0');
+    else if (round % 1000 == 1)
+        fields[1].clear();
+    else
+        fields[2] = QString::number(10 + round % 20);
+    return fields;
+}
+
+// The offscreen platform warns on every window it shows and raises; thousands of those would
+// exhaust QTest's warning budget and hide the rest of the log.
+QtMessageHandler previousHandler = nullptr;
+
+void dropPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (!text.startsWith("This plugin does not support"))
+        previousHandler(type, context, text);
+}
+
+} // namespace
+
+class TestEndurance : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void longSession();
+
+private:
+    void openAndCloseEach(const Form1 &form);
+    void round(const Form1 &form, int index);
+};
+
+void TestEndurance::initTestCase()
+{
+    previousHandler = qInstallMessageHandler(dropPlatformWarnings);
+}
+
+void TestEndurance::openAndCloseEach(const Form1 &form)
+{
+    for (const Opener &opener : kOpeners) {
+        QTest::mouseClick(control(form, opener.button), Qt::LeftButton);
+        QWidget *window = openedReference(opener.id);
+        QVERIFY(window);
+        QCoreApplication::processEvents(); // lays out and paints it, pictures included
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!openedReference(opener.id));
+    }
+}
+
+void TestEndurance::round(const Form1 &form, int index)
+{
+    const int panel = index % 3;
+    fill(form, panel, entryFor(index, panel));
+    closeBoxesDuring([&] { click(form, kPanels[panel].calculate); });
+    click(form, kPanels[panel].clear);
+    QCOMPARE(panelTexts(form, panel), kEmptyPanel);
+}
+
+void TestEndurance::longSession()
+{
+    QElapsedTimer clock;
+    clock.start();
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    constexpr int roundsPerCycle = kRounds / kWindowCycles;
+    qint64 settled = -1;
+    for (int cycle = 0; cycle < kWindowCycles; ++cycle) {
+        if (cycle == kWarmUp)
+            settled = memoryInUse();
+        openAndCloseEach(form);
+        for (int i = 0; i < roundsPerCycle; ++i)
+            round(form, cycle * roundsPerCycle + i);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    const qint64 end = memoryInUse();
+    QVERIFY(settled > 0 && end > 0);
+    qInfo("%s: %.2f MiB settled, %.2f MiB at the end; %.1f s", kMemoryKind, settled / 1048576.0,
+          end / 1048576.0, clock.elapsed() / 1000.0);
+    QVERIFY2(end - settled <= kAllowedGrowth,
+             qPrintable(QString("grew by %1 KiB").arg((end - settled) / 1024)));
+}
+
+QTEST_MAIN(TestEndurance)
+#include "tst_endurance.moc"
