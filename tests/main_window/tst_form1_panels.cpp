@@ -206,7 +206,7 @@ void TestForm1Panels::hints_data()
                     rating});
     row("supply below the LED", QString("cmd_Calcola"), QStringList{"2", "3", "20"},
         QStringList{"La tensione del circuito non supera la tensione totale dei Led", ""});
-    row("Cancella", QString("cmd_Canc"), kValidFields[0], QStringList(2));
+    row("Cancella", QString("cmd_Canc"), kExamples[0].fields, QStringList(2));
     row("failing Calcola", QString("cmd_Calcola"), QStringList{"12", "", "20"}, QStringList(2));
     row("Calcola failing silently", QString("cmd_Calcola"), QStringList{"3", "3", "0"},
         QStringList(2));
@@ -219,7 +219,7 @@ void TestForm1Panels::hints()
     QFETCH(QStringList, tips);
 
     for (int p = 0; p < 3; ++p) {
-        fill(*m_form, p, kValidFields[p]);
+        fill(*m_form, p, kExamples[p].fields);
         click(*m_form, kPanels[p].calculate);
     }
     const QStringList series = panelTips(*m_form, 1);
