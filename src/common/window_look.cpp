@@ -27,14 +27,10 @@ QString resolveFontFamily()
         return preferred;
     QString embedded;
     for (const char *path : {resources::kFontRegular, resources::kFontBold}) {
-        // The faces are stored uncompressed, so the font engine reads them in place in the
-        // program file instead of from a copy on the heap.
-        const QResource face(QString::fromLatin1(path));
-        const int id =
-            face.compressionAlgorithm() == QResource::NoCompression
-                ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-                      reinterpret_cast<const char *>(face.data()), qsizetype(face.size())))
-                : QFontDatabase::addApplicationFont(face.fileName());
+        // The faces are stored uncompressed, so this hands the font engine the bytes where they
+        // lie in the program file rather than a copy on the heap.
+        const int id = QFontDatabase::addApplicationFontFromData(
+            QResource(QString::fromLatin1(path)).uncompressedData());
         if (id >= 0 && embedded.isEmpty())
             embedded = QFontDatabase::applicationFontFamilies(id).value(0);
     }

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <map>
 
 namespace varelux {
 
@@ -46,14 +47,15 @@ QRect inkBounds(const QString &text, const QFont &font)
     return ink.translated(-margin, -2 * margin);
 }
 
-// The pixel size whose digits are `height` device pixels tall.
+// The pixel size whose digits are `height` device pixels tall, found once per height.
 int pixelSizeForDigits(int height)
 {
-    int size = height;
-    while (size < 4 * height &&
-           inkBounds(QStringLiteral("0123456789"), tableFont(size)).height() < height)
-        ++size;
-    return size;
+    static std::map<int, int> found;
+    auto [known, isNew] = found.try_emplace(height, height);
+    while (isNew && known->second < 4 * height &&
+           inkBounds(QStringLiteral("0123456789"), tableFont(known->second)).height() < height)
+        ++known->second;
+    return known->second;
 }
 
 } // namespace

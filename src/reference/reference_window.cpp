@@ -49,22 +49,30 @@ void setX11FrameHints(QWidget *window)
     if (!x11)
         return;
     xcb_connection_t *connection = x11->connection();
-    auto atom = [connection](const char *name) {
-        const auto cookie =
-            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
+    // The atoms are interned once per run, all five requests sent before the first reply.
+    enum { Utility, Normal, WindowType, State, SkipTaskbar, AtomCount };
+    static const std::array<xcb_atom_t, AtomCount> atoms = [connection] {
+        static constexpr const char *kNames[AtomCount] = {
+            "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE",
+            "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"};
+        std::array<xcb_intern_atom_cookie_t, AtomCount> cookies{};
+        for (int i = 0; i < AtomCount; ++i)
+            cookies[i] = xcb_intern_atom(connection, 0,
+                                         static_cast<uint16_t>(std::strlen(kNames[i])), kNames[i]);
+        std::array<xcb_atom_t, AtomCount> found{};
+        for (int i = 0; i < AtomCount; ++i) {
+            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
+            found[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(reply);
+        }
         return found;
-    };
+    }();
     const auto id = static_cast<xcb_window_t>(window->winId());
-    const xcb_atom_t types[] = {atom("_NET_WM_WINDOW_TYPE_UTILITY"),
-                                atom("_NET_WM_WINDOW_TYPE_NORMAL")};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atom("_NET_WM_WINDOW_TYPE"),
-                        XCB_ATOM_ATOM, 32, 2, types);
-    const xcb_atom_t skipTaskbar = atom("_NET_WM_STATE_SKIP_TASKBAR");
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, atom("_NET_WM_STATE"), XCB_ATOM_ATOM,
-                        32, 1, &skipTaskbar);
+    const xcb_atom_t types[] = {atoms[Utility], atoms[Normal]};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atoms[WindowType], XCB_ATOM_ATOM, 32,
+                        2, types);
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, atoms[State], XCB_ATOM_ATOM, 32, 1,
+                        &atoms[SkipTaskbar]);
 
     // WM_HINTS: nine 32-bit fields, the flags first and the window group last.
     constexpr uint32_t kWindowGroupHint = 1u << 6;
