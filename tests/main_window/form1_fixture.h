@@ -131,3 +131,18 @@ inline BoxSeen closeBoxesDuring(const std::function<void()> &action,
     poll.stop();
     return seen;
 }
+
+// Closes the window from inside the application's event loop, as the window system would, and
+// returns the loop's exit code: 0 when closing ended the application, 99 when it did not within
+// five seconds.
+inline int exitCodeOfClosing(QWidget *window)
+{
+    QTimer::singleShot(0, window, [window] { window->close(); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    const int code = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
+}

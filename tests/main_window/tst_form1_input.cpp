@@ -347,13 +347,7 @@ void TestForm1Input::closingEndsTheApplication()
         w->setWindowTitle("other window");
         w->show();
     }
-    QTimer::singleShot(0, m_form, [this] { m_form->close(); });
-    QTimer guard;
-    guard.setSingleShot(true);
-    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-    guard.start(5000);
-
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(exitCodeOfClosing(m_form), 0);
     QVERIFY(!m_form->isVisible());
     for (const QPointer<QWidget> &w : others)
         QVERIFY(w.isNull());

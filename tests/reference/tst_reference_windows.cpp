@@ -159,13 +159,7 @@ void TestReferenceWindows::allSixOpenBesideAUsableForm1()
     for (const QPointer<QWidget> &window : windows)
         QCOMPARE(window && window->isVisible(), window != windows[1]);
 
-    QTimer::singleShot(0, m_form, [this] { m_form->close(); });
-    QTimer guard;
-    guard.setSingleShot(true);
-    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-    guard.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(exitCodeOfClosing(m_form), 0);
     for (const QPointer<QWidget> &window : windows)
         QVERIFY(window.isNull());
 }
