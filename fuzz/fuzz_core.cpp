@@ -21,9 +21,6 @@ using namespace varelux;
 
 namespace {
 
-// The failure number the window reports for a text that is not a number.
-constexpr int kNotANumber = 13;
-
 std::string printable(std::string_view text)
 {
     std::string out;
@@ -50,8 +47,16 @@ std::string printable(std::string_view text)
 
 std::string describe(const Outcome<double> &outcome)
 {
-    if (!outcome)
-        return "failure " + std::to_string(int(outcome.failure()));
+    if (!outcome) {
+        switch (outcome.failure()) {
+        case Failure::Overflow:
+            return "failure Overflow";
+        case Failure::DivisionByZero:
+            return "failure DivisionByZero";
+        case Failure::NotANumber:
+            return "failure NotANumber";
+        }
+    }
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.17g", *outcome);
     return buf;
@@ -93,8 +98,8 @@ void checkReading(std::string_view text)
 {
     const Outcome<double> read = readNumber(text);
     if (!inGrammar(text)) {
-        if (read || int(read.failure()) != kNotANumber)
-            mismatch("a text outside the grammar must be failure 13", text, describe(read));
+        if (read || read.failure() != Failure::NotANumber)
+            mismatch("a text outside the grammar must be NotANumber", text, describe(read));
         return;
     }
     double expected = 0;
@@ -163,8 +168,8 @@ void checkWriting(double value)
         if (written != expected)
             mismatch("non-finite value written wrongly", written, expected);
         const Outcome<double> read = readNumber(written);
-        if (read || int(read.failure()) != kNotANumber)
-            mismatch("a non-finite text must read as failure 13", written, describe(read));
+        if (read || read.failure() != Failure::NotANumber)
+            mismatch("a non-finite text must read as NotANumber", written, describe(read));
         return;
     }
 

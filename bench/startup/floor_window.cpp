@@ -1,7 +1,7 @@
 // The least a Qt Widgets program with the main window can cost: a window of the same size with
 // the same 66 controls at the same places, as plain labels, line edits and buttons, and nothing
 // else: the platform's font and style, no icon, no translation, no handlers.
-#include "main_window/form1_layout.h"
+#include "main_window/main_window_layout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,16 +16,16 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Floor"));
-    window.setFixedSize(form1ClientSize());
-    for (const ControlSpec &item : form1Controls()) {
+    window.setFixedSize(mainWindowSize());
+    for (const MainWindowRow &row : mainWindowRows()) {
+        const ui::LayoutRow &item = row.control;
         QWidget *control = nullptr;
         switch (item.role) {
-        case ControlRole::DecimalField:
-        case ControlRole::CountField:
+        case ui::ControlRole::DecimalField:
+        case ui::ControlRole::CountField:
             control = new QLineEdit(&window);
             break;
-        case ControlRole::PanelButton:
-        case ControlRole::ReferenceButton:
+        case ui::ControlRole::PushButton:
             control = new QPushButton(item.caption, &window);
             break;
         default:

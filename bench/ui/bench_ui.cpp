@@ -1,7 +1,7 @@
 // Window benchmarks on the offscreen platform: a "Calcola" click, opening each reference window
 // until it is painted, and typing into a field that already holds a very long text.
-#include "main_window/form1.h"
-#include "reference/reference_window.h"
+#include "main_window/main_window.h"
+#include "reference/opening_rule.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -48,12 +48,12 @@ private slots:
     void typingIntoALongText();
 
 private:
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
 };
 
 void BenchUi::init()
 {
-    m_form = new Form1;
+    m_form = new MainWindow;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }
@@ -86,12 +86,12 @@ void BenchUi::openReferenceWindow_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<ReferenceId>("id");
-    QTest::newRow("Form2") << "cmd_Schema1" << ReferenceId::Form2;
-    QTest::newRow("Form3") << "cmd_Schema2" << ReferenceId::Form3;
-    QTest::newRow("Form4") << "cmd_Schema3" << ReferenceId::Form4;
-    QTest::newRow("Form5") << "cmd_TensLed" << ReferenceId::Form5;
-    QTest::newRow("Form6") << "cmd_ValResStd" << ReferenceId::Form6;
-    QTest::newRow("Form7") << "cmd_PotMaxRes" << ReferenceId::Form7;
+    QTest::newRow("Form2") << "cmd_Schema1" << ReferenceId::SingleDiagram;
+    QTest::newRow("Form3") << "cmd_Schema2" << ReferenceId::SeriesDiagram;
+    QTest::newRow("Form4") << "cmd_Schema3" << ReferenceId::ParallelDiagram;
+    QTest::newRow("Form5") << "cmd_TensLed" << ReferenceId::LedVoltages;
+    QTest::newRow("Form6") << "cmd_ValResStd" << ReferenceId::StandardValues;
+    QTest::newRow("Form7") << "cmd_PotMaxRes" << ReferenceId::PowerRatings;
 }
 
 // From the button press until the new window has been painted; the median of 30 openings.

@@ -2,8 +2,8 @@
 // window, the three diagram windows side by side, and the three table windows. Runs under a
 // window manager (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
 #include "common/window_look.h"
-#include "main_window/form1.h"
-#include "reference/reference_window.h"
+#include "main_window/main_window.h"
+#include "reference/opening_rule.h"
 
 #include <QApplication>
 #include <QDir>
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     ui::installItalianTranslation(app);
 
-    Form1 form;
+    MainWindow form;
     ui::centreOnScreen(&form);
     form.show();
     if (!waitFramed(&form))
@@ -83,13 +83,13 @@ int main(int argc, char *argv[])
     };
     const Shot shots[] = {
         {"diagrams.png",
-         {{"cmd_Schema1", ReferenceId::Form2},
-          {"cmd_Schema2", ReferenceId::Form3},
-          {"cmd_Schema3", ReferenceId::Form4}}},
+         {{"cmd_Schema1", ReferenceId::SingleDiagram},
+          {"cmd_Schema2", ReferenceId::SeriesDiagram},
+          {"cmd_Schema3", ReferenceId::ParallelDiagram}}},
         {"tables.png",
-         {{"cmd_TensLed", ReferenceId::Form5},
-          {"cmd_PotMaxRes", ReferenceId::Form7},
-          {"cmd_ValResStd", ReferenceId::Form6}}},
+         {{"cmd_TensLed", ReferenceId::LedVoltages},
+          {"cmd_PotMaxRes", ReferenceId::PowerRatings},
+          {"cmd_ValResStd", ReferenceId::StandardValues}}},
     };
     for (const Shot &shot : shots) {
         QList<QImage> pictures;

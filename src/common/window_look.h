@@ -2,7 +2,6 @@
 // Italian texts of the toolkit itself.
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QRect>
 
@@ -34,10 +33,6 @@ enum class FontRole {
 // would overflow the fitted labels.
 QString fontFamily();
 QFont font(FontRole role);
-
-inline const QColor kGreen{0, 192, 0};
-inline const QColor kDarkRed{192, 0, 0};
-inline const QColor kBlue{0, 0, 255};
 
 // Places a top-level window so that its frame (or, before the window manager has framed it,
 // its client area) is centred on the available area of its screen.

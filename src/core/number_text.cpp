@@ -33,12 +33,12 @@ Outcome<double> readNumber(std::string_view text)
         if (isDigit(text[i])) [[likely]]
             continue;
         if (text[i] != kDecimalSeparator || commaPos != noComma)
-            return Failure::TypeMismatch;
+            return Failure::NotANumber;
         commaPos = i;
     }
     const std::size_t digitCount = text.size() - (commaPos == noComma ? 0 : 1);
     if (digitCount == 0)
-        return Failure::TypeMismatch;
+        return Failure::NotANumber;
 
     // Up to 15 digits, the integer they form and the power of ten are exact doubles, so one
     // correctly rounded division gives the correctly rounded value, the one from_chars gives.
@@ -82,8 +82,23 @@ Outcome<double> readNumber(std::string_view text)
         return 0.0;
     }
     if (ec != std::errc() || end != last)
-        return Failure::TypeMismatch; // not reachable for validated text; kept as a guard
+        return Failure::NotANumber; // not reachable for validated text; kept as a guard
     return value;
+}
+
+double roundedAsShown(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    // 15 digits in exponent form and back: each 15-digit decimal reads as a distinct double.
+    char sci[32];
+    const char *const end = std::to_chars(sci, sci + sizeof sci, value,
+                                          std::chars_format::scientific, kSignificantDigits - 1)
+                                .ptr;
+    double rounded = 0.0;
+    const auto [last, ec] = std::from_chars(sci, end, rounded, std::chars_format::scientific);
+    return ec == std::errc() && last == end ? rounded
+                                            : value; // subnormals: close enough as they are
 }
 
 std::string writeNumber(double value, int digits)

@@ -19,7 +19,7 @@ inline constexpr int kMinPositionalExponent = -4;
 inline constexpr int kMaxPositionalExponent = 14;
 
 // Reads ASCII digits with at most one decimal comma and at least one digit (",5" and "5," are
-// valid). Anything else, the empty text included, is Failure::TypeMismatch; a value too large
+// valid). Anything else, the empty text included, is Failure::NotANumber; a value too large
 // for a double is Failure::Overflow; a tiny value reads as the nearest double (0 or subnormal).
 // Correctly rounded (half to even) for any length, linear in the length, locale-independent.
 Outcome<double> readNumber(std::string_view text);
@@ -30,5 +30,9 @@ Outcome<double> readNumber(std::string_view text);
 // may keep fewer: with 3 digits 21,2765... is "21,3" and 12345 is "12300".
 // Non-finite values, which no sizing produces, are written "NaN", "Inf" and "-Inf".
 std::string writeNumber(double value, int digits = kSignificantDigits);
+
+// The value a result shows as: a finite double rounded to 15 significant digits (to nearest),
+// so two values that writeNumber() writes alike compare equal, and no others do.
+double roundedAsShown(double value);
 
 } // namespace varelux

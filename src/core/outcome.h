@@ -6,12 +6,12 @@
 
 namespace varelux {
 
-// The numbers are the ones the window shows behaviour for: 6 overflow (also an undefined
-// quotient), 11 division of a non-zero number by zero, 13 a text that is not a number.
-enum class Failure : int {
-    Overflow = 6,
-    DivisionByZero = 11,
-    TypeMismatch = 13,
+// Why a sizing gave no result. Each kind has its own handling in the window: an overflow clears
+// the panel silently, the other two explain themselves in a message box first.
+enum class Failure {
+    Overflow,       // a result beyond the double range, or undefined (0 / 0)
+    DivisionByZero, // a non-zero number divided by zero: the current is zero
+    NotANumber,     // a field's text is empty or not a number
 };
 
 // Either a value or the failure that prevented it.

@@ -19,15 +19,18 @@ double e12Value(int index)
 
 bool sameWhenShown(double a, double b)
 {
-    return writeNumber(a) == writeNumber(b);
+    return roundedAsShown(a) == roundedAsShown(b);
 }
 
 } // namespace
 
 ResistorHints resistorHints(double resistance, double power, double ledCurrent)
 {
-    if (!(resistance > 0))
-        return {"La tensione del circuito non supera la tensione totale dei Led", {}};
+    ResistorHints hints;
+    if (!(resistance > 0)) {
+        hints.supplyNotAboveLeds = true;
+        return hints;
+    }
 
     int above = 0; // first value at or above the resistance
     while (above < kE12Count && e12Value(above) < resistance)
@@ -41,18 +44,14 @@ ResistorHints resistorHints(double resistance, double power, double ledCurrent)
     else if (above == 0 || above == kE12Count)
         first = last + 1; // outside the table: none
 
-    ResistorHints hints;
-    for (int i = first; i <= last; ++i) {
-        const double milliamps = ledCurrent * kMilli * (resistance / e12Value(i));
-        hints.standardValues += i == first ? "Valori standard E12: " : " · ";
-        hints.standardValues += e12CellText(i % kE12Rows, i / kE12Rows) + " (" +
-                                writeNumber(milliamps, kHintCurrentDigits) + " mA)";
-    }
+    for (int i = first; i <= last; ++i)
+        hints.nearest.push_back({i % kE12Rows, i / kE12Rows, e12Value(i),
+                                 ledCurrent * kMilli * (resistance / e12Value(i))});
 
     const double needed = kRatingMargin * power;
     for (const int milliwatts : kPowerRatingsMilliwatts) {
         if (milliwatts >= needed || sameWhenShown(milliwatts, needed)) {
-            hints.rating = "Resistore consigliato: " + ratingText(milliwatts);
+            hints.ratingMilliwatts = milliwatts;
             break;
         }
     }

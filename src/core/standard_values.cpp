@@ -1,4 +1,4 @@
-// Texts of the standard tables.
+// Cell texts of the E12 table.
 #include "core/standard_values.h"
 
 #include "core/number_text.h"
@@ -40,13 +40,6 @@ double e12Ohms(int row, int column)
     for (int decade = 0; decade < column; ++decade)
         tenthsOfOhm *= 10;
     return tenthsOfOhm / 10;
-}
-
-std::string ratingText(int milliwatts)
-{
-    if (milliwatts < 1000)
-        return "1/" + std::to_string(1000 / milliwatts) + " W";
-    return std::to_string(milliwatts / 1000) + " W";
 }
 
 } // namespace varelux

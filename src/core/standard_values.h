@@ -26,8 +26,4 @@ double e12Ohms(int row, int column);
 inline constexpr std::array<int, 10> kPowerRatingsMilliwatts{125,  250,  500,   1000,  2000,
                                                              3000, 5000, 10000, 20000, 30000};
 
-// A rating in watts as resistor makers print it: "1/8 W" below 1 W, "10 W" from 1 W up.
-// milliwatts is a divisor of 1000 below 1000 and a multiple of 1000 from 1000 up.
-std::string ratingText(int milliwatts);
-
 } // namespace varelux

@@ -1,6 +1,6 @@
 // Varelux: sizes the series resistor of LED circuits.
 #include "common/window_look.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "varelux_identity.h"
 
 #include <QApplication>
@@ -14,8 +14,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(varelux::identity::kAppId));
     varelux::ui::installItalianTranslation(app);
 
-    varelux::Form1 form;
-    varelux::ui::centreOnScreen(&form);
-    form.show();
+    varelux::MainWindow window;
+    varelux::ui::centreOnScreen(&window);
+    window.show();
     return app.exec();
 }

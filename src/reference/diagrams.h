@@ -1,4 +1,4 @@
-// The three wiring diagrams of the reference windows Form2, Form3 and Form4, drawn at run time
+// The three wiring diagrams (one LED, LEDs in series, LEDs in parallel), drawn at run time
 // from one description of where each symbol sits.
 #pragma once
 

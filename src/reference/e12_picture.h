@@ -1,4 +1,4 @@
-// The picture of the E12 table in Form6: seven decades of the twelve E12 numbers in a ruled
+// The picture of the E12 table: seven decades of the twelve E12 numbers in a ruled
 // grid, rows alternately white and yellow-green.
 #pragma once
 

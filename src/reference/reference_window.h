@@ -1,25 +1,15 @@
-// The six reference windows Form2 to Form7: the frame they share, the rule by which the main
-// window's buttons open them, and the clicks that close them.
+// The frame every reference window shares, and the clicks that close it.
 //
 // A ReferenceWindow is a fixed-size tool window without an owner: a small title bar with the
-// caption and a close box, no taskbar entry, centred on the screen whenever it is built. It is
-// built afresh from its design (reference_designs.cpp) on each opening and destroyed when it
-// closes. openReference() holds one slot per window for the whole run: a press while the
-// window is open only activates it.
+// caption and a close box, no icon, no taskbar entry, centred on the screen whenever it is
+// built. It is destroyed when it closes. What it holds comes from its layout
+// (reference_layouts.h); when it opens comes from the opening rule (opening_rule.h).
 #pragma once
 
-#include "reference/reference_id.h"
-
+#include <QList>
 #include <QWidget>
 
 namespace varelux {
-
-// Builds the window centred and shows it when it is not open; otherwise activates and raises
-// the open window where it stands. Returns the window.
-QWidget *openReference(ReferenceId id);
-
-// The open window, or nullptr when it is closed or was never opened.
-QWidget *openedReference(ReferenceId id);
 
 class ReferenceWindow : public QWidget {
     Q_OBJECT

@@ -130,7 +130,7 @@ void TestSizing::failures_data()
     QTest::addColumn<Failure>("failure");
 
     const auto S = Panel::Single, R = Panel::Series, P = Panel::Parallel;
-    const auto mismatch = Failure::TypeMismatch, overflow = Failure::Overflow,
+    const auto mismatch = Failure::NotANumber, overflow = Failure::Overflow,
                byZero = Failure::DivisionByZero;
     const QString huge = digits(400);
 

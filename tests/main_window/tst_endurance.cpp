@@ -1,7 +1,7 @@
 // A long session in one process: every reference window opened through its button and closed a
 // thousand times, and ten thousand "Calcola"/"Cancella" rounds. Memory stays where it settled
 // after a warm-up; under the sanitizer build LeakSanitizer checks the exit as well.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "reference/reference_window.h"
 
 #include <QElapsedTimer>
@@ -80,8 +80,8 @@ private slots:
     void longSession();
 
 private:
-    void openAndCloseEach(const Form1 &form);
-    void round(const Form1 &form, int index);
+    void openAndCloseEach(const MainWindow &form);
+    void round(const MainWindow &form, int index);
 };
 
 void TestEndurance::initTestCase()
@@ -89,7 +89,7 @@ void TestEndurance::initTestCase()
     previousHandler = qInstallMessageHandler(dropPlatformWarnings);
 }
 
-void TestEndurance::openAndCloseEach(const Form1 &form)
+void TestEndurance::openAndCloseEach(const MainWindow &form)
 {
     for (const Opener &opener : kOpeners) {
         QTest::mouseClick(control(form, opener.button), Qt::LeftButton);
@@ -102,7 +102,7 @@ void TestEndurance::openAndCloseEach(const Form1 &form)
     }
 }
 
-void TestEndurance::round(const Form1 &form, int index)
+void TestEndurance::round(const MainWindow &form, int index)
 {
     const int panel = index % 3;
     fill(form, panel, entryFor(index, panel));
@@ -115,7 +115,7 @@ void TestEndurance::longSession()
 {
     QElapsedTimer clock;
     clock.start();
-    Form1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 

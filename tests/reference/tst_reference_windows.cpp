@@ -1,9 +1,9 @@
 // The six reference windows as the main window's buttons open them: the opening rule, the
 // frame, the contents of the table windows, and what closes them.
-#include "reference/reference_window.h"
+#include "reference/opening_rule.h"
 
 #include "data_row.h"
-#include "main_window/form1_fixture.h"
+#include "main_window/main_window_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -57,12 +57,12 @@ private slots:
 private:
     QWidget *press(ReferenceId id);
 
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
 };
 
 void TestReferenceWindows::init()
 {
-    m_form = new Form1;
+    m_form = new MainWindow;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
 }
@@ -91,14 +91,14 @@ void TestReferenceWindows::openingRule_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("size");
 
-    row("Schema 1", ReferenceId::Form2, QString("Led singolo"), QSize(137, 201));
-    row("Schema 2", ReferenceId::Form3, QString("Led in serie"), QSize(137, 265));
-    row("Schema 3", ReferenceId::Form4, QString("Led in parallelo"), QSize(241, 265));
-    row("Tensione Led", ReferenceId::Form5, QString("Tensione di alimentazione dei Led"),
+    row("Schema 1", ReferenceId::SingleDiagram, QString("Led singolo"), QSize(137, 201));
+    row("Schema 2", ReferenceId::SeriesDiagram, QString("Led in serie"), QSize(137, 265));
+    row("Schema 3", ReferenceId::ParallelDiagram, QString("Led in parallelo"), QSize(241, 265));
+    row("Tensione Led", ReferenceId::LedVoltages, QString("Tensione di alimentazione dei Led"),
         QSize(225, 145));
-    row("Valori standard", ReferenceId::Form6, QString("Valori standard delle resistenze"),
+    row("Valori standard", ReferenceId::StandardValues, QString("Valori standard delle resistenze"),
         QSize(602, 205));
-    row("Potenza max res.", ReferenceId::Form7, QString("Max potenza dissipabile"),
+    row("Potenza max res.", ReferenceId::PowerRatings, QString("Max potenza dissipabile"),
         QSize(161, 209));
 }
 
@@ -170,10 +170,10 @@ void TestReferenceWindows::pictures_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QRect>("geometry");
 
-    row("Form2", ReferenceId::Form2, QString("img_DL1"), QRect(40, 24, 61, 157));
-    row("Form3", ReferenceId::Form3, QString("img_DL2"), QRect(40, 24, 61, 217));
-    row("Form4", ReferenceId::Form4, QString("img_DL3"), QRect(40, 24, 165, 217));
-    row("Form6", ReferenceId::Form6, QString("Image1"), QRect(0, 0, 602, 205));
+    row("Form2", ReferenceId::SingleDiagram, QString("img_DL1"), QRect(40, 24, 61, 157));
+    row("Form3", ReferenceId::SeriesDiagram, QString("img_DL2"), QRect(40, 24, 61, 217));
+    row("Form4", ReferenceId::ParallelDiagram, QString("img_DL3"), QRect(40, 24, 165, 217));
+    row("Form6", ReferenceId::StandardValues, QString("Image1"), QRect(0, 0, 602, 205));
 }
 
 // One picture at its natural size and nothing that takes the focus.
@@ -199,7 +199,7 @@ void TestReferenceWindows::tableRows_data()
     QTest::addColumn<QStringList>("bold");    // name, caption, Left in twips
     QTest::addColumn<QStringList>("regular"); // name, caption, Left in twips
 
-    const auto f5 = ReferenceId::Form5, f7 = ReferenceId::Form7;
+    const auto f5 = ReferenceId::LedVoltages, f7 = ReferenceId::PowerRatings;
     row("red", f5, 1, QStringList{"lbl_Lrosso", "Led rosso:", "120"},
         QStringList{"lbl_Tens1", "1,8 V", "1320"});
     row("green", f5, 2, QStringList{"lbl_Lverde", "Led verde:", "120"},
@@ -265,8 +265,8 @@ void TestReferenceWindows::okButton_data()
     QTest::addColumn<ReferenceId>("id");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<int>("labels");
-    row("Form5", ReferenceId::Form5, QRect(72, 112, 81, 25), 12);
-    row("Form7", ReferenceId::Form7, QRect(40, 176, 81, 25), 20);
+    row("Form5", ReferenceId::LedVoltages, QRect(72, 112, 81, 25), 12);
+    row("Form7", ReferenceId::PowerRatings, QRect(40, 176, 81, 25), 20);
 }
 
 // "OK" is the only control that takes focus, holds it on opening, and is no default button.
@@ -299,8 +299,9 @@ void TestReferenceWindows::clicks_data()
     QTest::addColumn<bool>("closes");
 
     const auto left = Qt::LeftButton;
-    const auto f2 = ReferenceId::Form2, f4 = ReferenceId::Form4, f5 = ReferenceId::Form5;
-    const auto f6 = ReferenceId::Form6, f7 = ReferenceId::Form7;
+    const auto f2 = ReferenceId::SingleDiagram, f4 = ReferenceId::ParallelDiagram,
+               f5 = ReferenceId::LedVoltages;
+    const auto f6 = ReferenceId::StandardValues, f7 = ReferenceId::PowerRatings;
     row("Form2: picture", f2, QPoint(60, 100), QPoint(60, 100), left, true);
     row("Form2: margin above", f2, QPoint(70, 5), QPoint(70, 5), left, true);
     row("Form2: right button", f2, QPoint(60, 100), QPoint(60, 100), Qt::RightButton, false);
@@ -347,16 +348,16 @@ void TestReferenceWindows::keys_data()
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<bool>("closes");
 
-    row("Form2: Escape", ReferenceId::Form2, Qt::Key_Escape, false);
-    row("Form4: Space", ReferenceId::Form4, Qt::Key_Space, false);
-    row("Form6: Escape", ReferenceId::Form6, Qt::Key_Escape, false);
-    row("Form5: Return on OK", ReferenceId::Form5, Qt::Key_Return, true);
-    row("Form5: keypad Enter on OK", ReferenceId::Form5, Qt::Key_Enter, true);
-    row("Form5: Space on OK", ReferenceId::Form5, Qt::Key_Space, true);
-    row("Form5: Escape", ReferenceId::Form5, Qt::Key_Escape, false);
-    row("Form7: Return on OK", ReferenceId::Form7, Qt::Key_Return, true);
-    row("Form7: Escape", ReferenceId::Form7, Qt::Key_Escape, false);
-    row("Form7: Tab stays on OK", ReferenceId::Form7, Qt::Key_Tab, false);
+    row("Form2: Escape", ReferenceId::SingleDiagram, Qt::Key_Escape, false);
+    row("Form4: Space", ReferenceId::ParallelDiagram, Qt::Key_Space, false);
+    row("Form6: Escape", ReferenceId::StandardValues, Qt::Key_Escape, false);
+    row("Form5: Return on OK", ReferenceId::LedVoltages, Qt::Key_Return, true);
+    row("Form5: keypad Enter on OK", ReferenceId::LedVoltages, Qt::Key_Enter, true);
+    row("Form5: Space on OK", ReferenceId::LedVoltages, Qt::Key_Space, true);
+    row("Form5: Escape", ReferenceId::LedVoltages, Qt::Key_Escape, false);
+    row("Form7: Return on OK", ReferenceId::PowerRatings, Qt::Key_Return, true);
+    row("Form7: Escape", ReferenceId::PowerRatings, Qt::Key_Escape, false);
+    row("Form7: Tab stays on OK", ReferenceId::PowerRatings, Qt::Key_Tab, false);
 }
 
 // Keys reach the focused control, or the window when none has the focus.

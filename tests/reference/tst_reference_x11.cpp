@@ -1,9 +1,9 @@
 // The reference windows under a real X server and window manager (openbox): the hints of the
 // frame as the window manager reads them, stacking beside Form1, and closing.
-#include "reference/reference_window.h"
+#include "reference/opening_rule.h"
 
 #include "data_row.h"
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
 #include "x11_tools.h"
 
 #include <QApplication>
@@ -77,13 +77,13 @@ private:
     QWidget *pressForReal(const char *button, ReferenceId id);
     void clickForReal(const QWidget *widget, QPoint at);
 
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
 };
 
 void TestReferenceX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    m_form = new Form1;
+    m_form = new MainWindow;
     showFramed(m_form);
     QTRY_VERIFY((frameOf(m_form).center() - m_form->screen()->availableGeometry().center())
                     .manhattanLength() <= 2);
@@ -117,12 +117,12 @@ void TestReferenceX11::frameHints_data()
     QTest::addColumn<ReferenceId>("id");
     QTest::addColumn<QSize>("size");
 
-    row("Form2", QString("cmd_Schema1"), ReferenceId::Form2, QSize(137, 201));
-    row("Form3", QString("cmd_Schema2"), ReferenceId::Form3, QSize(137, 265));
-    row("Form4", QString("cmd_Schema3"), ReferenceId::Form4, QSize(241, 265));
-    row("Form5", QString("cmd_TensLed"), ReferenceId::Form5, QSize(225, 145));
-    row("Form6", QString("cmd_ValResStd"), ReferenceId::Form6, QSize(602, 205));
-    row("Form7", QString("cmd_PotMaxRes"), ReferenceId::Form7, QSize(161, 209));
+    row("Form2", QString("cmd_Schema1"), ReferenceId::SingleDiagram, QSize(137, 201));
+    row("Form3", QString("cmd_Schema2"), ReferenceId::SeriesDiagram, QSize(137, 265));
+    row("Form4", QString("cmd_Schema3"), ReferenceId::ParallelDiagram, QSize(241, 265));
+    row("Form5", QString("cmd_TensLed"), ReferenceId::LedVoltages, QSize(225, 145));
+    row("Form6", QString("cmd_ValResStd"), ReferenceId::StandardValues, QSize(602, 205));
+    row("Form7", QString("cmd_PotMaxRes"), ReferenceId::PowerRatings, QSize(161, 209));
 }
 
 // A utility window with no owner and no taskbar entry, that asks for neither minimise nor
@@ -185,7 +185,7 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove()
     QFETCH(bool, form1OnTop);
     QPointer<QWidget> window;
     if (reference) {
-        window = pressForReal("cmd_Schema1", ReferenceId::Form2);
+        window = pressForReal("cmd_Schema1", ReferenceId::SingleDiagram);
     } else {
         window = new QWidget;
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -213,7 +213,7 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove()
 // free margin closes it.
 void TestReferenceX11::diagramWindowIgnoresKeysAndClosesOnAClick()
 {
-    QPointer<QWidget> window = pressForReal("cmd_Schema3", ReferenceId::Form4);
+    QPointer<QWidget> window = pressForReal("cmd_Schema3", ReferenceId::ParallelDiagram);
     QTRY_VERIFY(window->isActiveWindow());
     for (const char *key : {"Escape", "Return", "space", "Tab", "KP_Enter"})
         xdotool({"key", key});

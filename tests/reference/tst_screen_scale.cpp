@@ -1,11 +1,11 @@
 // Every window at the screen's scale factor (QT_SCALE_FACTOR; CTest runs this at 1 and at 2):
 // the window covers its size times the factor in device pixels, and each picture is drawn for
 // that ratio and shown pixel for pixel, not scaled from a picture drawn for another ratio.
+#include "reference/opening_rule.h"
 #include "reference/picture.h"
-#include "reference/reference_window.h"
 
 #include "data_row.h"
-#include "main_window/form1_fixture.h"
+#include "main_window/main_window_fixture.h"
 
 #include <QtTest>
 
@@ -38,12 +38,12 @@ private slots:
     void windowsAtTheScreenRatio();
 
 private:
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
 };
 
 void TestScreenScale::init()
 {
-    m_form = new Form1;
+    m_form = new MainWindow;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }

@@ -2,7 +2,7 @@
 // label, the tab ring and what assistive technology reads.
 #include "common/window_look.h"
 #include "data_row.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -37,7 +37,7 @@ QList<QWidget *> allControls(const QWidget &form)
 
 } // namespace
 
-class TestForm1Layout : public QObject {
+class TestMainWindowLayout : public QObject {
     Q_OBJECT
 
 private slots:
@@ -57,23 +57,23 @@ private slots:
     void toolkitTextsInItalian();
 
 private:
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
 };
 
-void TestForm1Layout::init()
+void TestMainWindowLayout::init()
 {
-    m_form = new Form1;
+    m_form = new MainWindow;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
 }
 
-void TestForm1Layout::cleanup()
+void TestMainWindowLayout::cleanup()
 {
     delete m_form;
     m_form = nullptr;
 }
 
-void TestForm1Layout::windowFrame()
+void TestMainWindowLayout::windowFrame()
 {
     QCOMPARE(m_form->objectName(), QString("Form1"));
     QCOMPARE(m_form->windowTitle(), QString("Varelux"));
@@ -87,7 +87,7 @@ void TestForm1Layout::windowFrame()
     QCOMPARE(m_form->windowIcon().availableSizes(), QList<QSize>({QSize(32, 32), QSize(16, 16)}));
 }
 
-void TestForm1Layout::everyControlOnceWithItsCaption()
+void TestMainWindowLayout::everyControlOnceWithItsCaption()
 {
     const QList<QWidget *> controls = allControls(*m_form);
     QCOMPARE(controls.size(), 66);
@@ -157,7 +157,7 @@ void TestForm1Layout::everyControlOnceWithItsCaption()
     QCOMPARE(captions, expectedCaptions);
 }
 
-void TestForm1Layout::panelsShareOneGrid()
+void TestMainWindowLayout::panelsShareOneGrid()
 {
     // The single-LED panel's anchors, in pixels (twips / 15).
     QCOMPARE(control(*m_form, "lbl_DL1")->pos(), QPoint(8, 8));
@@ -187,7 +187,7 @@ void TestForm1Layout::panelsShareOneGrid()
                  qPrintable(w->objectName()));
 }
 
-void TestForm1Layout::fontsAndColoursByRole_data()
+void TestMainWindowLayout::fontsAndColoursByRole_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("pixelSize");
@@ -209,7 +209,7 @@ void TestForm1Layout::fontsAndColoursByRole_data()
     row("reference button", QString("cmd_PotMaxRes"), 11, false, standard);
 }
 
-void TestForm1Layout::fontsAndColoursByRole()
+void TestMainWindowLayout::fontsAndColoursByRole()
 {
     QFETCH(QString, name);
     QFETCH(int, pixelSize);
@@ -230,7 +230,7 @@ void TestForm1Layout::fontsAndColoursByRole()
                  QApplication::palette(w).color(QPalette::WindowText));
 }
 
-void TestForm1Layout::controlsNeitherOverlapNorReachTheEdge()
+void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
 {
     const QList<QWidget *> controls = allControls(*m_form);
     const QRect client = m_form->rect();
@@ -258,7 +258,7 @@ void TestForm1Layout::controlsNeitherOverlapNorReachTheEdge()
     QCOMPARE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
 }
 
-void TestForm1Layout::resultLabelsKeepTheirSize()
+void TestMainWindowLayout::resultLabelsKeepTheirSize()
 {
     auto *result = control<QLabel>(*m_form, "lbl_ResCalc2");
     const QRect before = result->geometry();
@@ -271,7 +271,7 @@ void TestForm1Layout::resultLabelsKeepTheirSize()
     QVERIFY(result->wordWrap() == false);
 }
 
-void TestForm1Layout::tabRing()
+void TestMainWindowLayout::tabRing()
 {
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmd_Schema1"));
     QStringList forwards;
@@ -290,7 +290,7 @@ void TestForm1Layout::tabRing()
     QCOMPARE(backwards, kTabRing);
 }
 
-void TestForm1Layout::enterAndEscapePressNothing()
+void TestMainWindowLayout::enterAndEscapePressNothing()
 {
     int clicks = 0;
     for (QPushButton *b : m_form->findChildren<QPushButton *>())
@@ -314,7 +314,7 @@ void TestForm1Layout::enterAndEscapePressNothing()
     QCOMPARE(clicks, 1);
 }
 
-void TestForm1Layout::screenReaderTexts()
+void TestMainWindowLayout::screenReaderTexts()
 {
     auto name = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
@@ -342,12 +342,12 @@ void TestForm1Layout::screenReaderTexts()
     }
 }
 
-void TestForm1Layout::toolkitTextsInItalian()
+void TestMainWindowLayout::toolkitTextsInItalian()
 {
     QVERIFY(ui::installItalianTranslation(*qApp));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QString("&Copia"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QString("OK"));
 }
 
-QTEST_MAIN(TestForm1Layout)
-#include "tst_form1_layout.moc"
+QTEST_MAIN(TestMainWindowLayout)
+#include "tst_main_window_layout.moc"

@@ -2,7 +2,8 @@
 // boxes.
 #pragma once
 
-#include "main_window/form1.h"
+#include "main_window/main_window.h"
+#include "reference/opening_rule.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -82,9 +83,12 @@ struct Opener {
 };
 
 inline constexpr Opener kOpeners[] = {
-    {"cmd_Schema1", varelux::ReferenceId::Form2},   {"cmd_Schema2", varelux::ReferenceId::Form3},
-    {"cmd_Schema3", varelux::ReferenceId::Form4},   {"cmd_TensLed", varelux::ReferenceId::Form5},
-    {"cmd_ValResStd", varelux::ReferenceId::Form6}, {"cmd_PotMaxRes", varelux::ReferenceId::Form7},
+    {"cmd_Schema1", varelux::ReferenceId::SingleDiagram},
+    {"cmd_Schema2", varelux::ReferenceId::SeriesDiagram},
+    {"cmd_Schema3", varelux::ReferenceId::ParallelDiagram},
+    {"cmd_TensLed", varelux::ReferenceId::LedVoltages},
+    {"cmd_ValResStd", varelux::ReferenceId::StandardValues},
+    {"cmd_PotMaxRes", varelux::ReferenceId::PowerRatings},
 };
 
 // What a message box looked like while it was open.

@@ -1,6 +1,6 @@
 // Typing into the real fields, copying a result, the drag decision, and ending the application.
 #include "data_row.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -13,7 +13,7 @@ using namespace varelux;
 namespace {
 
 // Form1 with the window system's move replaced by a counter.
-class RecordingForm1 : public Form1 {
+class RecordingMainWindow : public MainWindow {
 public:
     int moves = 0;
 
@@ -55,7 +55,7 @@ void press(QLineEdit *field, const QString &key)
 
 } // namespace
 
-class TestForm1Input : public QObject {
+class TestMainWindowInput : public QObject {
     Q_OBJECT
 
 private slots:
@@ -77,23 +77,23 @@ private slots:
     void closingAnotherWindowDoesNot();
 
 private:
-    RecordingForm1 *m_form = nullptr;
+    RecordingMainWindow *m_form = nullptr;
 };
 
-void TestForm1Input::init()
+void TestMainWindowInput::init()
 {
-    m_form = new RecordingForm1;
+    m_form = new RecordingMainWindow;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form));
 }
 
-void TestForm1Input::cleanup()
+void TestMainWindowInput::cleanup()
 {
     delete m_form;
     m_form = nullptr;
 }
 
-void TestForm1Input::typing_data()
+void TestMainWindowInput::typing_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("start");
@@ -131,7 +131,7 @@ void TestForm1Input::typing_data()
     row("non-ASCII letter dropped", decimal, QString(), false, QStringList{"è", "5"}, QString("5"));
 }
 
-void TestForm1Input::typing()
+void TestMainWindowInput::typing()
 {
     QFETCH(QString, field);
     QFETCH(QString, start);
@@ -149,7 +149,7 @@ void TestForm1Input::typing()
     QCOMPARE(edit->text(), expected);
 }
 
-void TestForm1Input::enterAndEscapeTypeNothing()
+void TestMainWindowInput::enterAndEscapeTypeNothing()
 {
     auto *edit = control<QLineEdit>(*m_form, "txt_AlCirc3");
     int returns = 0;
@@ -166,7 +166,7 @@ void TestForm1Input::enterAndEscapeTypeNothing()
     QCOMPARE(control<QLabel>(*m_form, "lbl_ResCalc3")->text(), QString());
 }
 
-void TestForm1Input::copyAndPasteAreNotFiltered()
+void TestMainWindowInput::copyAndPasteAreNotFiltered()
 {
     auto *source = control<QLineEdit>(*m_form, "txt_AlCirc");
     auto *count = control<QLineEdit>(*m_form, "txt_NumLed");
@@ -200,7 +200,7 @@ void TestForm1Input::copyAndPasteAreNotFiltered()
     QCOMPARE(seen.text, QString("Una o più caselle vuote"));
 }
 
-void TestForm1Input::inputMethodCommitsAreFiltered_data()
+void TestMainWindowInput::inputMethodCommitsAreFiltered_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("start");
@@ -214,7 +214,7 @@ void TestForm1Input::inputMethodCommitsAreFiltered_data()
     row("nothing left to insert", QString("txt_AlLed"), QString("7"), QString("x"), QString("7"));
 }
 
-void TestForm1Input::inputMethodCommitsAreFiltered()
+void TestMainWindowInput::inputMethodCommitsAreFiltered()
 {
     QFETCH(QString, field);
     QFETCH(QString, start);
@@ -232,7 +232,7 @@ void TestForm1Input::inputMethodCommitsAreFiltered()
     QCOMPARE(edit->text(), expected);
 }
 
-void TestForm1Input::copyResult_data()
+void TestMainWindowInput::copyResult_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("expected"); // empty: no menu
@@ -242,7 +242,7 @@ void TestForm1Input::copyResult_data()
     row("empty result", QString("lbl_ResCalc"), QString());
 }
 
-void TestForm1Input::copyResult()
+void TestMainWindowInput::copyResult()
 {
     QFETCH(QString, label);
     QFETCH(QString, expected);
@@ -276,7 +276,7 @@ void TestForm1Input::copyResult()
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 }
 
-void TestForm1Input::dragDecision_data()
+void TestMainWindowInput::dragDecision_data()
 {
     QTest::addColumn<QString>("pressOn");    // control name, or empty for the bare background
     QTest::addColumn<QList<int>>("buttons"); // pressed in this order before the move
@@ -300,7 +300,7 @@ void TestForm1Input::dragDecision_data()
     row("press on a button", QString("cmd_Schema2"), QList<int>{Qt::LeftButton}, none, 0);
 }
 
-void TestForm1Input::dragDecision()
+void TestMainWindowInput::dragDecision()
 {
     QFETCH(QString, pressOn);
     QFETCH(QList<int>, buttons);
@@ -323,7 +323,7 @@ void TestForm1Input::dragDecision()
         QTest::mouseRelease(m_form, Qt::MouseButton(button), mods, bare + QPoint(5, 20));
 }
 
-void TestForm1Input::dragStartsOncePerPress()
+void TestMainWindowInput::dragStartsOncePerPress()
 {
     const QPoint bare(700, 100);
     QTest::mousePress(m_form, Qt::LeftButton, {}, bare);
@@ -340,7 +340,7 @@ void TestForm1Input::dragStartsOncePerPress()
     QTest::mouseRelease(m_form, Qt::LeftButton, {}, bare);
 }
 
-void TestForm1Input::closingEndsTheApplication()
+void TestMainWindowInput::closingEndsTheApplication()
 {
     QPointer<QWidget> others[] = {new QWidget, new QWidget};
     for (QWidget *w : others) {
@@ -353,7 +353,7 @@ void TestForm1Input::closingEndsTheApplication()
         QVERIFY(w.isNull());
 }
 
-void TestForm1Input::closingAnotherWindowDoesNot()
+void TestMainWindowInput::closingAnotherWindowDoesNot()
 {
     auto *other = new QWidget;
     other->setAttribute(Qt::WA_DeleteOnClose);
@@ -368,5 +368,5 @@ void TestForm1Input::closingAnotherWindowDoesNot()
     QVERIFY(formStillOpen);
 }
 
-QTEST_MAIN(TestForm1Input)
-#include "tst_form1_input.moc"
+QTEST_MAIN(TestMainWindowInput)
+#include "tst_main_window_input.moc"

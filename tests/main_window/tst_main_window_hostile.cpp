@@ -2,7 +2,7 @@
 // its results, or the empty-fields box, or empties itself after an overflow; never a crash or a
 // hang. The click answers at once and the other panels keep what they show.
 #include "data_row.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -62,7 +62,7 @@ constexpr qint64 kClickLimitNs = 50'000'000;
 
 Q_DECLARE_METATYPE(Expect)
 
-class TestForm1Hostile : public QObject {
+class TestMainWindowHostile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -70,7 +70,7 @@ private slots:
     void pastedIntoEveryField();
 };
 
-void TestForm1Hostile::pastedIntoEveryField_data()
+void TestMainWindowHostile::pastedIntoEveryField_data()
 {
     QTest::addColumn<QString>("text"); // "%1" stands for the field's own valid entry
     QTest::addColumn<Expect>("expect");
@@ -121,11 +121,11 @@ void TestForm1Hostile::pastedIntoEveryField_data()
 
 // Every panel first shows a result. One field of one panel then gets the text by a paste (the
 // keystroke filter does not see it), the others keep their valid entries.
-void TestForm1Hostile::pastedIntoEveryField()
+void TestMainWindowHostile::pastedIntoEveryField()
 {
     QFETCH(QString, text);
     QFETCH(Expect, expect);
-    Form1 form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -178,5 +178,5 @@ void TestForm1Hostile::pastedIntoEveryField()
     qInfo("slowest click %.2f ms", slowest / 1e6);
 }
 
-QTEST_MAIN(TestForm1Hostile)
-#include "tst_form1_hostile.moc"
+QTEST_MAIN(TestMainWindowHostile)
+#include "tst_main_window_hostile.moc"

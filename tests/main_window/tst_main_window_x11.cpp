@@ -1,7 +1,7 @@
 // The main window as a real window manager sees it: title, client size, centring, and that
 // it can be neither resized nor maximised.
 #include "common/window_look.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "x11_tools.h"
 
 #include <QScreen>
@@ -9,7 +9,7 @@
 
 using namespace varelux;
 
-class TestForm1X11 : public QObject {
+class TestMainWindowX11 : public QObject {
     Q_OBJECT
 
 private slots:
@@ -24,22 +24,22 @@ private slots:
 private:
     QRect frame() const { return m_form->windowHandle()->frameGeometry(); }
 
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
 };
 
-void TestForm1X11::initTestCase()
+void TestMainWindowX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    m_form = new Form1;
+    m_form = new MainWindow;
     showFramed(m_form);
 }
 
-void TestForm1X11::cleanupTestCase()
+void TestMainWindowX11::cleanupTestCase()
 {
     delete m_form;
 }
 
-void TestForm1X11::titledFixedClientArea()
+void TestMainWindowX11::titledFixedClientArea()
 {
     QVERIFY(xprop(*m_form, "_NET_WM_NAME").contains("\"Varelux\""));
     const QString info = runTool("xwininfo", {"-id", QString::number(m_form->winId())});
@@ -50,7 +50,7 @@ void TestForm1X11::titledFixedClientArea()
              qPrintable(hints));
 }
 
-void TestForm1X11::centredOnTheScreen()
+void TestMainWindowX11::centredOnTheScreen()
 {
     const QRect area = m_form->screen()->availableGeometry();
     QTRY_VERIFY2((frame().center() - area.center()).manhattanLength() <= 2,
@@ -61,7 +61,7 @@ void TestForm1X11::centredOnTheScreen()
                                 .arg(frame().height())));
 }
 
-void TestForm1X11::cannotBeResizedOrMaximised()
+void TestMainWindowX11::cannotBeResizedOrMaximised()
 {
     const QString actions = xprop(*m_form, "_NET_WM_ALLOWED_ACTIONS");
     QVERIFY2(actions.contains("_NET_WM_ACTION_MINIMIZE") &&
@@ -76,7 +76,7 @@ void TestForm1X11::cannotBeResizedOrMaximised()
     QCOMPARE(m_form->size(), QSize(713, 337));
 }
 
-void TestForm1X11::dragOnBareBackgroundMovesTheWindow()
+void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()
 {
     const QPoint start = m_form->mapToGlobal(QPoint(700, 100));
     QVERIFY(!m_form->childAt(QPoint(700, 100)));
@@ -98,7 +98,7 @@ void TestForm1X11::dragOnBareBackgroundMovesTheWindow()
     QCOMPARE(frame().topLeft(), after);
 }
 
-void TestForm1X11::pressOnALabelMovesNothing()
+void TestMainWindowX11::pressOnALabelMovesNothing()
 {
     const QPoint before = frame().topLeft();
     QWidget *label = control(*m_form, "lbl_AlCirc");
@@ -112,5 +112,5 @@ void TestForm1X11::pressOnALabelMovesNothing()
     QCOMPARE(frame().topLeft(), before);
 }
 
-QTEST_MAIN(TestForm1X11)
-#include "tst_form1_x11.moc"
+QTEST_MAIN(TestMainWindowX11)
+#include "tst_main_window_x11.moc"

@@ -1,32 +1,38 @@
 // What each reference window holds, as data: caption and client size, then a picture or a
-// table of labels with its "OK" button. Geometry is in twips as designed.
-#include "reference/reference_designs.h"
+// table of labels with its "OK" button. Geometry is in twips.
+//
+// The windows are, by their objectName: Form2, Form3 and Form4 the wiring diagrams of one LED,
+// of LEDs in series and in parallel; Form5 the LED voltages by colour; Form6 the E12 table;
+// Form7 the resistor power ratings.
+#include "reference/reference_layouts.h"
 
-#include "common/window_look.h"
+#include "common/controls.h"
+#include "common/texts.h"
 #include "core/standard_values.h"
 #include "reference/diagrams.h"
 #include "reference/e12_picture.h"
 #include "reference/picture.h"
+#include "reference/reference_window.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 
-#include <span>
 #include <vector>
 
 namespace varelux {
 
 namespace {
 
+using ui::ControlRole;
+using ui::LayoutRow;
 using ui::px;
 using ui::twipsRect;
 
-struct Design {
+struct ReferenceLayout {
     const char *name;
     const char *caption;
     int widthTwips, heightTwips;
-    bool closesOnBareClick; // Form6's picture covers it all, so it has no such click
+    bool closesOnBareClick; // the E12 picture covers its whole window, so that one has none
     void (*build)(ReferenceWindow &window);
 };
 
@@ -47,30 +53,6 @@ void buildE12(ReferenceWindow &window)
     window.closeOnClick(picture);
 }
 
-// A row label of a table window: fitted to its caption, opaque, left-aligned, no border.
-struct TableLabel {
-    QString name;
-    QString caption;
-    int leftTwips, topTwips;
-    ui::FontRole font;
-};
-
-void addLabels(ReferenceWindow &window, std::span<const TableLabel> labels)
-{
-    for (const TableLabel &item : labels) {
-        auto *label = new QLabel(item.caption, &window);
-        const QFont font = ui::font(item.font);
-        const QFontMetrics metrics(font);
-        label->setObjectName(item.name);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setAutoFillBackground(true);
-        label->setFont(font);
-        label->setGeometry(px(item.leftTwips), px(item.topTwips),
-                           metrics.horizontalAdvance(item.caption), metrics.height());
-    }
-}
-
 // "OK" closes its window by a click, Space or Enter. Enter is taken here rather than through
 // the auto-default mechanism, which would make the button the window's default button.
 class OkButton : public QPushButton {
@@ -89,20 +71,27 @@ protected:
     }
 };
 
-// Centred across the window, 8 px above its bottom edge; the only control that takes focus.
-void addOkButton(ReferenceWindow &window, int leftTwips, int topTwips)
+// The rows of a table window, then its "OK" button: centred across the window, 8 px above its
+// bottom edge, and the only control that takes focus.
+void buildTable(ReferenceWindow &window, const std::vector<LayoutRow> &rows, QPoint okTwips)
 {
+    for (const LayoutRow &row : rows)
+        ui::createControl(row, &window);
     auto *ok = new OkButton(QStringLiteral("OK"), &window);
-    ok->setObjectName(QStringLiteral("cmd_OK"));
-    ok->setAutoDefault(false);
-    ok->setDefault(false);
-    ok->setGeometry(twipsRect(leftTwips, topTwips, 1215, 375));
+    ui::setUpControl(ok, {QStringLiteral("cmd_OK"), ControlRole::PushButton,
+                          twipsRect(okTwips.x(), okTwips.y(), 1215, 375), QStringLiteral("OK")});
     QObject::connect(ok, &QPushButton::clicked, &window, &QWidget::close);
     ok->setFocus();
 }
 
 constexpr int kTableTop = 120; // first row
 constexpr int kRowPitch = 240; // between rows
+
+LayoutRow tableLabel(const QString &name, ControlRole role, int leftTwips, int topTwips,
+                     const QString &caption)
+{
+    return {name, role, twipsRect(leftTwips, topTwips, 0, 0), caption};
+}
 
 // Typical LED forward voltages by colour: the colour label at 120 twips, the voltage at 1320.
 void buildVoltages(ReferenceWindow &window)
@@ -115,16 +104,15 @@ void buildVoltages(ReferenceWindow &window)
         {"lbl_Lgiallo", "Led giallo:", "1,9 V"}, {"lbl_Larancio", "Led arancio:", "2 V"},
         {"lbl_Lblu", "Led blu:", "3 V"},         {"lbl_Lbianco", "Led bianco:", "3 V"},
     };
-    std::vector<TableLabel> labels;
+    std::vector<LayoutRow> rows;
     for (int i = 0; i < int(std::size(kRows)); ++i) {
         const int top = kTableTop + i * kRowPitch;
-        labels.push_back({QString::fromLatin1(kRows[i].colourName),
-                          QString::fromUtf8(kRows[i].colour), 120, top, ui::FontRole::Bold});
-        labels.push_back({QStringLiteral("lbl_Tens%1").arg(i + 1),
-                          QString::fromUtf8(kRows[i].voltage), 1320, top, ui::FontRole::Regular});
+        rows.push_back(tableLabel(QString::fromLatin1(kRows[i].colourName), ControlRole::RowLabel,
+                                  120, top, QString::fromUtf8(kRows[i].colour)));
+        rows.push_back(tableLabel(QStringLiteral("lbl_Tens%1").arg(i + 1), ControlRole::ValueLabel,
+                                  1320, top, QString::fromUtf8(kRows[i].voltage)));
     }
-    addLabels(window, labels);
-    addOkButton(window, 1080, 1680);
+    buildTable(window, rows, {1080, 1680});
 }
 
 // Power ratings in watts and in milliwatts. The rating column ends at 840 twips: its labels
@@ -134,22 +122,23 @@ void buildRatings(ReferenceWindow &window)
 {
     static constexpr int kRatingLeft[] = {120, 120, 120, 315, 315, 315, 315, 210, 210, 210};
     static_assert(std::size(kRatingLeft) == kPowerRatingsMilliwatts.size());
-    std::vector<TableLabel> labels;
+    std::vector<LayoutRow> rows;
     for (int i = 0; i < int(kPowerRatingsMilliwatts.size()); ++i) {
         const int milliwatts = kPowerRatingsMilliwatts[std::size_t(i)];
         const QString digits = QString::number(milliwatts);
         const int top = kTableTop + i * kRowPitch;
-        labels.push_back({QStringLiteral("lbl_WRes%1").arg(i + 1),
-                          QString::fromStdString(ratingText(milliwatts)) + QStringLiteral(" ="),
-                          kRatingLeft[i], top, ui::FontRole::Bold});
-        labels.push_back({QStringLiteral("lbl_PotRes%1").arg(i + 1), digits + QStringLiteral(" mW"),
-                          1200 - 120 * (int(digits.size()) - 3), top, ui::FontRole::Regular});
+        rows.push_back(tableLabel(QStringLiteral("lbl_WRes%1").arg(i + 1), ControlRole::RowLabel,
+                                  kRatingLeft[i], top,
+                                  ui::ratingText(milliwatts) + QStringLiteral(" =")));
+        rows.push_back(tableLabel(QStringLiteral("lbl_PotRes%1").arg(i + 1),
+                                  ControlRole::ValueLabel, 1200 - 120 * (int(digits.size()) - 3),
+                                  top, digits + QStringLiteral(" mW")));
     }
-    addLabels(window, labels);
-    addOkButton(window, 600, 2640);
+    buildTable(window, rows, {600, 2640});
 }
 
-const Design kDesigns[kReferenceCount] = {
+// In ReferenceId order.
+const ReferenceLayout kLayouts[kReferenceCount] = {
     {"Form2", "Led singolo", 2055, 3015, true, &buildDiagram<DiagramId::Single>},
     {"Form3", "Led in serie", 2055, 3975, true, &buildDiagram<DiagramId::Series>},
     {"Form4", "Led in parallelo", 3615, 3975, true, &buildDiagram<DiagramId::Parallel>},
@@ -162,11 +151,11 @@ const Design kDesigns[kReferenceCount] = {
 
 ReferenceWindow *buildReference(ReferenceId id)
 {
-    const Design &design = kDesigns[int(id)];
+    const ReferenceLayout &layout = kLayouts[int(id)];
     auto *window = new ReferenceWindow(
-        QString::fromLatin1(design.name), QString::fromUtf8(design.caption),
-        QSize(px(design.widthTwips), px(design.heightTwips)), design.closesOnBareClick);
-    design.build(*window);
+        QString::fromLatin1(layout.name), QString::fromUtf8(layout.caption),
+        QSize(px(layout.widthTwips), px(layout.heightTwips)), layout.closesOnBareClick);
+    layout.build(*window);
     return window;
 }
 

@@ -1,7 +1,7 @@
 // "Calcola" and "Cancella" through the real buttons: result texts, the error boxes and their
 // timing, the independence of the three panels, and the hints on the results.
 #include "data_row.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -19,7 +19,7 @@ QStringList panelTips(const QWidget &form, int panel)
 
 } // namespace
 
-class TestForm1Panels : public QObject {
+class TestMainWindowPanels : public QObject {
     Q_OBJECT
 
 private slots:
@@ -35,23 +35,23 @@ private slots:
     void hints();
 
 private:
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
 };
 
-void TestForm1Panels::init()
+void TestMainWindowPanels::init()
 {
-    m_form = new Form1;
+    m_form = new MainWindow;
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }
 
-void TestForm1Panels::cleanup()
+void TestMainWindowPanels::cleanup()
 {
     delete m_form;
     m_form = nullptr;
 }
 
-void TestForm1Panels::workedExamples_data()
+void TestMainWindowPanels::workedExamples_data()
 {
     QTest::addColumn<int>("panel");
     QTest::addColumn<QStringList>("fields"); // supply, LED, current, count
@@ -72,7 +72,7 @@ void TestForm1Panels::workedExamples_data()
     row("comma first and last", 0, QStringList{"5,", ",5", "20"}, QString("225"), QString("90"));
 }
 
-void TestForm1Panels::workedExamples()
+void TestMainWindowPanels::workedExamples()
 {
     QFETCH(int, panel);
     QFETCH(QStringList, fields);
@@ -91,7 +91,7 @@ void TestForm1Panels::workedExamples()
     QCOMPARE(control(*m_form, kPanels[panel].resistance)->size(), QSize(55, 19));
 }
 
-void TestForm1Panels::failures_data()
+void TestMainWindowPanels::failures_data()
 {
     QTest::addColumn<int>("panel");
     QTest::addColumn<QStringList>("fields");
@@ -116,7 +116,7 @@ void TestForm1Panels::failures_data()
         QStringList{"1" + QString(200, '0'), "0", "1" + QString(200, '0')}, QString());
 }
 
-void TestForm1Panels::failures()
+void TestMainWindowPanels::failures()
 {
     QFETCH(int, panel);
     QFETCH(QStringList, fields);
@@ -153,23 +153,14 @@ void TestForm1Panels::failures()
     for (int p = 0; p < 3; ++p)
         if (p != panel)
             QCOMPARE(panelTexts(*m_form, p), others[p]);
-
-    const SeriesRecord zero;
-    const SeriesRecord &record = panel == 0 ? m_form->singleRecord() : m_form->seriesRecord();
-    if (panel < 2)
-        QVERIFY(record.current == zero.current && record.resistance == zero.resistance &&
-                record.power == zero.power && record.resistorVoltage == 0);
-    else
-        QVERIFY(m_form->parallelRecord().totalCurrent == 0 && m_form->parallelRecord().power == 0);
 }
 
-void TestForm1Panels::clearEmptiesOnlyItsPanel()
+void TestMainWindowPanels::clearEmptiesOnlyItsPanel()
 {
     for (int p = 0; p < 3; ++p) {
         fill(*m_form, p, kExamples[p].fields);
         click(*m_form, kPanels[p].calculate);
     }
-    QCOMPARE(m_form->parallelRecord().resistance, 37.5);
     const QStringList series = panelTexts(*m_form, 1);
     const QStringList single = panelTexts(*m_form, 0);
 
@@ -180,21 +171,15 @@ void TestForm1Panels::clearEmptiesOnlyItsPanel()
     QCOMPARE(QApplication::focusWidget(), field);
 
     QCOMPARE(panelTexts(*m_form, 2), kEmptyPanel);
-    QCOMPARE(m_form->parallelRecord().currentPerLed, 0.0);
-    QCOMPARE(m_form->parallelRecord().totalCurrent, 0.0);
-    QCOMPARE(m_form->parallelRecord().resistorVoltage, 0.0);
-    QCOMPARE(m_form->parallelRecord().resistance, 0.0);
-    QCOMPARE(m_form->parallelRecord().power, 0.0);
     QCOMPARE(panelTexts(*m_form, 1), series);
     QCOMPARE(panelTexts(*m_form, 0), single);
-    QCOMPARE(m_form->seriesRecord().resistance, 300.0);
 
     // Clearing an empty panel changes nothing visible.
     click(*m_form, "cmd_Canc3");
     QCOMPARE(panelTexts(*m_form, 2), kEmptyPanel);
 }
 
-void TestForm1Panels::hints_data()
+void TestMainWindowPanels::hints_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("fields"); // of the single-LED panel
@@ -212,7 +197,7 @@ void TestForm1Panels::hints_data()
         QStringList(2));
 }
 
-void TestForm1Panels::hints()
+void TestMainWindowPanels::hints()
 {
     QFETCH(QString, button);
     QFETCH(QStringList, fields);
@@ -238,5 +223,5 @@ void TestForm1Panels::hints()
     QCOMPARE(accessible->text(QAccessible::Description), QString("Resistenza calcolata, ohm"));
 }
 
-QTEST_MAIN(TestForm1Panels)
-#include "tst_form1_panels.moc"
+QTEST_MAIN(TestMainWindowPanels)
+#include "tst_main_window_panels.moc"
