@@ -1,11 +1,17 @@
-# varelux_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+# varelux_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI | X11])
 # One QTest executable per test file, registered with CTest. GUI tests run on the offscreen
-# platform so they need no display.
+# platform so they need no display; X11 tests on a private X server with a window manager
+# (run_x11.sh), one at a time.
 function(varelux_add_test name)
-    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "GUI;X11" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    if(ARG_X11)
+        add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tests/run_x11.sh $<TARGET_FILE:${name}>)
+        set_tests_properties(${name} PROPERTIES LABELS x11 RESOURCE_LOCK x11)
+        return()
+    endif()
     add_test(NAME ${name} COMMAND ${name})
     if(ARG_GUI)
         set_tests_properties(${name} PROPERTIES

@@ -1,7 +1,6 @@
 // Window benchmarks on the offscreen platform: a "Calcola" click, opening each reference window
 // until it is painted, and typing into a field that already holds a very long text.
-#include "main_window/main_window.h"
-#include "reference/opening_rule.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,7 +39,7 @@ class BenchUi : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { m_form.reset(); }
     void calculateClick();
     void openReferenceWindow_data();
     void openReferenceWindow();
@@ -48,31 +47,21 @@ private slots:
     void typingIntoALongText();
 
 private:
-    MainWindow *m_form = nullptr;
+    std::optional<Shown<MainWindow>> m_form;
 };
 
 void BenchUi::init()
 {
-    m_form = new MainWindow;
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
-}
-
-void BenchUi::cleanup()
-{
-    delete m_form;
+    QVERIFY(m_form.emplace().exposed());
 }
 
 // From the click until both result labels hold their texts (the handler writes them).
 void BenchUi::calculateClick()
 {
-    m_form->findChild<QLineEdit *>("txt_AlCirc3")->setText("12");
-    m_form->findChild<QLineEdit *>("txt_AlLed3")->setText("2,1");
-    m_form->findChild<QLineEdit *>("txt_NumLed2")->setText("4");
-    m_form->findChild<QLineEdit *>("txt_CorrLed3")->setText("20");
-    auto *calculate = m_form->findChild<QPushButton *>("cmd_Calcola3");
-    auto *resistance = m_form->findChild<QLabel *>("lbl_ResCalc3");
-    auto *power = m_form->findChild<QLabel *>("lbl_Watt3");
+    fill(**m_form, 2, {"12", "2,1", "20", "4"});
+    auto *calculate = (*m_form)->findChild<QPushButton *>("cmd_Calcola3");
+    auto *resistance = (*m_form)->findChild<QLabel *>("lbl_ResCalc3");
+    auto *power = (*m_form)->findChild<QLabel *>("lbl_Watt3");
     QBENCHMARK
     {
         resistance->clear();
@@ -84,22 +73,20 @@ void BenchUi::calculateClick()
 
 void BenchUi::openReferenceWindow_data()
 {
-    QTest::addColumn<QString>("button");
     QTest::addColumn<ReferenceId>("id");
-    QTest::newRow("Form2") << "cmd_Schema1" << ReferenceId::SingleDiagram;
-    QTest::newRow("Form3") << "cmd_Schema2" << ReferenceId::SeriesDiagram;
-    QTest::newRow("Form4") << "cmd_Schema3" << ReferenceId::ParallelDiagram;
-    QTest::newRow("Form5") << "cmd_TensLed" << ReferenceId::LedVoltages;
-    QTest::newRow("Form6") << "cmd_ValResStd" << ReferenceId::StandardValues;
-    QTest::newRow("Form7") << "cmd_PotMaxRes" << ReferenceId::PowerRatings;
+    QTest::newRow("Form2") << ReferenceId::SingleDiagram;
+    QTest::newRow("Form3") << ReferenceId::SeriesDiagram;
+    QTest::newRow("Form4") << ReferenceId::ParallelDiagram;
+    QTest::newRow("Form5") << ReferenceId::LedVoltages;
+    QTest::newRow("Form6") << ReferenceId::StandardValues;
+    QTest::newRow("Form7") << ReferenceId::PowerRatings;
 }
 
 // From the button press until the new window has been painted; the median of 30 openings.
 void BenchUi::openReferenceWindow()
 {
-    QFETCH(QString, button);
     QFETCH(ReferenceId, id);
-    auto *press = m_form->findChild<QPushButton *>(button);
+    auto *press = (*m_form)->findChild<QPushButton *>(buttonOpening(id));
     QList<qint64> times;
     PaintWatch watch;
     for (int round = 0; round < 30; ++round) {
@@ -141,9 +128,9 @@ void BenchUi::typingIntoALongText()
     QFETCH(int, length);
     QFETCH(int, keys);
     QFETCH(bool, bare);
-    QLineEdit plain(m_form);
+    QLineEdit plain(m_form->get());
     plain.setMaxLength(std::numeric_limits<int>::max());
-    auto *field = bare ? &plain : m_form->findChild<QLineEdit *>("txt_AlCirc");
+    auto *field = bare ? &plain : (*m_form)->findChild<QLineEdit *>("txt_AlCirc");
     field->setText(QString(length, QLatin1Char('7')));
     QCOMPARE(field->text().size(), length);
     field->end(false);

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QPointer>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -79,22 +78,18 @@ int main(int argc, char *argv[])
 
     struct Shot {
         const char *file;
-        QList<std::pair<const char *, ReferenceId>> windows;
+        QList<ReferenceId> windows;
     };
     const Shot shots[] = {
         {"diagrams.png",
-         {{"cmd_Schema1", ReferenceId::SingleDiagram},
-          {"cmd_Schema2", ReferenceId::SeriesDiagram},
-          {"cmd_Schema3", ReferenceId::ParallelDiagram}}},
+         {ReferenceId::SingleDiagram, ReferenceId::SeriesDiagram, ReferenceId::ParallelDiagram}},
         {"tables.png",
-         {{"cmd_TensLed", ReferenceId::LedVoltages},
-          {"cmd_PotMaxRes", ReferenceId::PowerRatings},
-          {"cmd_ValResStd", ReferenceId::StandardValues}}},
+         {ReferenceId::LedVoltages, ReferenceId::PowerRatings, ReferenceId::StandardValues}},
     };
     for (const Shot &shot : shots) {
         QList<QImage> pictures;
-        for (const auto &[button, id] : shot.windows) {
-            form.findChild<QPushButton *>(button)->click();
+        for (const ReferenceId id : shot.windows) {
+            openReference(id); // as the window's button does
             QPointer<QWidget> window = openedReference(id);
             if (!window || !waitFramed(window))
                 return 1;

@@ -1,8 +1,8 @@
 // A long session in one process: every reference window opened through its button and closed a
 // thousand times, and ten thousand "Calcola"/"Cancella" rounds. Memory stays where it settled
 // after a warm-up; under the sanitizer build LeakSanitizer checks the exit as well.
-#include "main_window_fixture.h"
 #include "reference/reference_window.h"
+#include "window_fixture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -91,22 +91,22 @@ void TestEndurance::initTestCase()
 
 void TestEndurance::openAndCloseEach(const MainWindow &form)
 {
-    for (const Opener &opener : kOpeners) {
-        QTest::mouseClick(control(form, opener.button), Qt::LeftButton);
-        QWidget *window = openedReference(opener.id);
+    for (int i = 0; i < kReferenceCount; ++i) {
+        const auto id = ReferenceId(i);
+        click(form, buttonOpening(id));
+        QWidget *window = openedReference(id);
         QVERIFY(window);
         QCoreApplication::processEvents(); // lays out and paints it, pictures included
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!openedReference(opener.id));
+        QVERIFY(!openedReference(id));
     }
 }
 
 void TestEndurance::round(const MainWindow &form, int index)
 {
     const int panel = index % 3;
-    fill(form, panel, entryFor(index, panel));
-    closeBoxesDuring([&] { click(form, kPanels[panel].calculate); });
+    closeBoxesDuring([&] { compute(form, panel, entryFor(index, panel)); });
     click(form, kPanels[panel].clear);
     QCOMPARE(panelTexts(form, panel), kEmptyPanel);
 }
@@ -115,9 +115,9 @@ void TestEndurance::longSession()
 {
     QElapsedTimer clock;
     clock.start();
-    MainWindow form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const Shown<MainWindow> shown;
+    QVERIFY(shown.exposed());
+    const MainWindow &form = *shown;
 
     constexpr int roundsPerCycle = kRounds / kWindowCycles;
     qint64 settled = -1;

@@ -2,7 +2,7 @@
 // its results, or the empty-fields box, or empties itself after an overflow; never a crash or a
 // hang. The click answers at once and the other panels keep what they show.
 #include "data_row.h"
-#include "main_window_fixture.h"
+#include "window_fixture.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -125,22 +125,16 @@ void TestMainWindowHostile::pastedIntoEveryField()
 {
     QFETCH(QString, text);
     QFETCH(Expect, expect);
-    MainWindow form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const Shown<MainWindow> shown;
+    QVERIFY(shown.exposed());
+    const MainWindow &form = *shown;
 
     ClickClock clock;
     qint64 slowest = 0;
     for (int panel = 0; panel < 3; ++panel) {
         for (int field = 0; field < kExamples[panel].fields.size(); ++field) {
             const QString name = fieldName(panel, field);
-            for (int p = 0; p < 3; ++p) {
-                fill(form, p, kExamples[p].fields);
-                click(form, kPanels[p].calculate);
-            }
-            QStringList others[3];
-            for (int p = 0; p < 3; ++p)
-                others[p] = panelTexts(form, p);
+            const auto others = computeExamples(form);
 
             auto *edit = control<QLineEdit>(form, name);
             QString pasted = text;

@@ -1,6 +1,6 @@
 // Typing into the real fields, copying a result, the drag decision, and ending the application.
 #include "data_row.h"
-#include "main_window_fixture.h"
+#include "window_fixture.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -55,13 +55,10 @@ void press(QLineEdit *field, const QString &key)
 
 } // namespace
 
-class TestMainWindowInput : public QObject {
+class TestMainWindowInput : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void typing_data();
     void typing();
     void enterAndEscapeTypeNothing();
@@ -77,21 +74,9 @@ private slots:
     void closingAnotherWindowDoesNot();
 
 private:
-    RecordingMainWindow *m_form = nullptr;
+    MainWindow *createWindow() override { return new RecordingMainWindow; }
+    RecordingMainWindow &recording() const { return static_cast<RecordingMainWindow &>(form()); }
 };
-
-void TestMainWindowInput::init()
-{
-    m_form = new RecordingMainWindow;
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-}
-
-void TestMainWindowInput::cleanup()
-{
-    delete m_form;
-    m_form = nullptr;
-}
 
 void TestMainWindowInput::typing_data()
 {
@@ -139,7 +124,7 @@ void TestMainWindowInput::typing()
     QFETCH(QStringList, keys);
     QFETCH(QString, expected);
 
-    auto *edit = control<QLineEdit>(*m_form, field);
+    auto *edit = control<QLineEdit>(recording(), field);
     edit->setFocus();
     edit->setText(start);
     if (selectAll)
@@ -151,7 +136,7 @@ void TestMainWindowInput::typing()
 
 void TestMainWindowInput::enterAndEscapeTypeNothing()
 {
-    auto *edit = control<QLineEdit>(*m_form, "txt_AlCirc3");
+    auto *edit = control<QLineEdit>(recording(), "txt_AlCirc3");
     int returns = 0;
     connect(edit, &QLineEdit::returnPressed, this, [&] { ++returns; });
     edit->setFocus();
@@ -163,13 +148,13 @@ void TestMainWindowInput::enterAndEscapeTypeNothing()
     QVERIFY(!seen.shown);
     QCOMPARE(edit->text(), QString("5"));
     QCOMPARE(returns, 0);
-    QCOMPARE(control<QLabel>(*m_form, "lbl_ResCalc3")->text(), QString());
+    QCOMPARE(control<QLabel>(recording(), "lbl_ResCalc3")->text(), QString());
 }
 
 void TestMainWindowInput::copyAndPasteAreNotFiltered()
 {
-    auto *source = control<QLineEdit>(*m_form, "txt_AlCirc");
-    auto *count = control<QLineEdit>(*m_form, "txt_NumLed");
+    auto *source = control<QLineEdit>(recording(), "txt_AlCirc");
+    auto *count = control<QLineEdit>(recording(), "txt_NumLed");
     source->setText("2,5");
     source->setFocus();
     QTest::keyClick(source, Qt::Key_A, Qt::ControlModifier);
@@ -194,9 +179,9 @@ void TestMainWindowInput::copyAndPasteAreNotFiltered()
 
     // "Calcola" then deals with whatever the fields hold.
     QGuiApplication::clipboard()->setText("12 V");
-    control<QLineEdit>(*m_form, "txt_AlCirc2")->paste();
+    control<QLineEdit>(recording(), "txt_AlCirc2")->paste();
     const BoxSeen seen =
-        closeBoxesDuring([&] { control<QPushButton>(*m_form, "cmd_Calcola2")->click(); });
+        closeBoxesDuring([&] { control<QPushButton>(recording(), "cmd_Calcola2")->click(); });
     QCOMPARE(seen.text, QString("Una o più caselle vuote"));
 }
 
@@ -221,7 +206,7 @@ void TestMainWindowInput::inputMethodCommitsAreFiltered()
     QFETCH(QString, commit);
     QFETCH(QString, expected);
 
-    auto *edit = control<QLineEdit>(*m_form, field);
+    auto *edit = control<QLineEdit>(recording(), field);
     edit->setFocus();
     edit->setText(start);
     QInputMethodEvent preedit("1", {});
@@ -251,19 +236,19 @@ void TestMainWindowInput::copyResult()
                                      {"txt_AlLed2", "3,2"},
                                      {"txt_CorrLed2", "15"},
                                      {"txt_NumLed", "2"}})
-        control<QLineEdit>(*m_form, name)->setText(text);
-    control<QPushButton>(*m_form, "cmd_Calcola2")->click();
+        control<QLineEdit>(recording(), name)->setText(text);
+    control<QPushButton>(recording(), "cmd_Calcola2")->click();
     QGuiApplication::clipboard()->setText("before");
 
     // A right click through the window, so Qt turns it into a context-menu request; moving on
     // over the background then must not drag the window.
-    auto *result = control<QLabel>(*m_form, label);
-    const QPoint at = result->mapTo(m_form, result->rect().center());
-    QTest::mousePress(m_form->windowHandle(), Qt::RightButton, {}, at);
+    auto *result = control<QLabel>(recording(), label);
+    const QPoint at = result->mapTo(&recording(), result->rect().center());
+    QTest::mousePress(recording().windowHandle(), Qt::RightButton, {}, at);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QTest::mouseMove(m_form, QPoint(700, 100));
-    QTest::mouseRelease(m_form->windowHandle(), Qt::RightButton, {}, at);
-    QCOMPARE(m_form->moves, 0);
+    QTest::mouseMove(&recording(), QPoint(700, 100));
+    QTest::mouseRelease(recording().windowHandle(), Qt::RightButton, {}, at);
+    QCOMPARE(recording().moves, 0);
     QCOMPARE(menu != nullptr, !expected.isEmpty());
     if (!menu)
         return;
@@ -310,34 +295,34 @@ void TestMainWindowInput::dragDecision()
     // The press goes to the control under the pointer, as the toolkit delivers it (labels
     // ignore it and it reaches Form1); the pointer then moves over bare background.
     const QPoint bare(700, 100);
-    QVERIFY(!m_form->childAt(bare));
-    QWidget *target = pressOn.isEmpty() ? m_form : control(*m_form, pressOn);
+    QVERIFY(!recording().childAt(bare));
+    QWidget *target = pressOn.isEmpty() ? &recording() : control(recording(), pressOn);
     const QPoint start = pressOn.isEmpty() ? bare : target->rect().center();
     const auto mods = Qt::KeyboardModifiers(modifiers);
     for (int button : buttons)
         QTest::mousePress(target, Qt::MouseButton(button), mods, start);
-    QTest::mouseMove(m_form, target->mapTo(m_form, start) + QPoint(3, 3));
-    QTest::mouseMove(m_form, bare + QPoint(5, 20));
-    QCOMPARE(m_form->moves, moves);
+    QTest::mouseMove(&recording(), target->mapTo(&recording(), start) + QPoint(3, 3));
+    QTest::mouseMove(&recording(), bare + QPoint(5, 20));
+    QCOMPARE(recording().moves, moves);
     for (int button : buttons)
-        QTest::mouseRelease(m_form, Qt::MouseButton(button), mods, bare + QPoint(5, 20));
+        QTest::mouseRelease(&recording(), Qt::MouseButton(button), mods, bare + QPoint(5, 20));
 }
 
 void TestMainWindowInput::dragStartsOncePerPress()
 {
     const QPoint bare(700, 100);
-    QTest::mousePress(m_form, Qt::LeftButton, {}, bare);
-    QTest::mouseMove(m_form, bare + QPoint(2, 0));
-    QTest::mouseMove(m_form, bare + QPoint(4, 0));
-    QCOMPARE(m_form->moves, 1);
-    QTest::mouseRelease(m_form, Qt::LeftButton, {}, bare + QPoint(4, 0));
-    QTest::mouseMove(m_form, bare + QPoint(9, 0));
-    QCOMPARE(m_form->moves, 1);
+    QTest::mousePress(&recording(), Qt::LeftButton, {}, bare);
+    QTest::mouseMove(&recording(), bare + QPoint(2, 0));
+    QTest::mouseMove(&recording(), bare + QPoint(4, 0));
+    QCOMPARE(recording().moves, 1);
+    QTest::mouseRelease(&recording(), Qt::LeftButton, {}, bare + QPoint(4, 0));
+    QTest::mouseMove(&recording(), bare + QPoint(9, 0));
+    QCOMPARE(recording().moves, 1);
 
-    QTest::mousePress(m_form, Qt::LeftButton, {}, bare);
-    QTest::mouseMove(m_form, bare + QPoint(0, 2));
-    QCOMPARE(m_form->moves, 2);
-    QTest::mouseRelease(m_form, Qt::LeftButton, {}, bare);
+    QTest::mousePress(&recording(), Qt::LeftButton, {}, bare);
+    QTest::mouseMove(&recording(), bare + QPoint(0, 2));
+    QCOMPARE(recording().moves, 2);
+    QTest::mouseRelease(&recording(), Qt::LeftButton, {}, bare);
 }
 
 void TestMainWindowInput::closingEndsTheApplication()
@@ -347,8 +332,8 @@ void TestMainWindowInput::closingEndsTheApplication()
         w->setWindowTitle("other window");
         w->show();
     }
-    QCOMPARE(exitCodeOfClosing(m_form), 0);
-    QVERIFY(!m_form->isVisible());
+    QCOMPARE(exitCodeOfClosing(&recording()), 0);
+    QVERIFY(!recording().isVisible());
     for (const QPointer<QWidget> &w : others)
         QVERIFY(w.isNull());
 }
@@ -360,8 +345,8 @@ void TestMainWindowInput::closingAnotherWindowDoesNot()
     other->show();
     bool formStillOpen = false;
     QTimer::singleShot(0, other, &QWidget::close);
-    QTimer::singleShot(50, m_form, [&] {
-        formStillOpen = m_form->isVisible();
+    QTimer::singleShot(50, &recording(), [&] {
+        formStillOpen = recording().isVisible();
         QCoreApplication::exit(7);
     });
     QCOMPARE(QApplication::exec(), 7);

@@ -2,7 +2,7 @@
 // label, the tab ring and what assistive technology reads.
 #include "common/window_look.h"
 #include "data_row.h"
-#include "main_window_fixture.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -37,13 +37,10 @@ QList<QWidget *> allControls(const QWidget &form)
 
 } // namespace
 
-class TestMainWindowLayout : public QObject {
+class TestMainWindowLayout : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void windowFrame();
     void everyControlOnceWithItsCaption();
     void panelsShareOneGrid();
@@ -55,45 +52,29 @@ private slots:
     void enterAndEscapePressNothing();
     void screenReaderTexts();
     void toolkitTextsInItalian();
-
-private:
-    MainWindow *m_form = nullptr;
 };
-
-void TestMainWindowLayout::init()
-{
-    m_form = new MainWindow;
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-}
-
-void TestMainWindowLayout::cleanup()
-{
-    delete m_form;
-    m_form = nullptr;
-}
 
 void TestMainWindowLayout::windowFrame()
 {
-    QCOMPARE(m_form->objectName(), QString("Form1"));
-    QCOMPARE(m_form->windowTitle(), QString("Varelux"));
-    QCOMPARE(m_form->size(), QSize(713, 337));
-    QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
-    const Qt::WindowFlags flags = m_form->windowFlags();
+    QCOMPARE(form().objectName(), QString("Form1"));
+    QCOMPARE(form().windowTitle(), QString("Varelux"));
+    QCOMPARE(form().size(), QSize(713, 337));
+    QCOMPARE(form().minimumSize(), form().maximumSize());
+    const Qt::WindowFlags flags = form().windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(flags & Qt::WindowSystemMenuHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(m_form->windowIcon().availableSizes(), QList<QSize>({QSize(32, 32), QSize(16, 16)}));
+    QCOMPARE(form().windowIcon().availableSizes(), QList<QSize>({QSize(32, 32), QSize(16, 16)}));
 }
 
 void TestMainWindowLayout::everyControlOnceWithItsCaption()
 {
-    const QList<QWidget *> controls = allControls(*m_form);
+    const QList<QWidget *> controls = allControls(form());
     QCOMPARE(controls.size(), 66);
-    QCOMPARE(m_form->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 43);
-    QCOMPARE(m_form->findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly).size(), 11);
-    QCOMPARE(m_form->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(), 12);
+    QCOMPARE(form().findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 43);
+    QCOMPARE(form().findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly).size(), 11);
+    QCOMPARE(form().findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(), 12);
 
     QStringList expected;
     for (int panel = 0; panel < 3; ++panel) {
@@ -160,29 +141,28 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
 void TestMainWindowLayout::panelsShareOneGrid()
 {
     // The single-LED panel's anchors, in pixels (twips / 15).
-    QCOMPARE(control(*m_form, "lbl_DL1")->pos(), QPoint(8, 8));
-    QCOMPARE(control(*m_form, "cmd_Schema1")->geometry(), QRect(8, 40, 73, 25));
-    QCOMPARE(control(*m_form, "txt_AlCirc")->geometry(), QRect(136, 80, 49, 19));
-    QCOMPARE(control(*m_form, "lbl_VCirc")->pos(), QPoint(192, 80));
-    QCOMPARE(control(*m_form, "cmd_Canc")->geometry(), QRect(88, 176, 73, 25));
-    QCOMPARE(control(*m_form, "lbl_ResCalc")->geometry(), QRect(136, 216, 55, 19));
-    QCOMPARE(control(*m_form, "lbl_W")->pos(), QPoint(200, 240));
+    QCOMPARE(control(form(), "lbl_DL1")->pos(), QPoint(8, 8));
+    QCOMPARE(control(form(), "cmd_Schema1")->geometry(), QRect(8, 40, 73, 25));
+    QCOMPARE(control(form(), "txt_AlCirc")->geometry(), QRect(136, 80, 49, 19));
+    QCOMPARE(control(form(), "lbl_VCirc")->pos(), QPoint(192, 80));
+    QCOMPARE(control(form(), "cmd_Canc")->geometry(), QRect(88, 176, 73, 25));
+    QCOMPARE(control(form(), "lbl_ResCalc")->geometry(), QRect(136, 216, 55, 19));
+    QCOMPARE(control(form(), "lbl_W")->pos(), QPoint(200, 240));
 
     // The other panels are the same grid moved right by 240 px (3600 twips) per panel.
     for (int panel = 1; panel < 3; ++panel) {
         const QPoint shift(240 * panel, 0);
         for (const QString &base : kPanelBases) {
-            const QRect single = control(*m_form, panelName(base, 0))->geometry();
-            QCOMPARE(control(*m_form, panelName(base, panel))->geometry(),
-                     single.translated(shift));
+            const QRect single = control(form(), panelName(base, 0))->geometry();
+            QCOMPARE(control(form(), panelName(base, panel))->geometry(), single.translated(shift));
         }
-        QCOMPARE(control(*m_form, panelName("lbl_DL", panel))->pos(), QPoint(8, 8) + shift);
+        QCOMPARE(control(form(), panelName("lbl_DL", panel))->pos(), QPoint(8, 8) + shift);
     }
-    QCOMPARE(control(*m_form, "txt_NumLed")->geometry(), QRect(376, 152, 49, 19));
-    QCOMPARE(control(*m_form, "txt_NumLed2")->geometry(), QRect(616, 152, 49, 19));
-    QCOMPARE(control(*m_form, "lbl_NumLed2")->pos(), QPoint(488, 152));
+    QCOMPARE(control(form(), "txt_NumLed")->geometry(), QRect(376, 152, 49, 19));
+    QCOMPARE(control(form(), "txt_NumLed2")->geometry(), QRect(616, 152, 49, 19));
+    QCOMPARE(control(form(), "lbl_NumLed2")->pos(), QPoint(488, 152));
     // Nothing in the single-LED panel's count row.
-    for (QWidget *w : allControls(*m_form))
+    for (QWidget *w : allControls(form()))
         QVERIFY2(!(w->x() < 248 && w->geometry().intersects(QRect(8, 152, 232, 19))),
                  qPrintable(w->objectName()));
 }
@@ -216,7 +196,7 @@ void TestMainWindowLayout::fontsAndColoursByRole()
     QFETCH(bool, bold);
     QFETCH(QColor, colour);
 
-    const QWidget *w = control(*m_form, name);
+    const QWidget *w = control(form(), name);
     QCOMPARE(w->font().family(), ui::fontFamily());
     QVERIFY(w->font().family() == "MS Sans Serif" || w->font().family() == "Liberation Sans");
     QCOMPARE(QFontInfo(w->font()).family(), w->font().family()); // the face really exists
@@ -232,8 +212,8 @@ void TestMainWindowLayout::fontsAndColoursByRole()
 
 void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
 {
-    const QList<QWidget *> controls = allControls(*m_form);
-    const QRect client = m_form->rect();
+    const QList<QWidget *> controls = allControls(form());
+    const QRect client = form().rect();
     int right = 0, bottom = 0;
     for (QWidget *a : controls) {
         QVERIFY2(client.adjusted(1, 1, -1, -1).contains(a->geometry()),
@@ -246,21 +226,21 @@ void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
                          qPrintable(a->objectName() + " overlaps " + b->objectName()));
     }
     // The lowest control is the second note line, one text line below 4800 twips.
-    const auto *note = control<QLabel>(*m_form, "Label2");
+    const auto *note = control<QLabel>(form(), "Label2");
     QCOMPARE(bottom, 320 + QFontMetrics(note->font()).height());
     QVERIFY(bottom <= 333);
 
     // A fitted label is exactly its caption's size, so the check above is the check that
     // the face is narrow enough; the widest row label must leave a gap before its field.
-    const QWidget *widest = control(*m_form, "lbl_Res3");
-    QVERIFY(widest->geometry().right() < control(*m_form, "lbl_ResCalc3")->x() - 4);
-    const auto *label = control<QLabel>(*m_form, "lbl_Res");
+    const QWidget *widest = control(form(), "lbl_Res3");
+    QVERIFY(widest->geometry().right() < control(form(), "lbl_ResCalc3")->x() - 4);
+    const auto *label = control<QLabel>(form(), "lbl_Res");
     QCOMPARE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
 }
 
 void TestMainWindowLayout::resultLabelsKeepTheirSize()
 {
-    auto *result = control<QLabel>(*m_form, "lbl_ResCalc2");
+    auto *result = control<QLabel>(form(), "lbl_ResCalc2");
     const QRect before = result->geometry();
     result->setText("193,333333333333");
     QCoreApplication::processEvents();
@@ -293,22 +273,22 @@ void TestMainWindowLayout::tabRing()
 void TestMainWindowLayout::enterAndEscapePressNothing()
 {
     int clicks = 0;
-    for (QPushButton *b : m_form->findChildren<QPushButton *>())
+    for (QPushButton *b : form().findChildren<QPushButton *>())
         connect(b, &QPushButton::clicked, this, [&] { ++clicks; });
 
-    auto *field = control<QLineEdit>(*m_form, "txt_AlCirc2");
+    auto *field = control<QLineEdit>(form(), "txt_AlCirc2");
     field->setFocus();
     const BoxSeen seen = closeBoxesDuring([&] {
         QTest::keyClick(field, Qt::Key_Return);
         QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
         QTest::keyClick(field, Qt::Key_Escape);
-        QTest::keyClick(m_form, Qt::Key_Escape);
+        QTest::keyClick(&form(), Qt::Key_Escape);
     });
     QCOMPARE(clicks, 0);
     QVERIFY(!seen.shown);
 
     // A focused button is pressed with the space bar, as usual for the toolkit.
-    auto *clear = control<QPushButton>(*m_form, "cmd_Canc2");
+    auto *clear = control<QPushButton>(form(), "cmd_Canc2");
     clear->setFocus();
     QTest::keyClick(clear, Qt::Key_Space);
     QCOMPARE(clicks, 1);
@@ -322,19 +302,19 @@ void TestMainWindowLayout::screenReaderTexts()
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
-    QCOMPARE(name(control(*m_form, "txt_AlCirc")), QString("Tensione circuito:"));
-    QCOMPARE(name(control(*m_form, "txt_AlLed2")), QString("Tensione Led:"));
-    QCOMPARE(name(control(*m_form, "txt_CorrLed3")), QString("Corrente Led:"));
-    QCOMPARE(name(control(*m_form, "txt_NumLed2")), QString("Numero Led:"));
+    QCOMPARE(name(control(form(), "txt_AlCirc")), QString("Tensione circuito:"));
+    QCOMPARE(name(control(form(), "txt_AlLed2")), QString("Tensione Led:"));
+    QCOMPARE(name(control(form(), "txt_CorrLed3")), QString("Corrente Led:"));
+    QCOMPARE(name(control(form(), "txt_NumLed2")), QString("Numero Led:"));
 
-    auto *result = control<QLabel>(*m_form, "lbl_ResCalc3");
+    auto *result = control<QLabel>(form(), "lbl_ResCalc3");
     result->setText("37,5");
     QCOMPARE(name(result), QString("37,5"));
     QCOMPARE(description(result), QString("Resistenza calcolata, ohm"));
-    QCOMPARE(description(control(*m_form, "lbl_Watt")), QString("Potenza dissipata, mW"));
+    QCOMPARE(description(control(form(), "lbl_Watt")), QString("Potenza dissipata, mW"));
 
     // No caption defines an access key.
-    for (QWidget *w : allControls(*m_form)) {
+    for (QWidget *w : allControls(form())) {
         const auto *label = qobject_cast<QLabel *>(w);
         const auto *button = qobject_cast<QPushButton *>(w);
         QVERIFY(!(label && label->text().contains('&')) &&

@@ -1,7 +1,7 @@
 // "Calcola" and "Cancella" through the real buttons: result texts, the error boxes and their
 // timing, the independence of the three panels, and the hints on the results.
 #include "data_row.h"
-#include "main_window_fixture.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -19,13 +19,10 @@ QStringList panelTips(const QWidget &form, int panel)
 
 } // namespace
 
-class TestMainWindowPanels : public QObject {
+class TestMainWindowPanels : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void workedExamples_data();
     void workedExamples();
     void failures_data();
@@ -33,23 +30,7 @@ private slots:
     void clearEmptiesOnlyItsPanel();
     void hints_data();
     void hints();
-
-private:
-    MainWindow *m_form = nullptr;
 };
-
-void TestMainWindowPanels::init()
-{
-    m_form = new MainWindow;
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
-}
-
-void TestMainWindowPanels::cleanup()
-{
-    delete m_form;
-    m_form = nullptr;
-}
 
 void TestMainWindowPanels::workedExamples_data()
 {
@@ -79,16 +60,16 @@ void TestMainWindowPanels::workedExamples()
     QFETCH(QString, resistance);
     QFETCH(QString, power);
 
-    fill(*m_form, panel, fields);
-    const QStringList before = panelTexts(*m_form, panel);
-    const BoxSeen seen = closeBoxesDuring([&] { click(*m_form, kPanels[panel].calculate); });
+    fill(form(), panel, fields);
+    const QStringList before = panelTexts(form(), panel);
+    const BoxSeen seen = closeBoxesDuring([&] { click(form(), kPanels[panel].calculate); });
     QVERIFY(!seen.shown);
 
-    const QStringList after = panelTexts(*m_form, panel);
+    const QStringList after = panelTexts(form(), panel);
     QCOMPARE(after.mid(0, 4), before.mid(0, 4)); // fields untouched
     QCOMPARE(after[4], resistance);
     QCOMPARE(after[5], power);
-    QCOMPARE(control(*m_form, kPanels[panel].resistance)->size(), QSize(55, 19));
+    QCOMPARE(control(form(), kPanels[panel].resistance)->size(), QSize(55, 19));
 }
 
 void TestMainWindowPanels::failures_data()
@@ -123,19 +104,13 @@ void TestMainWindowPanels::failures()
     QFETCH(QString, message);
 
     // Every panel shows a previous result; only the failing one may change.
-    for (int p = 0; p < 3; ++p) {
-        fill(*m_form, p, kExamples[p].fields);
-        click(*m_form, kPanels[p].calculate);
-    }
-    QStringList others[3];
-    for (int p = 0; p < 3; ++p)
-        others[p] = panelTexts(*m_form, p);
+    const auto others = computeExamples(form());
 
-    fill(*m_form, panel, fields);
-    const QStringList beforeClick = panelTexts(*m_form, panel);
+    fill(form(), panel, fields);
+    const QStringList beforeClick = panelTexts(form(), panel);
     QStringList whileOpen;
-    const BoxSeen seen = closeBoxesDuring([&] { click(*m_form, kPanels[panel].calculate); },
-                                          [&] { whileOpen = panelTexts(*m_form, panel); });
+    const BoxSeen seen = closeBoxesDuring([&] { click(form(), kPanels[panel].calculate); },
+                                          [&] { whileOpen = panelTexts(form(), panel); });
 
     if (message.isEmpty()) {
         QVERIFY(!seen.shown);
@@ -149,34 +124,29 @@ void TestMainWindowPanels::failures()
         QVERIFY(seen.applicationModal);
         QCOMPARE(whileOpen, beforeClick); // nothing cleared until the box is dismissed
     }
-    QCOMPARE(panelTexts(*m_form, panel), kEmptyPanel);
+    QCOMPARE(panelTexts(form(), panel), kEmptyPanel);
     for (int p = 0; p < 3; ++p)
         if (p != panel)
-            QCOMPARE(panelTexts(*m_form, p), others[p]);
+            QCOMPARE(panelTexts(form(), p), others[p]);
 }
 
 void TestMainWindowPanels::clearEmptiesOnlyItsPanel()
 {
-    for (int p = 0; p < 3; ++p) {
-        fill(*m_form, p, kExamples[p].fields);
-        click(*m_form, kPanels[p].calculate);
-    }
-    const QStringList series = panelTexts(*m_form, 1);
-    const QStringList single = panelTexts(*m_form, 0);
+    const auto shown = computeExamples(form());
 
     // The focus stays where it is.
-    auto *field = control<QLineEdit>(*m_form, "txt_AlLed");
+    auto *field = control<QLineEdit>(form(), "txt_AlLed");
     field->setFocus();
-    control<QPushButton>(*m_form, "cmd_Canc3")->click();
+    control<QPushButton>(form(), "cmd_Canc3")->click();
     QCOMPARE(QApplication::focusWidget(), field);
 
-    QCOMPARE(panelTexts(*m_form, 2), kEmptyPanel);
-    QCOMPARE(panelTexts(*m_form, 1), series);
-    QCOMPARE(panelTexts(*m_form, 0), single);
+    QCOMPARE(panelTexts(form(), 2), kEmptyPanel);
+    QCOMPARE(panelTexts(form(), 1), shown[1]);
+    QCOMPARE(panelTexts(form(), 0), shown[0]);
 
     // Clearing an empty panel changes nothing visible.
-    click(*m_form, "cmd_Canc3");
-    QCOMPARE(panelTexts(*m_form, 2), kEmptyPanel);
+    click(form(), "cmd_Canc3");
+    QCOMPARE(panelTexts(form(), 2), kEmptyPanel);
 }
 
 void TestMainWindowPanels::hints_data()
@@ -203,21 +173,18 @@ void TestMainWindowPanels::hints()
     QFETCH(QStringList, fields);
     QFETCH(QStringList, tips);
 
-    for (int p = 0; p < 3; ++p) {
-        fill(*m_form, p, kExamples[p].fields);
-        click(*m_form, kPanels[p].calculate);
-    }
-    const QStringList series = panelTips(*m_form, 1);
-    const QStringList parallel = panelTips(*m_form, 2);
+    computeExamples(form());
+    const QStringList series = panelTips(form(), 1);
+    const QStringList parallel = panelTips(form(), 2);
 
-    fill(*m_form, 0, fields);
-    closeBoxesDuring([&] { click(*m_form, button); });
-    QCOMPARE(panelTips(*m_form, 0), tips);
-    QCOMPARE(panelTips(*m_form, 1), series);
-    QCOMPARE(panelTips(*m_form, 2), parallel);
+    fill(form(), 0, fields);
+    closeBoxesDuring([&] { click(form(), button); });
+    QCOMPARE(panelTips(form(), 0), tips);
+    QCOMPARE(panelTips(form(), 1), series);
+    QCOMPARE(panelTips(form(), 2), parallel);
 
     // Screen readers still get the value and the role, not the hint.
-    auto *result = control<QLabel>(*m_form, kPanels[0].resistance);
+    auto *result = control<QLabel>(form(), kPanels[0].resistance);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
     QCOMPARE(accessible->text(QAccessible::Name), result->text());
     QCOMPARE(accessible->text(QAccessible::Description), QString("Resistenza calcolata, ohm"));

@@ -1,7 +1,7 @@
 // The main window as a real window manager sees it: title, client size, centring, and that
 // it can be neither resized nor maximised.
 #include "common/window_look.h"
-#include "main_window_fixture.h"
+#include "window_fixture.h"
 #include "x11_tools.h"
 
 #include <QScreen>
@@ -24,19 +24,20 @@ private slots:
 private:
     QRect frame() const { return m_form->windowHandle()->frameGeometry(); }
 
+    std::optional<Shown<MainWindow>> m_shown;
     MainWindow *m_form = nullptr;
 };
 
 void TestMainWindowX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    m_form = new MainWindow;
+    m_form = m_shown.emplace().get();
     showFramed(m_form);
 }
 
 void TestMainWindowX11::cleanupTestCase()
 {
-    delete m_form;
+    m_shown.reset();
 }
 
 void TestMainWindowX11::titledFixedClientArea()

@@ -1,9 +1,9 @@
-// The six reference windows as the main window's buttons open them: the opening rule, the
+// The six reference windows: the opening rule, the main window's buttons that open them, the
 // frame, the contents of the table windows, and what closes them.
 #include "reference/opening_rule.h"
 
 #include "data_row.h"
-#include "main_window/main_window_fixture.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -37,12 +37,11 @@ class TestReferenceWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void cleanup() { closeReferenceWindows(); }
 
     void openingRule_data();
     void openingRule();
-    void allSixOpenBesideAUsableForm1();
+    void buttonsOpenTheirWindowsBesideAUsableMainWindow();
     void pictures_data();
     void pictures();
     void tableRows_data();
@@ -53,37 +52,18 @@ private slots:
     void clicks();
     void keys_data();
     void keys();
-
-private:
-    QWidget *press(ReferenceId id);
-
-    MainWindow *m_form = nullptr;
 };
 
-void TestReferenceWindows::init()
-{
-    m_form = new MainWindow;
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-}
+namespace {
 
-void TestReferenceWindows::cleanup()
+// Opens the window through the opening rule, as its button does, and returns it.
+QWidget *openShown(ReferenceId id)
 {
-    for (const Opener &opener : kOpeners)
-        if (QWidget *window = openedReference(opener.id))
-            window->close();
-    delete m_form;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Presses the window's button on Form1 with the mouse and returns the window it shows.
-QWidget *TestReferenceWindows::press(ReferenceId id)
-{
-    for (const Opener &opener : kOpeners)
-        if (opener.id == id)
-            QTest::mouseClick(m_form->findChild<QPushButton *>(opener.button), Qt::LeftButton);
+    openReference(id);
     return openedReference(id);
 }
+
+} // namespace
 
 void TestReferenceWindows::openingRule_data()
 {
@@ -110,7 +90,7 @@ void TestReferenceWindows::openingRule()
     QFETCH(ReferenceId, id);
     QFETCH(QString, caption);
     QFETCH(QSize, size);
-    QPointer<QWidget> first = press(id);
+    QPointer<QWidget> first = openShown(id);
     QVERIFY(QTest::qWaitForWindowActive(first));
     QCOMPARE(first->windowTitle(), caption);
     QCOMPARE(first->minimumSize(), size);
@@ -123,9 +103,8 @@ void TestReferenceWindows::openingRule()
     first->move(first->pos() + QPoint(-40, 60));
     const QPoint moved = first->pos();
     first->showMinimized();
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-    QCOMPARE(press(id), first.data());
+    QVERIFY(first->isMinimized());
+    QCOMPARE(openShown(id), first.data());
     QVERIFY(QTest::qWaitForWindowActive(first));
     QVERIFY(!first->isMinimized());
     QCOMPARE(first->pos(), moved);
@@ -133,33 +112,40 @@ void TestReferenceWindows::openingRule()
 
     first->close();
     QTRY_VERIFY(first.isNull());
-    QVERIFY(m_form->isVisible());
-    QWidget *again = press(id);
+    QWidget *again = openShown(id);
     QVERIFY(QTest::qWaitForWindowExposed(again));
     QTRY_VERIFY(frameCentreOffset(again).manhattanLength() <= 2);
 }
 
-// Every window open at once, each on its own, and Form1 still computes. Closing one leaves the
-// rest and the application running; closing Form1 closes them all.
-void TestReferenceWindows::allSixOpenBesideAUsableForm1()
+// Each button of the main window opens its window; all six are open at once, each on its own,
+// and the main window still computes. Closing one leaves the rest and the application running;
+// closing the main window closes them all.
+void TestReferenceWindows::buttonsOpenTheirWindowsBesideAUsableMainWindow()
 {
+    const std::pair<QString, QString> kOpeners[] = {
+        {"cmd_Schema1", "Form2"}, {"cmd_Schema2", "Form3"},   {"cmd_Schema3", "Form4"},
+        {"cmd_TensLed", "Form5"}, {"cmd_ValResStd", "Form6"}, {"cmd_PotMaxRes", "Form7"},
+    };
+    Shown<MainWindow> form;
+    QVERIFY(form.active());
     QList<QPointer<QWidget>> windows;
-    for (const Opener &opener : kOpeners)
-        windows << press(opener.id);
-    m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-    QTest::keyClicks(m_form->findChild<QWidget *>("txt_AlCirc"), "12");
-    QTest::keyClicks(m_form->findChild<QWidget *>("txt_AlLed"), "2");
-    QTest::keyClicks(m_form->findChild<QWidget *>("txt_CorrLed"), "20");
-    QTest::mouseClick(m_form->findChild<QPushButton *>("cmd_Calcola"), Qt::LeftButton);
-    QCOMPARE(m_form->findChild<QLabel *>("lbl_ResCalc")->text(), QString("500"));
+    for (const auto &[button, window] : kOpeners) {
+        click(*form, button);
+        const QList<QWidget *> opened = visibleWindowsNamed(window);
+        QCOMPARE(opened.size(), 1);
+        windows << opened[0];
+    }
+    form->activateWindow();
+    QVERIFY(form.active());
+    compute(*form, 0, kExamples[0].fields);
+    QCOMPARE(panelTexts(*form, 0)[4], kExamples[0].resistance);
 
     windows[1]->close();
     QTRY_VERIFY(windows[1].isNull());
     for (const QPointer<QWidget> &window : windows)
         QCOMPARE(window && window->isVisible(), window != windows[1]);
 
-    QCOMPARE(exitCodeOfClosing(m_form), 0);
+    QCOMPARE(exitCodeOfClosing(form.get()), 0);
     for (const QPointer<QWidget> &window : windows)
         QVERIFY(window.isNull());
 }
@@ -182,7 +168,7 @@ void TestReferenceWindows::pictures()
     QFETCH(ReferenceId, id);
     QFETCH(QString, picture);
     QFETCH(QRect, geometry);
-    QWidget *window = press(id);
+    QWidget *window = openShown(id);
     const QList<QWidget *> children = window->findChildren<QWidget *>();
     QCOMPARE(children.size(), 1);
     QCOMPARE(children[0]->objectName(), picture);
@@ -242,7 +228,7 @@ void TestReferenceWindows::tableRows()
     QFETCH(int, row);
     QFETCH(QStringList, bold);
     QFETCH(QStringList, regular);
-    QWidget *window = press(id);
+    QWidget *window = openShown(id);
     for (const bool isBold : {true, false}) {
         const QStringList &expected = isBold ? bold : regular;
         auto *label = window->findChild<QLabel *>(expected[0]);
@@ -275,7 +261,7 @@ void TestReferenceWindows::okButton()
     QFETCH(ReferenceId, id);
     QFETCH(QRect, geometry);
     QFETCH(int, labels);
-    QWidget *window = press(id);
+    QWidget *window = openShown(id);
     QVERIFY(QTest::qWaitForWindowActive(window));
     auto *ok = window->findChild<QPushButton *>("cmd_OK");
     QVERIFY(ok);
@@ -328,7 +314,7 @@ void TestReferenceWindows::clicks()
     QFETCH(QPoint, release);
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, closes);
-    QPointer<QWidget> window = this->press(id);
+    QPointer<QWidget> window = openShown(id);
     QVERIFY(QTest::qWaitForWindowActive(window));
     auto target = [&](QPoint at) {
         QWidget *child = window->childAt(at);
@@ -366,7 +352,7 @@ void TestReferenceWindows::keys()
     QFETCH(ReferenceId, id);
     QFETCH(Qt::Key, key);
     QFETCH(bool, closes);
-    QPointer<QWidget> window = press(id);
+    QPointer<QWidget> window = openShown(id);
     QVERIFY(QTest::qWaitForWindowActive(window));
     QWidget *focus = window->focusWidget();
     QTest::keyClick(focus ? focus : window.data(), key);

@@ -3,7 +3,7 @@
 #include "reference/opening_rule.h"
 
 #include "data_row.h"
-#include "main_window/main_window.h"
+#include "window_fixture.h"
 #include "x11_tools.h"
 
 #include <QApplication>
@@ -74,16 +74,17 @@ private slots:
 
 private:
     // Clicks the button on Form1 through the X server and waits for its window to be framed.
-    QWidget *pressForReal(const char *button, ReferenceId id);
+    QWidget *pressForReal(ReferenceId id);
     void clickForReal(const QWidget *widget, QPoint at);
 
+    std::optional<Shown<MainWindow>> m_shown;
     MainWindow *m_form = nullptr;
 };
 
 void TestReferenceX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    m_form = new MainWindow;
+    m_form = m_shown.emplace().get();
     showFramed(m_form);
     QTRY_VERIFY((frameOf(m_form).center() - m_form->screen()->availableGeometry().center())
                     .manhattanLength() <= 2);
@@ -91,7 +92,7 @@ void TestReferenceX11::initTestCase()
 
 void TestReferenceX11::cleanupTestCase()
 {
-    delete m_form;
+    m_shown.reset();
 }
 
 void TestReferenceX11::clickForReal(const QWidget *widget, QPoint at)
@@ -100,9 +101,9 @@ void TestReferenceX11::clickForReal(const QWidget *widget, QPoint at)
     xdotool({"click", "1"});
 }
 
-QWidget *TestReferenceX11::pressForReal(const char *button, ReferenceId id)
+QWidget *TestReferenceX11::pressForReal(ReferenceId id)
 {
-    const auto *control = m_form->findChild<QPushButton *>(button);
+    const auto *control = m_form->findChild<QPushButton *>(buttonOpening(id));
     clickForReal(control, control->rect().center());
     [&] { QTRY_VERIFY_WITH_TIMEOUT(openedReference(id), 5000); }();
     QWidget *window = openedReference(id);
@@ -113,16 +114,15 @@ QWidget *TestReferenceX11::pressForReal(const char *button, ReferenceId id)
 
 void TestReferenceX11::frameHints_data()
 {
-    QTest::addColumn<QString>("button");
     QTest::addColumn<ReferenceId>("id");
     QTest::addColumn<QSize>("size");
 
-    row("Form2", QString("cmd_Schema1"), ReferenceId::SingleDiagram, QSize(137, 201));
-    row("Form3", QString("cmd_Schema2"), ReferenceId::SeriesDiagram, QSize(137, 265));
-    row("Form4", QString("cmd_Schema3"), ReferenceId::ParallelDiagram, QSize(241, 265));
-    row("Form5", QString("cmd_TensLed"), ReferenceId::LedVoltages, QSize(225, 145));
-    row("Form6", QString("cmd_ValResStd"), ReferenceId::StandardValues, QSize(602, 205));
-    row("Form7", QString("cmd_PotMaxRes"), ReferenceId::PowerRatings, QSize(161, 209));
+    row("Form2", ReferenceId::SingleDiagram, QSize(137, 201));
+    row("Form3", ReferenceId::SeriesDiagram, QSize(137, 265));
+    row("Form4", ReferenceId::ParallelDiagram, QSize(241, 265));
+    row("Form5", ReferenceId::LedVoltages, QSize(225, 145));
+    row("Form6", ReferenceId::StandardValues, QSize(602, 205));
+    row("Form7", ReferenceId::PowerRatings, QSize(161, 209));
 }
 
 // A utility window with no owner and no taskbar entry, that asks for neither minimise nor
@@ -131,10 +131,9 @@ void TestReferenceX11::frameHints_data()
 // in the hints, not in the window manager's list.)
 void TestReferenceX11::frameHints()
 {
-    QFETCH(QString, button);
     QFETCH(ReferenceId, id);
     QFETCH(QSize, size);
-    QPointer<QWidget> window = pressForReal(qPrintable(button), id);
+    QPointer<QWidget> window = pressForReal(id);
     QVERIFY(window);
 
     QVERIFY(xprop(*window, "_NET_WM_WINDOW_TYPE").contains("= _NET_WM_WINDOW_TYPE_UTILITY"));
@@ -185,7 +184,7 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove()
     QFETCH(bool, form1OnTop);
     QPointer<QWidget> window;
     if (reference) {
-        window = pressForReal("cmd_Schema1", ReferenceId::SingleDiagram);
+        window = pressForReal(ReferenceId::SingleDiagram);
     } else {
         window = new QWidget;
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -213,7 +212,7 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove()
 // free margin closes it.
 void TestReferenceX11::diagramWindowIgnoresKeysAndClosesOnAClick()
 {
-    QPointer<QWidget> window = pressForReal("cmd_Schema3", ReferenceId::ParallelDiagram);
+    QPointer<QWidget> window = pressForReal(ReferenceId::ParallelDiagram);
     QTRY_VERIFY(window->isActiveWindow());
     for (const char *key : {"Escape", "Return", "space", "Tab", "KP_Enter"})
         xdotool({"key", key});

@@ -5,7 +5,7 @@
 #include "reference/picture.h"
 
 #include "data_row.h"
-#include "main_window/main_window_fixture.h"
+#include "window_fixture.h"
 
 #include <QtTest>
 
@@ -31,63 +31,43 @@ class TestScreenScale : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void cleanup() { closeReferenceWindows(); }
 
     void windowsAtTheScreenRatio_data();
     void windowsAtTheScreenRatio();
-
-private:
-    MainWindow *m_form = nullptr;
 };
-
-void TestScreenScale::init()
-{
-    m_form = new MainWindow;
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form));
-}
-
-void TestScreenScale::cleanup()
-{
-    for (const Opener &opener : kOpeners)
-        if (QWidget *window = openedReference(opener.id))
-            window->close();
-    delete m_form;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void TestScreenScale::windowsAtTheScreenRatio_data()
 {
-    QTest::addColumn<QString>("button"); // empty for Form1 itself
+    QTest::addColumn<int>("reference"); // a ReferenceId, or -1 for the main window
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("pictures");
 
-    row("Form1", QString(), QSize(713, 337), 0);
-    row("Form2", QString("cmd_Schema1"), QSize(137, 201), 1);
-    row("Form3", QString("cmd_Schema2"), QSize(137, 265), 1);
-    row("Form4", QString("cmd_Schema3"), QSize(241, 265), 1);
-    row("Form5", QString("cmd_TensLed"), QSize(225, 145), 0);
-    row("Form6", QString("cmd_ValResStd"), QSize(602, 205), 1);
-    row("Form7", QString("cmd_PotMaxRes"), QSize(161, 209), 0);
+    row("Form1", -1, QSize(713, 337), 0);
+    row("Form2", int(ReferenceId::SingleDiagram), QSize(137, 201), 1);
+    row("Form3", int(ReferenceId::SeriesDiagram), QSize(137, 265), 1);
+    row("Form4", int(ReferenceId::ParallelDiagram), QSize(241, 265), 1);
+    row("Form5", int(ReferenceId::LedVoltages), QSize(225, 145), 0);
+    row("Form6", int(ReferenceId::StandardValues), QSize(602, 205), 1);
+    row("Form7", int(ReferenceId::PowerRatings), QSize(161, 209), 0);
 }
 
 void TestScreenScale::windowsAtTheScreenRatio()
 {
-    QFETCH(QString, button);
+    QFETCH(int, reference);
     QFETCH(QSize, size);
     QFETCH(int, pictures);
 
-    QWidget *window = m_form;
-    if (!button.isEmpty()) {
-        click(*m_form, button);
-        window = nullptr;
-        for (const Opener &opener : kOpeners)
-            if (button == opener.button)
-                window = openedReference(opener.id);
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+    std::optional<Shown<MainWindow>> mainWindow;
+    QWidget *window = nullptr;
+    if (reference < 0) {
+        window = mainWindow.emplace().get();
+    } else {
+        openReference(ReferenceId(reference));
+        window = openedReference(ReferenceId(reference));
     }
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     const qreal factor = scaleFactor();
     QCOMPARE(window->devicePixelRatio(), factor);
     QCOMPARE(window->size(), size);

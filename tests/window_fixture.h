@@ -1,5 +1,6 @@
-// Helpers shared by the main-window tests: finding controls, filling panels and handling modal
-// boxes.
+// Set-up shared by the window tests: a main window shown for each test function and torn down
+// with every reference window after it, the panels' controls, worked examples and their
+// computation, and modal boxes closed as a user would.
 #pragma once
 
 #include "main_window/main_window.h"
@@ -13,7 +14,73 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <functional>
+#include <optional>
+
+// Closes every open reference window and deletes what waits for deletion.
+inline void closeReferenceWindows()
+{
+    for (int id = 0; id < varelux::kReferenceCount; ++id)
+        if (QWidget *window = varelux::openedReference(varelux::ReferenceId(id)))
+            window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A window shown for as long as this object lives; then it is deleted, and so is every reference
+// window still open.
+template <typename Window> class Shown {
+public:
+    explicit Shown(Window *window = new Window) : m_window(window) { m_window->show(); }
+    ~Shown()
+    {
+        delete m_window;
+        closeReferenceWindows();
+    }
+    Shown(const Shown &) = delete;
+    Shown &operator=(const Shown &) = delete;
+
+    // Wait until the window can be drawn on, or until it is also the active window; false after
+    // five seconds.
+    [[nodiscard]] bool exposed() const { return QTest::qWaitForWindowExposed(m_window); }
+    [[nodiscard]] bool active() const { return QTest::qWaitForWindowActive(m_window); }
+    Window *get() const { return m_window; }
+    Window *operator->() const { return m_window; }
+    Window &operator*() const { return *m_window; }
+
+private:
+    Window *m_window;
+};
+
+// Base of the test classes that work on the main window: each test function gets a new one,
+// made by createWindow(), shown and active.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    varelux::MainWindow &form() const { return **m_form; }
+    virtual varelux::MainWindow *createWindow() { return new varelux::MainWindow; }
+
+private slots:
+    void init()
+    {
+        m_form.emplace(createWindow());
+        QVERIFY(m_form->active());
+    }
+    void cleanup() { m_form.reset(); }
+
+private:
+    std::optional<Shown<varelux::MainWindow>> m_form;
+};
+
+// The button of the main window that opens the reference window id, as its layout says.
+inline QString buttonOpening(varelux::ReferenceId id)
+{
+    for (const varelux::MainWindowRow &row : varelux::mainWindowRows())
+        if (row.opens == id)
+            return row.control.name;
+    qFatal("no button opens reference window %d", int(id));
+}
 
 template <typename T = QWidget> T *control(const QWidget &form, const QString &name)
 {
@@ -76,20 +143,23 @@ inline void click(const QWidget &form, const QString &button)
     QTest::mouseClick(control(form, button), Qt::LeftButton);
 }
 
-// The buttons of Form1 that open the reference windows.
-struct Opener {
-    const char *button;
-    varelux::ReferenceId id;
-};
+// Fills a panel and presses its "Calcola".
+inline void compute(const QWidget &form, int panel, const QStringList &fields)
+{
+    fill(form, panel, fields);
+    click(form, kPanels[panel].calculate);
+}
 
-inline constexpr Opener kOpeners[] = {
-    {"cmd_Schema1", varelux::ReferenceId::SingleDiagram},
-    {"cmd_Schema2", varelux::ReferenceId::SeriesDiagram},
-    {"cmd_Schema3", varelux::ReferenceId::ParallelDiagram},
-    {"cmd_TensLed", varelux::ReferenceId::LedVoltages},
-    {"cmd_ValResStd", varelux::ReferenceId::StandardValues},
-    {"cmd_PotMaxRes", varelux::ReferenceId::PowerRatings},
-};
+// Computes every panel's worked example and returns what each panel then shows.
+inline std::array<QStringList, 3> computeExamples(const QWidget &form)
+{
+    std::array<QStringList, 3> shown;
+    for (int panel = 0; panel < 3; ++panel) {
+        compute(form, panel, kExamples[panel].fields);
+        shown[panel] = panelTexts(form, panel);
+    }
+    return shown;
+}
 
 // What a message box looked like while it was open.
 struct BoxSeen {
