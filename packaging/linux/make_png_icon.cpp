@@ -21,8 +21,8 @@ int main(int argc, char *argv[])
                      argv[2]);
         return 1;
     }
-    const QImage icon = source.convertToFormat(QImage::Format_ARGB32)
-                            .scaled(source.size() * scale, Qt::IgnoreAspectRatio,
-                                    Qt::FastTransformation);
+    const QImage icon =
+        source.convertToFormat(QImage::Format_ARGB32)
+            .scaled(source.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return icon.save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
 }
