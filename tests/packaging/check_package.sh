@@ -19,8 +19,11 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = varelux ] || problem "Package: $(field Package)"
 [ "$(field Version)" = 1.00 ] || problem "Version: $(field Version)"
 [ "$(field Section)" = electronics ] || problem "Section: $(field Section)"
-for runtime in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6; do
-    field Depends | grep -q "\b$runtime\b" || problem "Depends lacks $runtime: $(field Depends)"
+# dpkg-shlibdeps names the runtime packages as the release calls them: a release that moved to
+# 64-bit time_t renamed some Qt libraries with a t64 suffix (libqt6core6t64).
+depends=$(field Depends | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
+for runtime in 'libqt6core6(t64)?' 'libqt6gui6(t64)?' 'libqt6widgets6(t64)?' libc6 'libstdc\+\+6'; do
+    echo "$depends" | grep -qxE "$runtime" || problem "Depends lacks $runtime: $(field Depends)"
 done
 synopsis=$(field Description | sed -n 1p)
 [ "$synopsis" = "series resistor calculator for LED circuits" ] || problem "Description: $synopsis"
