@@ -72,10 +72,21 @@ appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
     problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
 zcat "$root/usr/share/man/man1/varelux.1.gz" | grep -q '^\.TH VARELUX 1' || problem "manual page"
 
-# lintian: no error. The notes it still gives are listed in the README.
+# lintian: no error and no warning. The notes it still gives are listed in the README.
 command -v lintian >/dev/null || problem "lintian is not installed"
 lint=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null || true)
-echo "$lint" | grep '^E:' && problem "lintian reports errors"
+echo "$lint" | grep -E '^(E|W):' && problem "lintian reports errors or warnings"
+
+# The licences: MIT for the program, named the same way by the metainfo and the copyright file,
+# whose every licence has its text in a stand-alone paragraph.
+copyright=$root/usr/share/doc/varelux/copyright
+grep -q '<project_license>MIT</project_license>' "$root/usr/share/metainfo/$id.metainfo.xml" ||
+    problem "metainfo project_license"
+awk '/^Files: \*$/ { files = 1 } files && /^License:/ { print $2; exit }' "$copyright" |
+    grep -qx MIT || problem "copyright: the program is not under MIT"
+grep -q -i proprietary "$copyright" && problem "copyright still names a proprietary licence"
+grep -qx 'License: MIT' "$copyright" && grep -q '^ Permission is hereby granted, free of charge' "$copyright" ||
+    problem "copyright lacks the MIT text"
 
 # The installed program opens its window, titled Varelux, with its icon.
 "$here/../run_x11.sh" bash -c '
