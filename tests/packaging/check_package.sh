@@ -25,6 +25,7 @@ depends=$(field Depends | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
 for runtime in 'libqt6core6(t64)?' 'libqt6gui6(t64)?' 'libqt6widgets6(t64)?' libc6 'libstdc\+\+6'; do
     echo "$depends" | grep -qxE "$runtime" || problem "Depends lacks $runtime: $(field Depends)"
 done
+[ "$(field Recommends)" = qt6-wayland ] || problem "Recommends: $(field Recommends)"
 synopsis=$(field Description | sed -n 1p)
 [ "$synopsis" = "series resistor calculator for LED circuits" ] || problem "Description: $synopsis"
 
