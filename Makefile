@@ -22,9 +22,10 @@ sanitize:
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 
+# The newest Clang that has its libFuzzer and sanitizer runtimes installed.
 fuzz-build:
 	@scripts/install-deps.sh build test
-	cmake --preset fuzz
+	clang=$$(scripts/find-clang.sh) && cmake --preset fuzz -DCMAKE_CXX_COMPILER="$$clang"
 	cmake --build --preset fuzz
 
 # Every test of the debug build, then the core and offscreen window tests again under

@@ -7,9 +7,12 @@ set -euo pipefail
 fuzzer=$1 seconds=$2 seeds=$3 work=$4
 mkdir -p "$work/corpus" "$work/artifacts"
 
-# Symbolised stack traces come from LLVM's symbolizer (Debian package llvm-14).
-symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
-[ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH=$symbolizer
+# Symbolised stack traces come from LLVM's symbolizer (Debian package llvm-N), the newest one
+# installed unless ASAN_SYMBOLIZER_PATH names one.
+if [ -z "${ASAN_SYMBOLIZER_PATH:-}" ]; then
+    symbolizer=$(ls /usr/lib/llvm-*/bin/llvm-symbolizer 2>/dev/null | sort -V | tail -n 1)
+    [ -n "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH=$symbolizer
+fi
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 exec "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \

@@ -1,25 +1,73 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that Varelux needs for the given purposes
-# (build, test, bench, run). Does nothing when all of them are present; uses sudo
-# when not root; names the missing packages when it cannot install them.
+# Installs the Debian packages that Varelux needs for the given purposes (build, test, package,
+# bench, run). Names that change from one Debian release to the next are asked of apt, so the
+# running release gets what it has: nothing here names a release or a compiler version. Does
+# nothing when all of them are present; uses sudo when not root; names the missing packages
+# when it cannot install them.
 set -euo pipefail
 
 declare -A groups=(
     [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n fonts-liberation"
-    [test]="xvfb xauth openbox xdotool x11-utils locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file clang-14 libclang-rt-14-dev llvm-14"
+    [test]="clang-format xvfb xauth openbox xdotool x11-utils locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file"
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
     [run]=""
 )
 
 [ $# -gt 0 ] || set -- build
-wanted=()
 for group in "$@"; do
     if [ -z "${groups[$group]+set}" ]; then
         echo "install-deps: unknown group '$group' (known: ${!groups[*]})" >&2
         exit 2
     fi
+done
+
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    sudo=(sudo)
+else
+    sudo=(false) # cannot install: only name what is missing
+fi
+export DEBIAN_FRONTEND=noninteractive
+
+# A fresh system has no package lists; apt then knows only what is installed. Read them first,
+# when allowed to, so that the names below are those of the release's archive.
+updated=0
+if ! compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null && "${sudo[@]}" true 2>/dev/null; then
+    "${sudo[@]}" apt-get update -qq && updated=1
+fi
+
+# The version apt would install (the installed one when apt has no lists), or nothing.
+candidate() {
+    apt-cache policy "$1" 2>/dev/null | awk '$1 == "Candidate:" && $2 != "(none)" { print $2 }'
+}
+
+# The newest LLVM release N for which apt has the compiler (clang-N), its libFuzzer and
+# sanitizer runtimes (libclang-rt-N-dev) and the symbolizer for readable stack traces (llvm-N).
+# scripts/find-clang.sh later picks the same compiler for the fuzz preset.
+llvm_packages() {
+    local n
+    for n in $(apt-cache pkgnames libclang-rt- | sed -n 's/^libclang-rt-\([0-9][0-9]*\)-dev$/\1/p' |
+        sort -rn); do
+        if [ -n "$(candidate "clang-$n")" ] && [ -n "$(candidate "libclang-rt-$n-dev")" ] &&
+            [ -n "$(candidate "llvm-$n")" ]; then
+            echo "clang-$n libclang-rt-$n-dev llvm-$n"
+            return 0
+        fi
+    done
+    echo "install-deps: apt offers no clang-N with libclang-rt-N-dev and llvm-N" >&2
+    echo "install-deps: (run 'apt-get update' as root if apt has no package lists yet)" >&2
+    return 1
+}
+
+wanted=()
+for group in "$@"; do
     wanted+=(${groups[$group]})
+    if [ "$group" = test ]; then
+        llvm=$(llvm_packages)
+        wanted+=($llvm)
+    fi
 done
 
 missing=()
@@ -29,11 +77,7 @@ for pkg in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-if [ "$(id -u)" -eq 0 ]; then
-    sudo=()
-elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-    sudo=(sudo)
-else
+if ! "${sudo[@]}" true 2>/dev/null; then
     echo "install-deps: missing Debian packages: ${missing[*]}" >&2
     echo "install-deps: run as root or with sudo, or install them with:" >&2
     echo "    sudo apt-get install ${missing[*]}" >&2
@@ -41,8 +85,7 @@ else
 fi
 
 echo "install-deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-if ! "${sudo[@]}" apt-get update -qq ||
+if { [ $updated -eq 0 ] && ! "${sudo[@]}" apt-get update -qq; } ||
     ! "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
     echo "install-deps: could not install: ${missing[*]}" >&2
     exit 1

@@ -19,9 +19,13 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = varelux ] || problem "Package: $(field Package)"
 [ "$(field Version)" = 1.00 ] || problem "Version: $(field Version)"
 [ "$(field Section)" = electronics ] || problem "Section: $(field Section)"
-for runtime in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6; do
-    field Depends | grep -q "\b$runtime\b" || problem "Depends lacks $runtime: $(field Depends)"
+# dpkg-shlibdeps names the runtime packages as the release calls them: a release that moved to
+# 64-bit time_t renamed some Qt libraries with a t64 suffix (libqt6core6t64).
+depends=$(field Depends | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
+for runtime in 'libqt6core6(t64)?' 'libqt6gui6(t64)?' 'libqt6widgets6(t64)?' libc6 'libstdc\+\+6'; do
+    echo "$depends" | grep -qxE "$runtime" || problem "Depends lacks $runtime: $(field Depends)"
 done
+[ "$(field Recommends)" = qt6-wayland ] || problem "Recommends: $(field Recommends)"
 synopsis=$(field Description | sed -n 1p)
 [ "$synopsis" = "series resistor calculator for LED circuits" ] || problem "Description: $synopsis"
 
@@ -69,10 +73,21 @@ appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
     problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
 zcat "$root/usr/share/man/man1/varelux.1.gz" | grep -q '^\.TH VARELUX 1' || problem "manual page"
 
-# lintian: no error. The notes it still gives are listed in the README.
+# lintian: no error and no warning. The notes it still gives are listed in the README.
 command -v lintian >/dev/null || problem "lintian is not installed"
 lint=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null || true)
-echo "$lint" | grep '^E:' && problem "lintian reports errors"
+echo "$lint" | grep -E '^(E|W):' && problem "lintian reports errors or warnings"
+
+# The licences: MIT for the program, named the same way by the metainfo and the copyright file,
+# whose every licence has its text in a stand-alone paragraph.
+copyright=$root/usr/share/doc/varelux/copyright
+grep -q '<project_license>MIT</project_license>' "$root/usr/share/metainfo/$id.metainfo.xml" ||
+    problem "metainfo project_license"
+awk '/^Files: \*$/ { files = 1 } files && /^License:/ { print $2; exit }' "$copyright" |
+    grep -qx MIT || problem "copyright: the program is not under MIT"
+grep -q -i proprietary "$copyright" && problem "copyright still names a proprietary licence"
+grep -qx 'License: MIT' "$copyright" && grep -q '^ Permission is hereby granted, free of charge' "$copyright" ||
+    problem "copyright lacks the MIT text"
 
 # The installed program opens its window, titled Varelux, with its icon.
 "$here/../run_x11.sh" bash -c '
