@@ -1,5 +1,6 @@
 // Varelux: sizes the series resistor of LED circuits.
 #include "common/window_look.h"
+#include "main_window/command_line.h"
 #include "main_window/main_window.h"
 #include "varelux_identity.h"
 
@@ -7,6 +8,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = varelux::answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varelux"));
     QApplication::setApplicationVersion(QString::fromLatin1(varelux::identity::kVersion));

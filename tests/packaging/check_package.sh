@@ -63,7 +63,21 @@ desktop=$root/usr/share/applications/$id.desktop
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 grep -qx "Icon=$id" "$desktop" || problem "desktop entry names another icon"
 grep -qx "Exec=varelux" "$desktop" || problem "desktop entry runs another program"
-grep -qx "Comment=Software per dimensionamento resistenze" "$desktop" || problem "Comment"
+# Names and descriptions in English, and in Italian as the translation.
+for line in "Comment=Series resistor calculator for LED circuits" \
+    "Comment[it]=Software per dimensionamento resistenze" \
+    "GenericName=LED resistor calculator" "GenericName[it]=Calcolo resistenze per LED"; do
+    grep -qxF "$line" "$desktop" || problem "desktop entry lacks $line"
+done
+for tag in "<summary>Series resistor calculator for LED circuits</summary>" \
+    '<summary xml:lang="it">Software per dimensionamento resistenze</summary>' \
+    '<caption>The main window with its three panels</caption>' \
+    '<caption xml:lang="it">La finestra principale con i tre pannelli</caption>'; do
+    grep -qF "$tag" "$metainfo" || problem "metainfo lacks $tag"
+done
+[ "$(grep -c '^ *<p>$' "$metainfo")" -gt 0 ] &&
+    [ "$(grep -c '^ *<p>$' "$metainfo")" = "$(grep -c '^ *<p xml:lang="it">$' "$metainfo")" ] ||
+    problem "metainfo description: not every paragraph in both English and Italian"
 grep -q "<id>$id</id>" "$metainfo" || problem "metainfo id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     problem "metainfo launchable"
@@ -71,7 +85,13 @@ grep -q '<release version="1.00"' "$metainfo" || problem "metainfo release"
 desktop-file-validate "$desktop" || problem "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
     problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
-zcat "$root/usr/share/man/man1/varelux.1.gz" | grep -q '^\.TH VARELUX 1' || problem "manual page"
+man=$(zcat "$root/usr/share/man/man1/varelux.1.gz")
+echo "$man" | grep -q '^\.TH VARELUX 1' || problem "manual page"
+for section in OPZIONI '"STATO DI USCITA"'; do
+    echo "$man" | grep -qx "\.SH $section" || problem "manual page lacks $section"
+done
+echo "$man" | grep -q -- '-\\-help' && echo "$man" | grep -q -- '-\\-version' ||
+    problem "manual page lacks --help or --version"
 
 # lintian: no error and no warning. The notes it still gives are listed in the README.
 command -v lintian >/dev/null || problem "lintian is not installed"
