@@ -1,10 +1,12 @@
-// The windows' texts under a light, a dark and a white-on-black palette, measured on their rendered
+// The windows under a light, a dark and a white-on-black palette, measured on their rendered
 // pixels: windows built under the palette, as at start, and built under another one and then
 // switched, as when the desktop's theme changes while Varelux is open.
 // VARELUX_PRINT_CONTRAST=1 prints every text's contrast.
 #include "common/readable_colour.h"
 #include "main_window/main_window.h"
+#include "reference/diagrams.h"
 #include "reference/opening_rule.h"
+#include "reference/picture.h"
 
 #include "data_row.h"
 
@@ -102,6 +104,8 @@ private slots:
     void cleanup();
     void textReadable_data();
     void textReadable();
+    void diagramsInPaletteColours_data() { textReadable_data(); }
+    void diagramsInPaletteColours();
 };
 
 void TestThemes::cleanup()
@@ -150,6 +154,41 @@ void TestThemes::textReadable()
                 const QString fault = faultOf(control, theme);
                 QVERIFY2(fault.isEmpty(), qPrintable(fault));
             }
+}
+
+// Each diagram is the light drawing pixel for pixel, its colours replaced under a dark palette:
+// black by WindowText, the background by Window (so no light box shows in the window), the edge
+// grey by the colour halfway between.
+void TestThemes::diagramsInPaletteColours()
+{
+    QFETCH(Theme, theme);
+    QFETCH(Theme, builtUnder);
+    const ReferenceId ids[] = {ReferenceId::SingleDiagram, ReferenceId::SeriesDiagram,
+                               ReferenceId::ParallelDiagram};
+    switchTo(theme, builtUnder, [&] {
+        for (const ReferenceId id : ids)
+            openReference(id);
+    });
+    const QPalette palette = paletteOf(theme);
+    const bool dark = theme != Theme::Light;
+    const QColor ink = dark ? palette.color(QPalette::WindowText) : QColor(Qt::black);
+    const QColor ground = dark ? palette.color(QPalette::Window) : kDiagramBackground;
+    const QColor edge =
+        dark ? QColor((ink.red() + ground.red()) / 2, (ink.green() + ground.green()) / 2,
+                      (ink.blue() + ground.blue()) / 2)
+             : kDiagramEdge;
+    const QHash<QRgb, QRgb> replaced{{qRgb(0, 0, 0), ink.rgb()},
+                                     {kDiagramEdge.rgb(), edge.rgb()},
+                                     {kDiagramBackground.rgb(), ground.rgb()}};
+    for (int i = 0; i < 3; ++i) {
+        const QImage light = drawDiagram(DiagramId(i), 1);
+        const QImage shown = openedReference(ids[i])->findChild<Picture *>()->grab().toImage();
+        QCOMPARE(shown.size(), light.size());
+        for (int y = 0; y < light.height(); ++y)
+            for (int x = 0; x < light.width(); ++x)
+                if (shown.pixel(x, y) != replaced.value(light.pixel(x, y)))
+                    QFAIL(qPrintable(QString("diagram %1 at %2,%3").arg(i).arg(x).arg(y)));
+    }
 }
 
 QTEST_MAIN(TestThemes)
