@@ -1,6 +1,7 @@
 // Takes the README's pictures of the windows as a user sees them, frames included: the main
-// window, the three diagram windows side by side, and the three table windows. Runs under a
-// window manager (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
+// window, the three diagram windows side by side, the three table windows, and the main window
+// once more under a dark palette. Runs under a window manager (scripts/screenshot.sh):
+// screenshots OUTPUT_DIRECTORY
 #include "common/window_look.h"
 #include "main_window/main_window.h"
 #include "reference/opening_rule.h"
@@ -57,6 +58,14 @@ QImage sideBySide(const QList<QImage> &pictures)
     return result;
 }
 
+// A dark desktop theme, close to qt6ct's "darker" scheme.
+QPalette darkPalette()
+{
+    const QColor window(0x42, 0x42, 0x42), text(0xf0, 0xf0, 0xf0), base(0x2e, 0x2e, 0x2e);
+    return QPalette(text, window, window.lighter(150), window.darker(200), window.darker(150), text,
+                    Qt::white, base, window);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -100,5 +109,13 @@ int main(int argc, char *argv[])
         }
         saved = sideBySide(pictures).save(out.filePath(shot.file)) && saved;
     }
+
+    QApplication::setPalette(darkPalette());
+    MainWindow dark;
+    ui::centreOnScreen(&dark);
+    dark.show();
+    if (!waitFramed(&dark))
+        return 1;
+    saved = grabFramed(&dark).save(out.filePath("varelux-dark.png")) && saved;
     return saved ? 0 : 1;
 }

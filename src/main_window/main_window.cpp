@@ -1,6 +1,7 @@
 // Building the main window from its rows, and the "Calcola" and "Cancella" handlers.
 #include "main_window/main_window.h"
 
+#include "common/readable_colour.h"
 #include "common/texts.h"
 #include "common/window_look.h"
 #include "icon_images.h"
@@ -64,11 +65,8 @@ MainWindow::MainWindow(QWidget *parent)
 QWidget *MainWindow::createControl(const MainWindowRow &row)
 {
     QWidget *control = ui::createControl(row.control, this);
-    if (row.textColour.isValid()) {
-        QPalette palette = control->palette();
-        palette.setColor(QPalette::WindowText, row.textColour);
-        control->setPalette(palette);
-    }
+    if (row.textColour.isValid())
+        ui::setTextColour(control, row.textColour);
     if (auto *field = qobject_cast<QLineEdit *>(control))
         EntryFilter::install(field, row.control.role == ui::ControlRole::CountField
                                         ? EntryRule::Count

@@ -2,6 +2,8 @@
 // 96 dpi, counted from the picture's top left corner; a line on row y runs through y + 0.5.
 #include "reference/diagrams.h"
 
+#include "common/readable_colour.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -168,16 +170,17 @@ void draw(QPainter &p, const Placed &part)
     }
 }
 
-// Turns the anti-aliased grey levels into the diagram's three colours: solid ink is black, a
-// partly covered pixel at the edge of a line is the edge grey, the rest is background.
-void quantise(QImage &image)
+// Turns the anti-aliased grey levels of black on white into the diagram's three colours: solid
+// ink, a partly covered pixel at the edge of a line, the rest background.
+void quantise(QImage &image, const DiagramColours &colours)
 {
-    const QRgb black = qRgb(0, 0, 0), edge = kDiagramEdge.rgb(), ground = kDiagramBackground.rgb();
+    const QRgb solid = colours.ink.rgb(), edge = colours.edge.rgb();
+    const QRgb ground = colours.background.rgb();
     for (int y = 0; y < image.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int ink = 255 - qGreen(row[x]);
-            row[x] = ink >= 105 ? black : ink >= 35 ? edge : ground;
+            row[x] = ink >= 105 ? solid : ink >= 35 ? edge : ground;
         }
     }
 }
@@ -189,7 +192,18 @@ QSize diagramSize(DiagramId id)
     return kDiagrams[static_cast<int>(id)].size;
 }
 
-QImage drawDiagram(DiagramId id, qreal dpr)
+DiagramColours diagramColours(const QPalette &palette)
+{
+    if (!ui::isDarkPalette(palette))
+        return kLightDiagram;
+    const QColor ink = palette.color(QPalette::WindowText).toRgb();
+    const QColor background = palette.color(QPalette::Window).toRgb();
+    const QColor edge((ink.red() + background.red()) / 2, (ink.green() + background.green()) / 2,
+                      (ink.blue() + background.blue()) / 2);
+    return {ink, edge, background};
+}
+
+QImage drawDiagram(DiagramId id, qreal dpr, const DiagramColours &colours)
 {
     const Diagram &diagram = kDiagrams[static_cast<int>(id)];
     QImage image(diagram.size * dpr, QImage::Format_RGB32);
@@ -202,7 +216,7 @@ QImage drawDiagram(DiagramId id, qreal dpr)
         for (const Placed &part : diagram.parts)
             draw(p, part);
     }
-    quantise(image);
+    quantise(image, colours);
     image.setDevicePixelRatio(dpr);
     return image;
 }

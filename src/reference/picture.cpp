@@ -17,8 +17,15 @@ Picture::Picture(const QString &name, QPoint topLeft, QSize size, Drawing draw, 
 const QImage &Picture::image()
 {
     const qreal dpr = devicePixelRatioF();
-    if (m_image.isNull() || m_image.devicePixelRatio() != dpr)
-        m_image = m_draw(dpr);
+    const QPalette &colours = palette();
+    const QRgb window = colours.color(QPalette::Window).rgba();
+    const QRgb windowText = colours.color(QPalette::WindowText).rgba();
+    if (m_image.isNull() || m_image.devicePixelRatio() != dpr || m_drawnOn != window ||
+        m_drawnWith != windowText) {
+        m_image = m_draw(dpr, colours);
+        m_drawnOn = window;
+        m_drawnWith = windowText;
+    }
     return m_image;
 }
 

@@ -1,5 +1,6 @@
-// A picture control: an image drawn for the screen's device pixel ratio, shown at its natural
-// size, with no border and no focus. Mouse presses go on to its window, like a label's.
+// A picture control: an image drawn for the screen's device pixel ratio and the window's colours,
+// shown at its natural size, with no border and no focus. Mouse presses go on to its window, like
+// a label's.
 #pragma once
 
 #include <QImage>
@@ -11,12 +12,13 @@ class Picture : public QWidget {
     Q_OBJECT
 
 public:
-    // draw(dpr) returns the picture at that device pixel ratio, sized size * dpr.
-    using Drawing = QImage (*)(qreal dpr);
+    // draw(dpr, palette) returns the picture at that device pixel ratio, sized size * dpr. It may
+    // take the palette's Window and WindowText colours; it is drawn again when they change.
+    using Drawing = QImage (*)(qreal dpr, const QPalette &palette);
 
     Picture(const QString &name, QPoint topLeft, QSize size, Drawing draw, QWidget *parent);
 
-    // The image shown now, drawn for the current device pixel ratio.
+    // The image shown now, drawn for the current device pixel ratio and palette.
     const QImage &image();
 
 protected:
@@ -25,6 +27,7 @@ protected:
 private:
     Drawing m_draw;
     QImage m_image;
+    QRgb m_drawnOn = 0, m_drawnWith = 0; // the Window and WindowText colours m_image is for
 };
 
 } // namespace varelux

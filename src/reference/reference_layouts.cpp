@@ -42,14 +42,19 @@ template <DiagramId id> void buildDiagram(ReferenceWindow &window)
     static constexpr const char *kNames[] = {"img_DL1", "img_DL2", "img_DL3"};
     auto *picture = new Picture(
         QString::fromLatin1(kNames[int(id)]), QPoint(px(600), px(360)), diagramSize(id),
-        [](qreal dpr) { return drawDiagram(id, dpr); }, &window);
+        [](qreal dpr, const QPalette &palette) {
+            return drawDiagram(id, dpr, diagramColours(palette));
+        },
+        &window);
     window.closeOnClick(picture);
 }
 
 void buildE12(ReferenceWindow &window)
 {
-    auto *picture = new Picture(QStringLiteral("Image1"), QPoint(0, 0), kE12PictureSize,
-                                &drawE12Table, &window);
+    // The table keeps its own white and yellow-green under any palette.
+    auto *picture = new Picture(
+        QStringLiteral("Image1"), QPoint(0, 0), kE12PictureSize,
+        [](qreal dpr, const QPalette &) { return drawE12Table(dpr); }, &window);
     window.closeOnClick(picture);
 }
 
