@@ -7,7 +7,7 @@
 set -euo pipefail
 
 declare -A groups=(
-    [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n fonts-liberation"
+    [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n"
     [test]="clang-format xvfb xauth openbox xdotool x11-utils locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file"
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
@@ -61,9 +61,24 @@ llvm_packages() {
     return 1
 }
 
+# Liberation Sans 2, which the program embeds: fonts-liberation itself where the release has it
+# at version 2, otherwise fonts-liberation2 beside the older faces.
+font_package() {
+    local version
+    version=$(candidate fonts-liberation)
+    if [ -n "$version" ] && dpkg --compare-versions "$version" ge 1:2; then
+        echo fonts-liberation
+    else
+        echo fonts-liberation2
+    fi
+}
+
 wanted=()
 for group in "$@"; do
     wanted+=(${groups[$group]})
+    if [ "$group" = build ]; then
+        wanted+=("$(font_package)")
+    fi
     if [ "$group" = test ]; then
         llvm=$(llvm_packages)
         wanted+=($llvm)

@@ -108,6 +108,12 @@ awk '/^Files: \*$/ { files = 1 } files && /^License:/ { print $2; exit }' "$copy
 grep -q -i proprietary "$copyright" && problem "copyright still names a proprietary licence"
 grep -qx 'License: MIT' "$copyright" && grep -q '^ Permission is hereby granted, free of charge' "$copyright" ||
     problem "copyright lacks the MIT text"
+# The embedded face: its own copyright lines and the text of its licence, the OFL.
+grep -q '^ Copyright (c) 2012 Red Hat, Inc. with Reserved Font Name Liberation.$' "$copyright" &&
+    grep -qx 'License: MIT and OFL-1.1' "$copyright" && grep -qx 'License: OFL-1.1' "$copyright" &&
+    grep -q '^ SIL OPEN FONT LICENSE Version 1.1' "$copyright" ||
+    problem "copyright lacks the font's copyright or its licence"
+grep -q 'GPL' "$copyright" && problem "copyright still names the GPL"
 
 # The installed program opens its window, titled Varelux, with its icon.
 "$here/../run_x11.sh" bash -c '
