@@ -39,8 +39,14 @@ inline const QColor kGreen{0, 192, 0};
 inline const QColor kDarkRed{192, 0, 0};
 inline const QColor kBlue{0, 0, 255};
 
+// True when the application runs as a Wayland client. There the compositor alone places the
+// windows, stacks them and decides which one is active; a client can neither move its top-level
+// windows nor learn where they are.
+bool onWayland();
+
 // Places a top-level window so that its frame (or, before the window manager has framed it,
-// its client area) is centred on the available area of its screen.
+// its client area) is centred on the available area of its screen. Does nothing on Wayland,
+// where the compositor chooses where a window first appears.
 void centreOnScreen(QWidget *window);
 
 // Loads Qt's own Italian texts (context menus, message box buttons). Returns false when the
