@@ -2,6 +2,7 @@
 // boxes.
 #pragma once
 
+#include "common/window_look.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
@@ -68,6 +69,15 @@ inline void fill(const QWidget &form, int panel, const QStringList &fields)
     for (int i = 0; i < 4; ++i)
         if (!names[i].isEmpty())
             control<QLineEdit>(form, names[i])->setText(fields.value(i));
+}
+
+// Waits until a shown window takes input: until it is the active window, or on Wayland, where
+// only the compositor makes a window active (and a headless one makes none active), until it is
+// exposed.
+inline bool waitUntilUsable(QWidget *window)
+{
+    return varelux::ui::onWayland() ? QTest::qWaitForWindowExposed(window)
+                                    : QTest::qWaitForWindowActive(window);
 }
 
 inline void click(const QWidget &form, const QString &button)

@@ -84,7 +84,7 @@ void TestForm1Input::init()
 {
     m_form = new RecordingForm1;
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(waitUntilUsable(m_form));
 }
 
 void TestForm1Input::cleanup()

@@ -64,7 +64,7 @@ void TestForm1Layout::init()
 {
     m_form = new Form1;
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(waitUntilUsable(m_form));
 }
 
 void TestForm1Layout::cleanup()
@@ -271,21 +271,25 @@ void TestForm1Layout::resultLabelsKeepTheirSize()
     QVERIFY(result->wordWrap() == false);
 }
 
+// The window's own focus chain: it holds the keyboard focus whenever the window is active, which
+// on Wayland is for the compositor to decide.
 void TestForm1Layout::tabRing()
 {
-    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmd_Schema1"));
+    if (!ui::onWayland())
+        QCOMPARE(QApplication::focusWidget(), m_form->focusWidget());
+    QCOMPARE(m_form->focusWidget()->objectName(), QString("cmd_Schema1"));
     QStringList forwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
-        forwards << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forwards << m_form->focusWidget()->objectName();
+        QTest::keyClick(m_form->focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(forwards, kTabRing);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmd_Schema1"));
+    QCOMPARE(m_form->focusWidget()->objectName(), QString("cmd_Schema1"));
 
     QStringList backwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        backwards.prepend(QApplication::focusWidget()->objectName());
+        QTest::keyClick(m_form->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backwards.prepend(m_form->focusWidget()->objectName());
     }
     QCOMPARE(backwards, kTabRing);
 }

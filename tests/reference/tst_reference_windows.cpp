@@ -64,7 +64,7 @@ void TestReferenceWindows::init()
 {
     m_form = new Form1;
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(waitUntilUsable(m_form));
 }
 
 void TestReferenceWindows::cleanup()
@@ -110,25 +110,30 @@ void TestReferenceWindows::openingRule()
     QFETCH(ReferenceId, id);
     QFETCH(QString, caption);
     QFETCH(QSize, size);
+    // On Wayland the compositor places every window, and a client can neither move its windows
+    // nor learn where they are: there the positions are not checked.
+    const bool placedByUs = !ui::onWayland();
     QPointer<QWidget> first = press(id);
-    QVERIFY(QTest::qWaitForWindowActive(first));
+    QVERIFY(waitUntilUsable(first));
     QCOMPARE(first->windowTitle(), caption);
     QCOMPARE(first->minimumSize(), size);
     QCOMPARE(first->maximumSize(), size);
     QVERIFY(!first->parentWidget());
     QVERIFY(
         !(first->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QTRY_VERIFY(frameCentreOffset(first).manhattanLength() <= 2);
+    if (placedByUs)
+        QTRY_VERIFY(frameCentreOffset(first).manhattanLength() <= 2);
 
     first->move(first->pos() + QPoint(-40, 60));
     const QPoint moved = first->pos();
     first->showMinimized();
     m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(waitUntilUsable(m_form));
     QCOMPARE(press(id), first.data());
-    QVERIFY(QTest::qWaitForWindowActive(first));
-    QVERIFY(!first->isMinimized());
-    QCOMPARE(first->pos(), moved);
+    QVERIFY(waitUntilUsable(first));
+    QVERIFY(first->isVisible() && !first->isMinimized());
+    if (placedByUs)
+        QCOMPARE(first->pos(), moved);
     QCOMPARE(visibleWindowsNamed(first->objectName()).size(), 1);
 
     first->close();
@@ -136,7 +141,8 @@ void TestReferenceWindows::openingRule()
     QVERIFY(m_form->isVisible());
     QWidget *again = press(id);
     QVERIFY(QTest::qWaitForWindowExposed(again));
-    QTRY_VERIFY(frameCentreOffset(again).manhattanLength() <= 2);
+    if (placedByUs)
+        QTRY_VERIFY(frameCentreOffset(again).manhattanLength() <= 2);
 }
 
 // Every window open at once, each on its own, and Form1 still computes. Closing one leaves the
@@ -147,7 +153,7 @@ void TestReferenceWindows::allSixOpenBesideAUsableForm1()
     for (const Opener &opener : kOpeners)
         windows << press(opener.id);
     m_form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(waitUntilUsable(m_form));
     QTest::keyClicks(m_form->findChild<QWidget *>("txt_AlCirc"), "12");
     QTest::keyClicks(m_form->findChild<QWidget *>("txt_AlLed"), "2");
     QTest::keyClicks(m_form->findChild<QWidget *>("txt_CorrLed"), "20");
@@ -188,7 +194,7 @@ void TestReferenceWindows::pictures()
     QCOMPARE(children[0]->objectName(), picture);
     QCOMPARE(children[0]->geometry(), geometry);
     QCOMPARE(children[0]->focusPolicy(), Qt::NoFocus);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(waitUntilUsable(window));
     QVERIFY(!window->focusWidget());
 }
 
@@ -276,13 +282,16 @@ void TestReferenceWindows::okButton()
     QFETCH(QRect, geometry);
     QFETCH(int, labels);
     QWidget *window = press(id);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(waitUntilUsable(window));
     auto *ok = window->findChild<QPushButton *>("cmd_OK");
     QVERIFY(ok);
     QCOMPARE(ok->text(), QString("OK"));
     QCOMPARE(ok->geometry(), geometry);
     QCOMPARE(window->focusWidget(), ok);
-    QCOMPARE(QApplication::focusWidget(), ok);
+    // The keyboard focus itself follows the active window, which on Wayland the compositor
+    // chooses.
+    if (!ui::onWayland())
+        QCOMPARE(QApplication::focusWidget(), ok);
     QVERIFY(!ok->isDefault());
     QVERIFY(!ok->autoDefault());
     QCOMPARE(window->findChildren<QLabel *>().size(), labels);
@@ -328,7 +337,7 @@ void TestReferenceWindows::clicks()
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, closes);
     QPointer<QWidget> window = this->press(id);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(waitUntilUsable(window));
     auto target = [&](QPoint at) {
         QWidget *child = window->childAt(at);
         return std::pair{child ? child : window.data(), child ? child->mapFrom(window, at) : at};
@@ -366,7 +375,7 @@ void TestReferenceWindows::keys()
     QFETCH(Qt::Key, key);
     QFETCH(bool, closes);
     QPointer<QWidget> window = press(id);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(waitUntilUsable(window));
     QWidget *focus = window->focusWidget();
     QTest::keyClick(focus ? focus : window.data(), key);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
