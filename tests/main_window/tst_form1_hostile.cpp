@@ -146,8 +146,15 @@ void TestForm1Hostile::pastedIntoEveryField()
             QString pasted = text;
             pasted.replace("%1", kExamples[panel].fields[field]);
             edit->clear();
-            QGuiApplication::clipboard()->setText(pasted);
-            edit->paste();
+            if (ui::onWayland()) {
+                // The compositor lends the clipboard only to the client that has the keyboard
+                // focus, and a headless one has no keyboard: the text goes in by insert(), the
+                // call a paste ends in.
+                edit->insert(pasted);
+            } else {
+                QGuiApplication::clipboard()->setText(pasted);
+                edit->paste();
+            }
             QVERIFY2(edit->text() == pasted, qPrintable(name + ": the paste was cut or changed"));
             QCoreApplication::processEvents(); // the field lays out and paints what it got
 

@@ -53,6 +53,10 @@ void press(QLineEdit *field, const QString &key)
     }
 }
 
+// On Wayland the compositor owns the clipboard and lends it only to the client that has the
+// keyboard focus; a headless compositor has no keyboard, so there the clipboard stays out of reach.
+const char *const kClipboardIsTheCompositors = "the compositor decides who may use the clipboard";
+
 } // namespace
 
 class TestForm1Input : public QObject {
@@ -168,6 +172,8 @@ void TestForm1Input::enterAndEscapeTypeNothing()
 
 void TestForm1Input::copyAndPasteAreNotFiltered()
 {
+    if (ui::onWayland())
+        QSKIP(kClipboardIsTheCompositors);
     auto *source = control<QLineEdit>(*m_form, "txt_AlCirc");
     auto *count = control<QLineEdit>(*m_form, "txt_NumLed");
     source->setText("2,5");
@@ -273,6 +279,8 @@ void TestForm1Input::copyResult()
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
     QVERIFY(!QApplication::activePopupWidget());
+    if (ui::onWayland())
+        QSKIP(kClipboardIsTheCompositors);
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 }
 
