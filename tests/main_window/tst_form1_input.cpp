@@ -276,6 +276,7 @@ void TestForm1Input::copyResult()
     QCOMPARE(QApplication::activePopupWidget(), menu); // still open after the release
     QCOMPARE(menu->actions().size(), 1);
     QCOMPARE(menu->actions().first()->text(), QString("&Copia"));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
     QVERIFY(!QApplication::activePopupWidget());
