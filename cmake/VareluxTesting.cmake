@@ -1,6 +1,7 @@
 # varelux_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
 # One QTest executable per test file, registered with CTest. GUI tests run on the offscreen
-# platform so they need no display.
+# platform so they need no display, and once more as <name>@wayland: the client of a headless
+# Wayland compositor of their own (tests/run_wayland.sh), which sets the platform itself.
 function(varelux_add_test name)
     cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -11,6 +12,9 @@ function(varelux_add_test name)
         set_tests_properties(${name} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
             LABELS gui)
+        add_test(NAME ${name}@wayland
+            COMMAND ${PROJECT_SOURCE_DIR}/tests/run_wayland.sh $<TARGET_FILE:${name}>)
+        set_tests_properties(${name}@wayland PROPERTIES LABELS wayland)
     else()
         set_tests_properties(${name} PROPERTIES LABELS core)
     endif()

@@ -6,7 +6,7 @@ set -euo pipefail
 
 declare -A groups=(
     [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n fonts-liberation"
-    [test]="xvfb xauth openbox xdotool x11-utils locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file clang-14 libclang-rt-14-dev llvm-14"
+    [test]="xvfb xauth openbox xdotool x11-utils weston qt6-wayland locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file clang-14 libclang-rt-14-dev llvm-14"
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
     [run]=""
