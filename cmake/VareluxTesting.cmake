@@ -1,7 +1,8 @@
 # varelux_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI | X11])
 # One QTest executable per test file, registered with CTest. GUI tests run on the offscreen
-# platform so they need no display; X11 tests on a private X server with a window manager
-# (run_x11.sh), one at a time.
+# platform so they need no display, and once more as <name>@wayland, the client of a headless
+# Wayland compositor of their own (run_wayland.sh); X11 tests on a private X server with a window
+# manager (run_x11.sh), one at a time.
 function(varelux_add_test name)
     cmake_parse_arguments(ARG "GUI;X11" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -17,6 +18,9 @@ function(varelux_add_test name)
         set_tests_properties(${name} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
             LABELS gui)
+        add_test(NAME ${name}@wayland
+            COMMAND ${PROJECT_SOURCE_DIR}/tests/run_wayland.sh $<TARGET_FILE:${name}>)
+        set_tests_properties(${name}@wayland PROPERTIES LABELS wayland)
     else()
         set_tests_properties(${name} PROPERTIES LABELS core)
     endif()

@@ -3,6 +3,7 @@
 // computation, and modal boxes closed as a user would.
 #pragma once
 
+#include "common/window_look.h"
 #include "main_window/main_window.h"
 #include "reference/opening_rule.h"
 
@@ -27,6 +28,15 @@ inline void closeReferenceWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Waits until a shown window takes input: until it is the active window, or on Wayland, where
+// only the compositor makes a window active (and a headless one makes none active), until it is
+// exposed.
+inline bool waitUntilUsable(QWidget *window)
+{
+    return varelux::ui::onWayland() ? QTest::qWaitForWindowExposed(window)
+                                    : QTest::qWaitForWindowActive(window);
+}
+
 // A window shown for as long as this object lives; then it is deleted, and so is every reference
 // window still open.
 template <typename Window> class Shown {
@@ -40,10 +50,10 @@ public:
     Shown(const Shown &) = delete;
     Shown &operator=(const Shown &) = delete;
 
-    // Wait until the window can be drawn on, or until it is also the active window; false after
-    // five seconds.
+    // Wait until the window can be drawn on, or until it takes input (waitUntilUsable); false
+    // after five seconds.
     [[nodiscard]] bool exposed() const { return QTest::qWaitForWindowExposed(m_window); }
-    [[nodiscard]] bool active() const { return QTest::qWaitForWindowActive(m_window); }
+    [[nodiscard]] bool usable() const { return waitUntilUsable(m_window); }
     Window *get() const { return m_window; }
     Window *operator->() const { return m_window; }
     Window &operator*() const { return *m_window; }
@@ -53,7 +63,7 @@ private:
 };
 
 // Base of the test classes that work on the main window: each test function gets a new one,
-// made by createWindow(), shown and active.
+// made by createWindow(), shown and ready for input.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -65,7 +75,7 @@ private slots:
     void init()
     {
         m_form.emplace(createWindow());
-        QVERIFY(m_form->active());
+        QVERIFY(m_form->usable());
     }
     void cleanup() { m_form.reset(); }
 

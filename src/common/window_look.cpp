@@ -101,8 +101,18 @@ protected:
 
 } // namespace
 
+bool onWayland()
+{
+    // "wayland", "wayland-egl" and the like: every Wayland platform plugin's name starts so.
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void centreOnScreen(QWidget *window)
 {
+    // The compositor ignores a position set there. Where it draws the frames itself, no frame is
+    // ever reported either, and the filter below would stay installed for good.
+    if (onWayland())
+        return;
     window->winId(); // some platforms know the frame as soon as the native window exists
     moveFrameToCentre(window);
     if (frameMargins(window).isNull())

@@ -5,8 +5,9 @@
 #include "window_fixture.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QtTest>
+
+#include <ctime>
 
 using namespace varelux;
 
@@ -14,7 +15,9 @@ namespace {
 
 enum class Expect { Results, EmptyFieldsBox, ClearedSilently };
 
-// Wall time of a click, less the time an application-modal box stood open during it.
+// Processor time the program spends on a click, less what it spent while an application-modal
+// box stood open. Processor time, not wall time: a slow parse shows in it, while other programs
+// taking the processor from this one on a busy machine do not.
 class ClickClock : public QObject {
 public:
     qint64 nsecs(const std::function<void()> &click)
@@ -22,9 +25,9 @@ public:
         qApp->installEventFilter(this);
         m_open = 0;
         m_shownAt = -1;
-        m_clock.start();
+        const qint64 start = now();
         click();
-        const qint64 total = m_clock.nsecsElapsed();
+        const qint64 total = now() - start;
         qApp->removeEventFilter(this);
         return total - m_open;
     }
@@ -35,16 +38,17 @@ protected:
         if (!qobject_cast<QMessageBox *>(watched))
             return false;
         if (event->type() == QEvent::Show) {
-            m_shownAt = m_clock.nsecsElapsed();
+            m_shownAt = now();
         } else if (event->type() == QEvent::Hide && m_shownAt >= 0) {
-            m_open += m_clock.nsecsElapsed() - m_shownAt;
+            m_open += now() - m_shownAt;
             m_shownAt = -1;
         }
         return false;
     }
 
 private:
-    QElapsedTimer m_clock;
+    static qint64 now() { return qint64(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC); }
+
     qint64 m_open = 0;
     qint64 m_shownAt = -1;
 };
@@ -140,8 +144,15 @@ void TestMainWindowHostile::pastedIntoEveryField()
             QString pasted = text;
             pasted.replace("%1", kExamples[panel].fields[field]);
             edit->clear();
-            QGuiApplication::clipboard()->setText(pasted);
-            edit->paste();
+            if (ui::onWayland()) {
+                // The compositor lends the clipboard only to the client that has the keyboard
+                // focus, and a headless one has no keyboard: the text goes in by insert(), the
+                // call a paste ends in.
+                edit->insert(pasted);
+            } else {
+                QGuiApplication::clipboard()->setText(pasted);
+                edit->paste();
+            }
             QVERIFY2(edit->text() == pasted, qPrintable(name + ": the paste was cut or changed"));
             QCoreApplication::processEvents(); // the field lays out and paints what it got
 

@@ -53,6 +53,10 @@ void press(QLineEdit *field, const QString &key)
     }
 }
 
+// On Wayland the compositor owns the clipboard and lends it only to the client that has the
+// keyboard focus; a headless compositor has no keyboard, so there the clipboard stays out of reach.
+const char *const kClipboardIsTheCompositors = "the compositor decides who may use the clipboard";
+
 } // namespace
 
 class TestMainWindowInput : public MainWindowTest {
@@ -153,6 +157,8 @@ void TestMainWindowInput::enterAndEscapeTypeNothing()
 
 void TestMainWindowInput::copyAndPasteAreNotFiltered()
 {
+    if (ui::onWayland())
+        QSKIP(kClipboardIsTheCompositors);
     auto *source = control<QLineEdit>(recording(), "txt_AlCirc");
     auto *count = control<QLineEdit>(recording(), "txt_NumLed");
     source->setText("2,5");
@@ -255,9 +261,12 @@ void TestMainWindowInput::copyResult()
     QCOMPARE(QApplication::activePopupWidget(), menu); // still open after the release
     QCOMPARE(menu->actions().size(), 1);
     QCOMPARE(menu->actions().first()->text(), QString("&Copia"));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
     QVERIFY(!QApplication::activePopupWidget());
+    if (ui::onWayland())
+        QSKIP(kClipboardIsTheCompositors);
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 }
 

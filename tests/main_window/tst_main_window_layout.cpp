@@ -251,21 +251,25 @@ void TestMainWindowLayout::resultLabelsKeepTheirSize()
     QVERIFY(result->wordWrap() == false);
 }
 
+// The window's own focus chain: it holds the keyboard focus whenever the window is active, which
+// on Wayland is for the compositor to decide.
 void TestMainWindowLayout::tabRing()
 {
-    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmd_Schema1"));
+    if (!ui::onWayland())
+        QCOMPARE(QApplication::focusWidget(), form().focusWidget());
+    QCOMPARE(form().focusWidget()->objectName(), QString("cmd_Schema1"));
     QStringList forwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
-        forwards << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forwards << form().focusWidget()->objectName();
+        QTest::keyClick(form().focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(forwards, kTabRing);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QString("cmd_Schema1"));
+    QCOMPARE(form().focusWidget()->objectName(), QString("cmd_Schema1"));
 
     QStringList backwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        backwards.prepend(QApplication::focusWidget()->objectName());
+        QTest::keyClick(form().focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backwards.prepend(form().focusWidget()->objectName());
     }
     QCOMPARE(backwards, kTabRing);
 }

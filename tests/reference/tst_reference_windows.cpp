@@ -90,31 +90,37 @@ void TestReferenceWindows::openingRule()
     QFETCH(ReferenceId, id);
     QFETCH(QString, caption);
     QFETCH(QSize, size);
+    // On Wayland the compositor places every window, and a client can neither move its windows
+    // nor learn where they are: there the positions are not checked.
+    const bool placedByUs = !ui::onWayland();
     QPointer<QWidget> first = openShown(id);
-    QVERIFY(QTest::qWaitForWindowActive(first));
+    QVERIFY(waitUntilUsable(first));
     QCOMPARE(first->windowTitle(), caption);
     QCOMPARE(first->minimumSize(), size);
     QCOMPARE(first->maximumSize(), size);
     QVERIFY(!first->parentWidget());
     QVERIFY(
         !(first->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QTRY_VERIFY(frameCentreOffset(first).manhattanLength() <= 2);
+    if (placedByUs)
+        QTRY_VERIFY(frameCentreOffset(first).manhattanLength() <= 2);
 
     first->move(first->pos() + QPoint(-40, 60));
     const QPoint moved = first->pos();
     first->showMinimized();
     QVERIFY(first->isMinimized());
     QCOMPARE(openShown(id), first.data());
-    QVERIFY(QTest::qWaitForWindowActive(first));
+    QVERIFY(waitUntilUsable(first));
     QVERIFY(!first->isMinimized());
-    QCOMPARE(first->pos(), moved);
+    if (placedByUs)
+        QCOMPARE(first->pos(), moved);
     QCOMPARE(visibleWindowsNamed(first->objectName()).size(), 1);
 
     first->close();
     QTRY_VERIFY(first.isNull());
     QWidget *again = openShown(id);
     QVERIFY(QTest::qWaitForWindowExposed(again));
-    QTRY_VERIFY(frameCentreOffset(again).manhattanLength() <= 2);
+    if (placedByUs)
+        QTRY_VERIFY(frameCentreOffset(again).manhattanLength() <= 2);
 }
 
 // Each button of the main window opens its window; all six are open at once, each on its own,
@@ -127,7 +133,7 @@ void TestReferenceWindows::buttonsOpenTheirWindowsBesideAUsableMainWindow()
         {"cmd_TensLed", "Form5"}, {"cmd_ValResStd", "Form6"}, {"cmd_PotMaxRes", "Form7"},
     };
     Shown<MainWindow> form;
-    QVERIFY(form.active());
+    QVERIFY(form.usable());
     QList<QPointer<QWidget>> windows;
     for (const auto &[button, window] : kOpeners) {
         click(*form, button);
@@ -136,7 +142,7 @@ void TestReferenceWindows::buttonsOpenTheirWindowsBesideAUsableMainWindow()
         windows << opened[0];
     }
     form->activateWindow();
-    QVERIFY(form.active());
+    QVERIFY(form.usable());
     compute(*form, 0, kExamples[0].fields);
     QCOMPARE(panelTexts(*form, 0)[4], kExamples[0].resistance);
 
@@ -174,7 +180,7 @@ void TestReferenceWindows::pictures()
     QCOMPARE(children[0]->objectName(), picture);
     QCOMPARE(children[0]->geometry(), geometry);
     QCOMPARE(children[0]->focusPolicy(), Qt::NoFocus);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(waitUntilUsable(window));
     QVERIFY(!window->focusWidget());
 }
 
@@ -262,13 +268,16 @@ void TestReferenceWindows::okButton()
     QFETCH(QRect, geometry);
     QFETCH(int, labels);
     QWidget *window = openShown(id);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(waitUntilUsable(window));
     auto *ok = window->findChild<QPushButton *>("cmd_OK");
     QVERIFY(ok);
     QCOMPARE(ok->text(), QString("OK"));
     QCOMPARE(ok->geometry(), geometry);
     QCOMPARE(window->focusWidget(), ok);
-    QCOMPARE(QApplication::focusWidget(), ok);
+    // The keyboard focus itself follows the active window, which on Wayland the compositor
+    // chooses.
+    if (!ui::onWayland())
+        QCOMPARE(QApplication::focusWidget(), ok);
     QVERIFY(!ok->isDefault());
     QVERIFY(!ok->autoDefault());
     QCOMPARE(window->findChildren<QLabel *>().size(), labels);
@@ -315,7 +324,7 @@ void TestReferenceWindows::clicks()
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, closes);
     QPointer<QWidget> window = openShown(id);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(waitUntilUsable(window));
     auto target = [&](QPoint at) {
         QWidget *child = window->childAt(at);
         return std::pair{child ? child : window.data(), child ? child->mapFrom(window, at) : at};
@@ -353,7 +362,7 @@ void TestReferenceWindows::keys()
     QFETCH(Qt::Key, key);
     QFETCH(bool, closes);
     QPointer<QWidget> window = openShown(id);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(waitUntilUsable(window));
     QWidget *focus = window->focusWidget();
     QTest::keyClick(focus ? focus : window.data(), key);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
