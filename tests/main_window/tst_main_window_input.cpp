@@ -12,7 +12,7 @@ using namespace varelux;
 
 namespace {
 
-// Form1 with the window system's move replaced by a counter.
+// The main window with the window system's move replaced by a counter.
 class RecordingMainWindow : public MainWindow {
 public:
     int moves = 0;
@@ -302,7 +302,7 @@ void TestMainWindowInput::dragDecision()
     QFETCH(int, moves);
 
     // The press goes to the control under the pointer, as the toolkit delivers it (labels
-    // ignore it and it reaches Form1); the pointer then moves over bare background.
+    // ignore it and it reaches the main window); the pointer then moves over bare background.
     const QPoint bare(700, 100);
     QVERIFY(!recording().childAt(bare));
     QWidget *target = pressOn.isEmpty() ? &recording() : control(recording(), pressOn);

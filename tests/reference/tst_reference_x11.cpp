@@ -1,5 +1,5 @@
 // The reference windows under a real X server and window manager (openbox): the hints of the
-// frame as the window manager reads them, stacking beside Form1, and closing.
+// frame as the window manager reads them, stacking beside the main window, and closing.
 #include "reference/opening_rule.h"
 
 #include "data_row.h"
@@ -73,7 +73,8 @@ private slots:
     void diagramWindowIgnoresKeysAndClosesOnAClick();
 
 private:
-    // Clicks the button on Form1 through the X server and waits for its window to be framed.
+    // Clicks the button on the main window through the X server and waits for its window to be
+    // framed.
     QWidget *pressForReal(ReferenceId id);
     void clickForReal(const QWidget *widget, QPoint at);
 
@@ -176,8 +177,8 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove_data()
     row("utility window in the application's group, for contrast", false, false);
 }
 
-// A click on Form1's bare background, through the X server, makes openbox raise it; it then
-// really stacks above an open reference window that it overlaps.
+// A click on the main window's bare background, through the X server, makes openbox raise it; it
+// then really stacks above an open reference window that it overlaps.
 void TestReferenceX11::form1RaisedByAClickStacksAbove()
 {
     QFETCH(bool, reference);
