@@ -21,6 +21,8 @@
 #include <functional>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 // Closes every open reference window and deletes what waits for deletion.
 inline void closeReferenceWindows()
 {
@@ -120,12 +122,12 @@ struct PanelNames {
 };
 
 inline const PanelNames kPanels[] = {
-    {"txt_AlCirc", "txt_AlLed", "txt_CorrLed", "", "lbl_ResCalc", "lbl_Watt", "cmd_Calcola",
-     "cmd_Canc"},
-    {"txt_AlCirc2", "txt_AlLed2", "txt_CorrLed2", "txt_NumLed", "lbl_ResCalc2", "lbl_Watt2",
-     "cmd_Calcola2", "cmd_Canc2"},
-    {"txt_AlCirc3", "txt_AlLed3", "txt_CorrLed3", "txt_NumLed2", "lbl_ResCalc3", "lbl_Watt3",
-     "cmd_Calcola3", "cmd_Canc3"},
+    {u"txt_AlCirc"_s, u"txt_AlLed"_s, u"txt_CorrLed"_s, u""_s, u"lbl_ResCalc"_s, u"lbl_Watt"_s,
+     u"cmd_Calcola"_s, u"cmd_Canc"_s},
+    {u"txt_AlCirc2"_s, u"txt_AlLed2"_s, u"txt_CorrLed2"_s, u"txt_NumLed"_s, u"lbl_ResCalc2"_s,
+     u"lbl_Watt2"_s, u"cmd_Calcola2"_s, u"cmd_Canc2"_s},
+    {u"txt_AlCirc3"_s, u"txt_AlLed3"_s, u"txt_CorrLed3"_s, u"txt_NumLed2"_s, u"lbl_ResCalc3"_s,
+     u"lbl_Watt3"_s, u"cmd_Calcola3"_s, u"cmd_Canc3"_s},
 };
 
 // A valid entry per panel, supply, LED, current and count, with its results.
@@ -135,9 +137,9 @@ struct PanelExample {
 };
 
 inline const PanelExample kExamples[] = {
-    {{"12", "2", "20"}, "500", "200"},
-    {{"12", "2", "20", "3"}, "300", "120"},
-    {{"5", "2", "20", "4"}, "37,5", "240"},
+    {{u"12"_s, u"2"_s, u"20"_s}, u"500"_s, u"200"_s},
+    {{u"12"_s, u"2"_s, u"20"_s, u"3"_s}, u"300"_s, u"120"_s},
+    {{u"5"_s, u"2"_s, u"20"_s, u"4"_s}, u"37,5"_s, u"240"_s},
 };
 
 inline const QStringList kEmptyPanel(6);
@@ -180,7 +182,7 @@ inline std::array<QStringList, 3> computeExamples(const QWidget &form)
     std::array<QStringList, 3> shown;
     for (int panel = 0; panel < 3; ++panel) {
         compute(form, panel, kExamples[panel].fields);
-        shown[panel] = panelTexts(form, panel);
+        shown[std::size_t(panel)] = panelTexts(form, panel);
     }
     return shown;
 }

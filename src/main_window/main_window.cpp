@@ -53,9 +53,9 @@ MainWindow::MainWindow(QWidget *parent)
         if (!first && control->focusPolicy() != Qt::NoFocus)
             first = control;
         if (row.place)
-            parts[int(row.place->panel)][int(row.place->part)] = control;
+            parts[std::size_t(row.place->panel)][std::size_t(row.place->part)] = control;
     }
-    for (int panel = 0; panel < kPanelCount; ++panel) {
+    for (std::size_t panel = 0; panel < kPanelCount; ++panel) {
         m_panels[panel].description = &panelDescription(PanelId(panel));
         wirePanel(m_panels[panel], parts[panel]);
     }
@@ -79,7 +79,7 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
 
 void MainWindow::wirePanel(Panel &panel, const std::array<QWidget *, kPanelPartCount> &parts)
 {
-    auto at = [&](PanelPart part) { return parts[int(part)]; };
+    auto at = [&](PanelPart part) { return parts[std::size_t(part)]; };
     auto field = [&](PanelPart part) { return qobject_cast<QLineEdit *>(at(part)); };
     auto label = [&](PanelPart part) { return qobject_cast<QLabel *>(at(part)); };
 
