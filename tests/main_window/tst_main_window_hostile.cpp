@@ -57,7 +57,7 @@ private:
 QString fieldName(int panel, int field)
 {
     const PanelNames &p = kPanels[panel];
-    return QStringList{p.supply, p.led, p.current, p.count}[field];
+    return QStringList{p.supply, p.ledVoltage, p.current, p.count}[field];
 }
 
 constexpr int kMiB = 1 << 20;
@@ -132,16 +132,16 @@ void TestMainWindowHostile::pastedIntoEveryField()
     QFETCH(Expect, expect);
     const Shown<MainWindow> shown;
     QVERIFY(shown.exposed());
-    const MainWindow &form = *shown;
+    const MainWindow &mainWindow = *shown;
 
     ClickClock clock;
     qint64 slowest = 0;
     for (int panel = 0; panel < 3; ++panel) {
         for (int field = 0; field < kExamples[panel].fields.size(); ++field) {
             const QString name = fieldName(panel, field);
-            const auto others = computeExamples(form);
+            const auto others = computeExamples(mainWindow);
 
-            auto *edit = control<QLineEdit>(form, name);
+            auto *edit = control<QLineEdit>(mainWindow, name);
             QString pasted = text;
             pasted.replace(u"%1"_s, kExamples[panel].fields[field]);
             edit->clear();
@@ -159,8 +159,9 @@ void TestMainWindowHostile::pastedIntoEveryField()
             QCoreApplication::processEvents(); // the field lays out and paints what it got
 
             BoxSeen seen;
-            const qint64 ns = clock.nsecs(
-                [&] { seen = closeBoxesDuring([&] { click(form, kPanels[panel].calculate); }); });
+            const qint64 ns = clock.nsecs([&] {
+                seen = closeBoxesDuring([&] { click(mainWindow, kPanels[panel].calculate); });
+            });
             slowest = std::max(slowest, ns);
             QVERIFY2(ns < kClickLimitNs,
                      qPrintable(u"%1: %2 ms"_s.arg(name).arg(double(ns) / 1e6)));
@@ -170,7 +171,7 @@ void TestMainWindowHostile::pastedIntoEveryField()
                 QCOMPARE(seen.title, u"Errore"_s);
                 QCOMPARE(seen.text, u"Una o più caselle vuote"_s);
             }
-            const QStringList after = panelTexts(form, panel);
+            const QStringList after = panelTexts(mainWindow, panel);
             if (expect == Expect::Results) {
                 QVERIFY2(after[field] == pasted, qPrintable(name)); // fields untouched
                 QCOMPARE(after[4], kExamples[panel].resistance);
@@ -180,7 +181,7 @@ void TestMainWindowHostile::pastedIntoEveryField()
             }
             for (int p = 0; p < 3; ++p)
                 if (p != panel)
-                    QCOMPARE(panelTexts(form, p), others[std::size_t(p)]);
+                    QCOMPARE(panelTexts(mainWindow, p), others[std::size_t(p)]);
         }
     }
     qInfo("slowest click %.2f ms", double(slowest) / 1e6);

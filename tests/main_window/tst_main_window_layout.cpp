@@ -19,23 +19,21 @@ const QStringList kTabRing = {
     u"txt_AlLed3"_s,  u"txt_CorrLed3"_s,  u"txt_NumLed2"_s,  u"cmd_Calcola3"_s, u"cmd_Canc3"_s,
     u"cmd_TensLed"_s, u"cmd_ValResStd"_s, u"cmd_PotMaxRes"_s};
 
-// Panel controls by their single-LED name; the other panels append 2 and 3, except where noted.
-const QStringList kPanelBases = {
-    u"cmd_Schema"_s,  u"lbl_AlCirc"_s, u"txt_AlCirc"_s,  u"lbl_VCirc"_s,   u"lbl_AlLed"_s,
-    u"txt_AlLed"_s,   u"lbl_VLed"_s,   u"lbl_CorrLed"_s, u"txt_CorrLed"_s, u"lbl_ALed"_s,
-    u"cmd_Calcola"_s, u"cmd_Canc"_s,   u"lbl_Res"_s,     u"lbl_ResCalc"_s, u"lbl_ohm"_s,
-    u"lbl_Pot"_s,     u"lbl_Watt"_s,   u"lbl_W"_s};
-
-QString panelName(const QString &base, int panel)
+// The parts of the panel grid that are the same size in every panel: all but the headings,
+// fitted to their own captions, and the count row, which the single-LED panel lacks.
+QList<PanelPart> sameInEveryPanel()
 {
-    if (base == u"cmd_Schema"_s || base == u"lbl_DL"_s)
-        return base + QString::number(panel + 1);
-    return panel == 0 ? base : base + QString::number(panel + 1);
+    QList<PanelPart> parts;
+    for (int i = 0; i < kPanelPartCount; ++i)
+        if (const PanelPart part = PanelPart(i);
+            part != PanelPart::Heading && part != PanelPart::CountLabel && part != PanelPart::Count)
+            parts << part;
+    return parts;
 }
 
-QList<QWidget *> allControls(const QWidget &form)
+QList<QWidget *> allControls(const QWidget &mainWindow)
 {
-    return form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    return mainWindow.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace
@@ -59,34 +57,36 @@ private slots:
 
 void TestMainWindowLayout::windowFrame()
 {
-    QCOMPARE(form().objectName(), u"Form1"_s);
-    QCOMPARE(form().windowTitle(), u"Varelux"_s);
-    QCOMPARE(form().size(), QSize(713, 337));
-    QCOMPARE(form().minimumSize(), form().maximumSize());
-    const Qt::WindowFlags flags = form().windowFlags();
+    QCOMPARE(mainWindow().objectName(), u"Form1"_s);
+    QCOMPARE(mainWindow().windowTitle(), u"Varelux"_s);
+    QCOMPARE(mainWindow().size(), QSize(713, 337));
+    QCOMPARE(mainWindow().minimumSize(), mainWindow().maximumSize());
+    const Qt::WindowFlags flags = mainWindow().windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(flags & Qt::WindowSystemMenuHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(form().windowIcon().availableSizes(), QList<QSize>({QSize(32, 32), QSize(16, 16)}));
+    QCOMPARE(mainWindow().windowIcon().availableSizes(),
+             QList<QSize>({QSize(32, 32), QSize(16, 16)}));
 }
 
 void TestMainWindowLayout::everyControlOnceWithItsCaption()
 {
-    const QList<QWidget *> controls = allControls(form());
+    const QList<QWidget *> controls = allControls(mainWindow());
     QCOMPARE(controls.size(), 66);
-    QCOMPARE(form().findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 43);
-    QCOMPARE(form().findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly).size(), 11);
-    QCOMPARE(form().findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(), 12);
+    QCOMPARE(mainWindow().findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 43);
+    QCOMPARE(mainWindow().findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly).size(),
+             11);
+    QCOMPARE(mainWindow().findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(),
+             12);
 
+    // Each of the layout's names once: no control is missing, and no two share a name.
     QStringList expected;
-    for (int panel = 0; panel < 3; ++panel) {
-        expected << panelName(u"lbl_DL"_s, panel);
-        for (const QString &base : kPanelBases)
-            expected << panelName(base, panel);
-    }
-    expected << u"lbl_NumLed"_s << u"txt_NumLed"_s << u"lbl_NumLed2"_s << u"txt_NumLed2"_s
-             << u"cmd_TensLed"_s << u"cmd_ValResStd"_s << u"cmd_PotMaxRes"_s << u"Label1"_s
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        for (int part = 0; part < kPanelPartCount; ++part)
+            if (const QString name = controlName(PanelId(panel), PanelPart(part)); !name.isEmpty())
+                expected << name;
+    expected << u"cmd_TensLed"_s << u"cmd_ValResStd"_s << u"cmd_PotMaxRes"_s << u"Label1"_s
              << u"Label2"_s;
     QStringList names;
     for (QWidget *w : controls)
@@ -94,6 +94,7 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
     names.sort();
     expected.sort();
     QCOMPARE(names, expected);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 66);
 
     // Captions: how often each appears across the window.
     QMap<QString, int> captions;
@@ -138,28 +139,31 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
 void TestMainWindowLayout::panelsShareOneGrid()
 {
     // The single-LED panel's anchors, in pixels (twips / 15).
-    QCOMPARE(control(form(), u"lbl_DL1"_s)->pos(), QPoint(8, 8));
-    QCOMPARE(control(form(), u"cmd_Schema1"_s)->geometry(), QRect(8, 40, 73, 25));
-    QCOMPARE(control(form(), u"txt_AlCirc"_s)->geometry(), QRect(136, 80, 49, 19));
-    QCOMPARE(control(form(), u"lbl_VCirc"_s)->pos(), QPoint(192, 80));
-    QCOMPARE(control(form(), u"cmd_Canc"_s)->geometry(), QRect(88, 176, 73, 25));
-    QCOMPARE(control(form(), u"lbl_ResCalc"_s)->geometry(), QRect(136, 216, 55, 19));
-    QCOMPARE(control(form(), u"lbl_W"_s)->pos(), QPoint(200, 240));
+    QCOMPARE(control(mainWindow(), u"lbl_DL1"_s)->pos(), QPoint(8, 8));
+    QCOMPARE(control(mainWindow(), u"cmd_Schema1"_s)->geometry(), QRect(8, 40, 73, 25));
+    QCOMPARE(control(mainWindow(), u"txt_AlCirc"_s)->geometry(), QRect(136, 80, 49, 19));
+    QCOMPARE(control(mainWindow(), u"lbl_VCirc"_s)->pos(), QPoint(192, 80));
+    QCOMPARE(control(mainWindow(), u"cmd_Canc"_s)->geometry(), QRect(88, 176, 73, 25));
+    QCOMPARE(control(mainWindow(), u"lbl_ResCalc"_s)->geometry(), QRect(136, 216, 55, 19));
+    QCOMPARE(control(mainWindow(), u"lbl_W"_s)->pos(), QPoint(200, 240));
 
     // The other panels are the same grid moved right by 240 px (3600 twips) per panel.
     for (int panel = 1; panel < 3; ++panel) {
         const QPoint shift(240 * panel, 0);
-        for (const QString &base : kPanelBases) {
-            const QRect single = control(form(), panelName(base, 0))->geometry();
-            QCOMPARE(control(form(), panelName(base, panel))->geometry(), single.translated(shift));
+        for (const PanelPart part : sameInEveryPanel()) {
+            const QRect single =
+                control(mainWindow(), controlName(PanelId::Single, part))->geometry();
+            QCOMPARE(control(mainWindow(), controlName(PanelId(panel), part))->geometry(),
+                     single.translated(shift));
         }
-        QCOMPARE(control(form(), panelName(u"lbl_DL"_s, panel))->pos(), QPoint(8, 8) + shift);
+        QCOMPARE(control(mainWindow(), controlName(PanelId(panel), PanelPart::Heading))->pos(),
+                 QPoint(8, 8) + shift);
     }
-    QCOMPARE(control(form(), u"txt_NumLed"_s)->geometry(), QRect(376, 152, 49, 19));
-    QCOMPARE(control(form(), u"txt_NumLed2"_s)->geometry(), QRect(616, 152, 49, 19));
-    QCOMPARE(control(form(), u"lbl_NumLed2"_s)->pos(), QPoint(488, 152));
+    QCOMPARE(control(mainWindow(), u"txt_NumLed"_s)->geometry(), QRect(376, 152, 49, 19));
+    QCOMPARE(control(mainWindow(), u"txt_NumLed2"_s)->geometry(), QRect(616, 152, 49, 19));
+    QCOMPARE(control(mainWindow(), u"lbl_NumLed2"_s)->pos(), QPoint(488, 152));
     // Nothing in the single-LED panel's count row.
-    for (QWidget *w : allControls(form()))
+    for (QWidget *w : allControls(mainWindow()))
         QVERIFY2(!(w->x() < 248 && w->geometry().intersects(QRect(8, 152, 232, 19))),
                  qPrintable(w->objectName()));
 }
@@ -193,7 +197,7 @@ void TestMainWindowLayout::fontsAndColoursByRole()
     QFETCH(bool, bold);
     QFETCH(QColor, colour);
 
-    const QWidget *w = control(form(), name);
+    const QWidget *w = control(mainWindow(), name);
     QCOMPARE(w->font().family(), ui::fontFamily());
     QVERIFY(w->font().family() == u"MS Sans Serif"_s || w->font().family() == u"Liberation Sans"_s);
     QCOMPARE(QFontInfo(w->font()).family(), w->font().family()); // the face really exists
@@ -209,8 +213,8 @@ void TestMainWindowLayout::fontsAndColoursByRole()
 
 void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
 {
-    const QList<QWidget *> controls = allControls(form());
-    const QRect client = form().rect();
+    const QList<QWidget *> controls = allControls(mainWindow());
+    const QRect client = mainWindow().rect();
     int right = 0, bottom = 0;
     for (QWidget *a : controls) {
         QVERIFY2(client.adjusted(1, 1, -1, -1).contains(a->geometry()),
@@ -223,21 +227,21 @@ void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
                          qPrintable(a->objectName() + u" overlaps "_s + b->objectName()));
     }
     // The lowest control is the second note line, one text line below 4800 twips.
-    const auto *note = control<QLabel>(form(), u"Label2"_s);
+    const auto *note = control<QLabel>(mainWindow(), u"Label2"_s);
     QCOMPARE(bottom, 320 + QFontMetrics(note->font()).height());
     QVERIFY(bottom <= 333);
 
     // A fitted label is exactly its caption's size, so the check above is the check that
     // the face is narrow enough; the widest row label must leave a gap before its field.
-    const QWidget *widest = control(form(), u"lbl_Res3"_s);
-    QVERIFY(widest->geometry().right() < control(form(), u"lbl_ResCalc3"_s)->x() - 4);
-    const auto *label = control<QLabel>(form(), u"lbl_Res"_s);
+    const QWidget *widest = control(mainWindow(), u"lbl_Res3"_s);
+    QVERIFY(widest->geometry().right() < control(mainWindow(), u"lbl_ResCalc3"_s)->x() - 4);
+    const auto *label = control<QLabel>(mainWindow(), u"lbl_Res"_s);
     QCOMPARE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
 }
 
 void TestMainWindowLayout::resultLabelsKeepTheirSize()
 {
-    auto *result = control<QLabel>(form(), u"lbl_ResCalc2"_s);
+    auto *result = control<QLabel>(mainWindow(), u"lbl_ResCalc2"_s);
     const QRect before = result->geometry();
     result->setText(u"193,333333333333"_s);
     QCoreApplication::processEvents();
@@ -253,20 +257,20 @@ void TestMainWindowLayout::resultLabelsKeepTheirSize()
 void TestMainWindowLayout::tabRing()
 {
     if (!ui::onWayland())
-        QCOMPARE(QApplication::focusWidget(), form().focusWidget());
-    QCOMPARE(form().focusWidget()->objectName(), u"cmd_Schema1"_s);
+        QCOMPARE(QApplication::focusWidget(), mainWindow().focusWidget());
+    QCOMPARE(mainWindow().focusWidget()->objectName(), u"cmd_Schema1"_s);
     QStringList forwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
-        forwards << form().focusWidget()->objectName();
-        QTest::keyClick(form().focusWidget(), Qt::Key_Tab);
+        forwards << mainWindow().focusWidget()->objectName();
+        QTest::keyClick(mainWindow().focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(forwards, kTabRing);
-    QCOMPARE(form().focusWidget()->objectName(), u"cmd_Schema1"_s);
+    QCOMPARE(mainWindow().focusWidget()->objectName(), u"cmd_Schema1"_s);
 
     QStringList backwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
-        QTest::keyClick(form().focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        backwards.prepend(form().focusWidget()->objectName());
+        QTest::keyClick(mainWindow().focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backwards.prepend(mainWindow().focusWidget()->objectName());
     }
     QCOMPARE(backwards, kTabRing);
 }
@@ -274,22 +278,22 @@ void TestMainWindowLayout::tabRing()
 void TestMainWindowLayout::enterAndEscapePressNothing()
 {
     int clicks = 0;
-    for (QPushButton *b : form().findChildren<QPushButton *>())
+    for (QPushButton *b : mainWindow().findChildren<QPushButton *>())
         connect(b, &QPushButton::clicked, this, [&] { ++clicks; });
 
-    auto *field = control<QLineEdit>(form(), u"txt_AlCirc2"_s);
+    auto *field = control<QLineEdit>(mainWindow(), u"txt_AlCirc2"_s);
     field->setFocus();
     const BoxSeen seen = closeBoxesDuring([&] {
         QTest::keyClick(field, Qt::Key_Return);
         QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
         QTest::keyClick(field, Qt::Key_Escape);
-        QTest::keyClick(&form(), Qt::Key_Escape);
+        QTest::keyClick(&mainWindow(), Qt::Key_Escape);
     });
     QCOMPARE(clicks, 0);
     QVERIFY(!seen.shown);
 
     // A focused button is pressed with the space bar, as usual for the toolkit.
-    auto *clear = control<QPushButton>(form(), u"cmd_Canc2"_s);
+    auto *clear = control<QPushButton>(mainWindow(), u"cmd_Canc2"_s);
     clear->setFocus();
     QTest::keyClick(clear, Qt::Key_Space);
     QCOMPARE(clicks, 1);
@@ -303,19 +307,19 @@ void TestMainWindowLayout::screenReaderTexts()
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
-    QCOMPARE(name(control(form(), u"txt_AlCirc"_s)), u"Tensione circuito:"_s);
-    QCOMPARE(name(control(form(), u"txt_AlLed2"_s)), u"Tensione Led:"_s);
-    QCOMPARE(name(control(form(), u"txt_CorrLed3"_s)), u"Corrente Led:"_s);
-    QCOMPARE(name(control(form(), u"txt_NumLed2"_s)), u"Numero Led:"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_AlCirc"_s)), u"Tensione circuito:"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_AlLed2"_s)), u"Tensione Led:"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_CorrLed3"_s)), u"Corrente Led:"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_NumLed2"_s)), u"Numero Led:"_s);
 
-    auto *result = control<QLabel>(form(), u"lbl_ResCalc3"_s);
+    auto *result = control<QLabel>(mainWindow(), u"lbl_ResCalc3"_s);
     result->setText(u"37,5"_s);
     QCOMPARE(name(result), u"37,5"_s);
     QCOMPARE(description(result), u"Resistenza calcolata, ohm"_s);
-    QCOMPARE(description(control(form(), u"lbl_Watt"_s)), u"Potenza dissipata, mW"_s);
+    QCOMPARE(description(control(mainWindow(), u"lbl_Watt"_s)), u"Potenza dissipata, mW"_s);
 
     // No caption defines an access key.
-    for (QWidget *w : allControls(form())) {
+    for (QWidget *w : allControls(mainWindow())) {
         const auto *label = qobject_cast<QLabel *>(w);
         const auto *button = qobject_cast<QPushButton *>(w);
         QVERIFY(!(label && label->text().contains(u'&')) &&

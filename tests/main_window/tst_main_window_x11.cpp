@@ -23,17 +23,17 @@ private slots:
     void cannotBeResizedOrMaximised(); // last: it asks the window manager to maximise
 
 private:
-    QRect frame() const { return m_form->windowHandle()->frameGeometry(); }
+    QRect frame() const { return m_mainWindow->windowHandle()->frameGeometry(); }
 
     std::optional<Shown<MainWindow>> m_shown;
-    MainWindow *m_form = nullptr;
+    MainWindow *m_mainWindow = nullptr;
 };
 
 void TestMainWindowX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
-    m_form = m_shown.emplace().get();
-    showFramed(m_form);
+    m_mainWindow = m_shown.emplace().get();
+    showFramed(m_mainWindow);
 }
 
 void TestMainWindowX11::cleanupTestCase()
@@ -43,10 +43,10 @@ void TestMainWindowX11::cleanupTestCase()
 
 void TestMainWindowX11::titledFixedClientArea()
 {
-    QVERIFY(xprop(*m_form, u"_NET_WM_NAME"_s).contains(u"\"Varelux\""_s));
-    const QString info = runTool(u"xwininfo"_s, {u"-id"_s, QString::number(m_form->winId())});
+    QVERIFY(xprop(*m_mainWindow, u"_NET_WM_NAME"_s).contains(u"\"Varelux\""_s));
+    const QString info = runTool(u"xwininfo"_s, {u"-id"_s, QString::number(m_mainWindow->winId())});
     QVERIFY2(info.contains(u"Width: 713"_s) && info.contains(u"Height: 337"_s), qPrintable(info));
-    const QString hints = xprop(*m_form, u"WM_NORMAL_HINTS"_s);
+    const QString hints = xprop(*m_mainWindow, u"WM_NORMAL_HINTS"_s);
     QVERIFY2(hints.contains(u"minimum size: 713 by 337"_s) &&
                  hints.contains(u"maximum size: 713 by 337"_s),
              qPrintable(hints));
@@ -54,7 +54,7 @@ void TestMainWindowX11::titledFixedClientArea()
 
 void TestMainWindowX11::centredOnTheScreen()
 {
-    const QRect area = m_form->screen()->availableGeometry();
+    const QRect area = m_mainWindow->screen()->availableGeometry();
     QTRY_VERIFY2((frame().center() - area.center()).manhattanLength() <= 2,
                  qPrintable(u"frame %1,%2 %3x%4"_s.arg(frame().x())
                                 .arg(frame().y())
@@ -64,23 +64,24 @@ void TestMainWindowX11::centredOnTheScreen()
 
 void TestMainWindowX11::cannotBeResizedOrMaximised()
 {
-    const QString actions = xprop(*m_form, u"_NET_WM_ALLOWED_ACTIONS"_s);
+    const QString actions = xprop(*m_mainWindow, u"_NET_WM_ALLOWED_ACTIONS"_s);
     QVERIFY2(actions.contains(u"_NET_WM_ACTION_MINIMIZE"_s) &&
                  actions.contains(u"_NET_WM_ACTION_CLOSE"_s) &&
                  !actions.contains(u"_NET_WM_ACTION_MAXIMIZE"_s) &&
                  !actions.contains(u"_NET_WM_ACTION_RESIZE"_s),
              qPrintable(actions));
 
-    runTool(u"xdotool"_s, {u"windowsize"_s, QString::number(m_form->winId()), u"900"_s, u"500"_s});
-    m_form->showMaximized();
+    runTool(u"xdotool"_s,
+            {u"windowsize"_s, QString::number(m_mainWindow->winId()), u"900"_s, u"500"_s});
+    m_mainWindow->showMaximized();
     QTest::qWait(300);
-    QCOMPARE(m_form->size(), QSize(713, 337));
+    QCOMPARE(m_mainWindow->size(), QSize(713, 337));
 }
 
 void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()
 {
-    const QPoint start = m_form->mapToGlobal(QPoint(700, 100));
-    QVERIFY(!m_form->childAt(QPoint(700, 100)));
+    const QPoint start = m_mainWindow->mapToGlobal(QPoint(700, 100));
+    QVERIFY(!m_mainWindow->childAt(QPoint(700, 100)));
     const QPoint before = frame().topLeft();
 
     pointerTo(start);
@@ -102,7 +103,7 @@ void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()
 void TestMainWindowX11::pressOnALabelMovesNothing()
 {
     const QPoint before = frame().topLeft();
-    QWidget *label = control(*m_form, u"lbl_AlCirc"_s);
+    QWidget *label = control(*m_mainWindow, u"lbl_AlCirc"_s);
     const QPoint start = label->mapToGlobal(label->rect().center());
     pointerTo(start);
     xdotool({u"mousedown"_s, u"1"_s});
