@@ -44,19 +44,20 @@ candidate() {
 }
 
 # The newest LLVM release N for which apt has the compiler (clang-N), its libFuzzer and
-# sanitizer runtimes (libclang-rt-N-dev) and the symbolizer for readable stack traces (llvm-N).
-# scripts/find-clang.sh later picks the same compiler for the fuzz preset.
+# sanitizer runtimes (libclang-rt-N-dev), the symbolizer for readable stack traces (llvm-N) and
+# the linter (clang-tidy-N). scripts/find-clang.sh later picks the same N for the fuzz preset
+# and the clang-tidy test.
 llvm_packages() {
     local n
     for n in $(apt-cache pkgnames libclang-rt- | sed -n 's/^libclang-rt-\([0-9][0-9]*\)-dev$/\1/p' |
         sort -rn); do
         if [ -n "$(candidate "clang-$n")" ] && [ -n "$(candidate "libclang-rt-$n-dev")" ] &&
-            [ -n "$(candidate "llvm-$n")" ]; then
-            echo "clang-$n libclang-rt-$n-dev llvm-$n"
+            [ -n "$(candidate "llvm-$n")" ] && [ -n "$(candidate "clang-tidy-$n")" ]; then
+            echo "clang-$n libclang-rt-$n-dev llvm-$n clang-tidy-$n"
             return 0
         fi
     done
-    echo "install-deps: apt offers no clang-N with libclang-rt-N-dev and llvm-N" >&2
+    echo "install-deps: apt offers no clang-N with libclang-rt-N-dev, llvm-N and clang-tidy-N" >&2
     echo "install-deps: (run 'apt-get update' as root if apt has no package lists yet)" >&2
     return 1
 }
