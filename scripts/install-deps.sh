@@ -3,8 +3,14 @@
 # bench, run). Names that change from one Debian release to the next are asked of apt, so the
 # running release gets what it has: nothing here names a release or a compiler version. Does
 # nothing when all of them are present; uses sudo when not root; names the missing packages
-# when it cannot install them.
+# when it cannot install them. With --check first, it installs nothing and only names them.
 set -euo pipefail
+
+check_only=0
+if [ "${1:-}" = --check ]; then
+    check_only=1
+    shift
+fi
 
 declare -A groups=(
     [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n"
@@ -22,7 +28,9 @@ for group in "$@"; do
     fi
 done
 
-if [ "$(id -u)" -eq 0 ]; then
+if [ $check_only -eq 1 ]; then
+    sudo=(false) # never installs: only names what is missing
+elif [ "$(id -u)" -eq 0 ]; then
     sudo=()
 elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
     sudo=(sudo)
@@ -93,6 +101,11 @@ for pkg in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+if [ $check_only -eq 1 ]; then
+    echo "install-deps: missing Debian packages: ${missing[*]}" >&2
+    echo "install-deps: 'make deps' installs them (as root or with sudo)" >&2
+    exit 1
+fi
 if ! "${sudo[@]}" true 2>/dev/null; then
     echo "install-deps: missing Debian packages: ${missing[*]}" >&2
     echo "install-deps: run as root or with sudo, or install them with:" >&2
