@@ -7,7 +7,7 @@
 set -euo pipefail
 
 declare -A groups=(
-    [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n"
+    [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n python3-fonttools"
     [test]="clang-format xvfb xauth openbox xdotool x11-utils weston qt6-wayland locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file"
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
