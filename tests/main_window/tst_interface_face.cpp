@@ -1,5 +1,5 @@
-// The embedded interface face, Varelux Sans: cut from Liberation Sans 2 at build time, it must
-// carry a name of its own with the original notices, and still hold every character that the
+// The embedded interface face, Varelux Sans: cut from Liberation Sans 2 by scripts/cut-faces.py,
+// it must carry a name of its own with the original notices, and hold every character that the
 // windows show.
 #include "reference/opening_rule.h"
 #include "resource_paths.h"
@@ -96,7 +96,8 @@ void TestInterfaceFace::holdsEveryTextShown_data()
 }
 
 // Every character of the captions, results, hints and tables, in both faces: a character the
-// build left out would be drawn from whatever other face the system has.
+// faces lack would be drawn from whatever other face the system has. `make faces` cuts them
+// again with the characters of today's texts.
 void TestInterfaceFace::holdsEveryTextShown()
 {
     QFETCH(int, window);
