@@ -1,7 +1,7 @@
 // The embedded interface face, Varelux Sans: cut from Liberation Sans 2 by scripts/cut-faces.py,
 // it must carry a name of its own with the original notices, and hold every character that the
 // windows show.
-#include "reference/opening_rule.h"
+#include "reference/open_references.h"
 #include "resource_paths.h"
 
 #include "data_row.h"
@@ -102,9 +102,9 @@ void TestInterfaceFace::holdsEveryTextShown()
 {
     QFETCH(int, window);
 
-    const QWidget *shown = &form();
+    const QWidget *shown = &mainWindow();
     if (window < 0) {
-        computeExamples(form());
+        computeExamples(mainWindow());
     } else {
         openReference(ReferenceId(window));
         shown = openedReference(ReferenceId(window));
