@@ -199,7 +199,7 @@ void TestMainWindowLayout::fontsAndColoursByRole()
 
     const QWidget *w = control(mainWindow(), name);
     QCOMPARE(w->font().family(), ui::fontFamily());
-    QVERIFY(w->font().family() == u"MS Sans Serif"_s || w->font().family() == u"Liberation Sans"_s);
+    QVERIFY(w->font().family() == u"MS Sans Serif"_s || w->font().family() == u"Varelux Sans"_s);
     QCOMPARE(QFontInfo(w->font()).family(), w->font().family()); // the face really exists
     QCOMPARE(w->font().pixelSize(), pixelSize);
     QCOMPARE(w->font().bold(), bold);
