@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringList>
 
 #include <vector>
 
@@ -38,38 +37,6 @@ struct ReferenceLayout {
     void (*build)(ReferenceWindow &window);
 };
 
-// What each wiring diagram shows, read by screen readers in place of the picture; in DiagramId
-// order. Each says what is drawn from top to bottom: the supply terminal, the resistor, the LEDs
-// (each with its triangle pointing down, anode up) and the ground symbol.
-constexpr const char *kDiagramTexts[] = {
-    "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, poi "
-    "al Led, con l'anodo verso la resistenza, e dal catodo del Led a massa.",
-    "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, poi "
-    "a due Led in serie, uno sotto l'altro, ciascuno con l'anodo verso l'alto, e dal catodo del "
-    "secondo Led a massa.",
-    "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, poi si "
-    "divide in due rami affiancati con un Led ciascuno, l'anodo verso l'alto; i due rami si "
-    "riuniscono sotto i Led e vanno a massa.",
-};
-
-// The E12 picture for screen readers: its name, then its values column by column, one decade
-// after the other, each decade named by its first value.
-constexpr const char *kE12Name = "Tabella dei valori standard E12, per decade";
-constexpr const char *kE12Decade = "Decade da %1: %2.";
-
-// "Decade da 1,0 ohm: 1,0 ohm, 1,2 ohm, ... 8,2 ohm. Decade da 10 ohm: ..." for all seven.
-QString e12Values()
-{
-    QStringList decades;
-    for (int column = 0; column < kE12Columns; ++column) {
-        QStringList values;
-        for (int row = 0; row < int(kE12Tenths.size()); ++row)
-            values << QString::fromStdString(e12CellText(row, column));
-        decades << QString::fromUtf8(kE12Decade).arg(values.first(), values.join(", "));
-    }
-    return decades.join(QLatin1Char(' '));
-}
-
 // A diagram sits at 600, 360 twips (40, 24 px) with a free margin around it.
 template <DiagramId id> void buildDiagram(ReferenceWindow &window)
 {
@@ -80,7 +47,10 @@ template <DiagramId id> void buildDiagram(ReferenceWindow &window)
             return drawDiagram(id, dpr, diagramColours(palette));
         },
         &window);
-    picture->setAccessibleName(QString::fromUtf8(kDiagramTexts[int(id)]));
+    // Screen readers read the circuit in place of the picture.
+    static QString (*const kTexts[])() = {&ui::singleDiagramText, &ui::seriesDiagramText,
+                                          &ui::parallelDiagramText};
+    picture->setAccessibleName(kTexts[int(id)]());
     window.closeOnClick(picture);
 }
 
@@ -90,8 +60,8 @@ void buildE12(ReferenceWindow &window)
     auto *picture = new Picture(
         QStringLiteral("Image1"), QPoint(0, 0), kE12PictureSize,
         [](qreal dpr, const QPalette &) { return drawE12Table(dpr); }, &window);
-    picture->setAccessibleName(QString::fromUtf8(kE12Name));
-    picture->setAccessibleDescription(e12Values());
+    picture->setAccessibleName(ui::e12PictureName());
+    picture->setAccessibleDescription(ui::e12PictureValues());
     window.closeOnClick(picture);
 }
 

@@ -308,16 +308,18 @@ void TestMainWindowLayout::screenReaderTexts()
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
-    QCOMPARE(name(control(mainWindow(), "txt_AlCirc")), QString("Tensione circuito:"));
-    QCOMPARE(name(control(mainWindow(), "txt_AlLed2")), QString("Tensione Led:"));
-    QCOMPARE(name(control(mainWindow(), "txt_CorrLed3")), QString("Corrente Led:"));
-    QCOMPARE(name(control(mainWindow(), "txt_NumLed2")), QString("Numero Led:"));
+    QCOMPARE(name(control(mainWindow(), "txt_AlCirc")), QString("Led singolo: Tensione circuito"));
+    QCOMPARE(name(control(mainWindow(), "txt_AlLed2")), QString("Led in serie: Tensione Led"));
+    QCOMPARE(name(control(mainWindow(), "txt_CorrLed3")),
+             QString("Led in parallelo: Corrente Led"));
+    QCOMPARE(name(control(mainWindow(), "txt_NumLed2")), QString("Led in parallelo: Numero Led"));
 
     auto *result = control<QLabel>(mainWindow(), "lbl_ResCalc3");
     result->setText("37,5");
     QCOMPARE(name(result), QString("37,5"));
-    QCOMPARE(description(result), QString("Resistenza calcolata, ohm"));
-    QCOMPARE(description(control(mainWindow(), "lbl_Watt")), QString("Potenza dissipata, mW"));
+    QCOMPARE(description(result), QString("Led in parallelo: Resistenza calcolata, ohm"));
+    QCOMPARE(description(control(mainWindow(), "lbl_Watt")),
+             QString("Led singolo: Potenza dissipata, mW"));
 
     // No caption defines an access key.
     for (QWidget *w : allControls(mainWindow())) {

@@ -207,7 +207,8 @@ void TestMainWindowPanels::hints()
     // Screen readers still get the value and the role, not the hint.
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
     QCOMPARE(accessible->text(QAccessible::Name), result->text());
-    QCOMPARE(accessible->text(QAccessible::Description), QString("Resistenza calcolata, ohm"));
+    QCOMPARE(accessible->text(QAccessible::Description),
+             QString("Led singolo: Resistenza calcolata, ohm"));
 }
 
 QTEST_MAIN(TestMainWindowPanels)
