@@ -103,8 +103,13 @@ void MainWindow::wirePanel(PanelId panel, const std::array<QWidget *, kPanelPart
         QWidget *entry = at(row.entry);
         if (!entry)
             continue;
-        label(row.rowLabel)->setBuddy(entry);
-        entry->setAccessibleName(ui::inPanel(heading, label(row.rowLabel)->text()));
+        // Screen readers (Orca) name a field by the label that labels it rather than by the
+        // field's own name, so the label carries the panel's name too.
+        QLabel *rowLabel = label(row.rowLabel);
+        const QString name = ui::inPanel(heading, rowLabel->text());
+        rowLabel->setBuddy(entry);
+        rowLabel->setAccessibleName(name);
+        entry->setAccessibleName(name);
         if (row.unit)
             entry->setAccessibleDescription(label(*row.unit)->text());
     }
