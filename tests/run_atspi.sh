@@ -9,35 +9,28 @@ skip() {
     exit 77
 }
 if [ "${1:-}" != --in-session ]; then
-    command -v dbus-run-session >/dev/null || skip "dbus-run-session not found: install dbus-daemon"
-    command -v dbus-send >/dev/null || skip "dbus-send not found: install dbus-bin"
+    command -v dbus-run-session >/dev/null || skip "no dbus-run-session: install dbus-daemon"
+    command -v dbus-send >/dev/null || skip "no dbus-send: install dbus-bin"
     exec dbus-run-session -- "$0" --in-session "$@"
 fi
 shift
-
 launcher=
-for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher \
-    "$(command -v at-spi-bus-launcher || true)"; do
-    [ -n "$candidate" ] && [ -x "$candidate" ] && launcher=$candidate && break
+for candidate in "$(command -v at-spi-bus-launcher || true)" /usr/libexec/at-spi-bus-launcher \
+    /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+    [ -x "$candidate" ] && launcher=$candidate && break
 done
-[ -n "$launcher" ] || skip "at-spi-bus-launcher not found: install at-spi2-core"
+[ -n "$launcher" ] || skip "no at-spi-bus-launcher: install at-spi2-core"
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 bus=$!
 trap 'kill $bus 2>/dev/null || true' EXIT
-
-# The launcher owns its name once the accessibility bus is up (asked without starting another).
+# The launcher owns its name once the bus is up (asked without starting a second launcher).
 bus_up() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
 }
 for _ in $(seq 100); do
     bus_up && break
-    kill -0 $bus 2>/dev/null || break
     sleep 0.05
 done
 bus_up || skip "the accessibility bus did not start"
-
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-rc=0
-"$(dirname "$0")/run_x11.sh" "$@" || rc=$?
-exit $rc
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$0")/run_x11.sh" "$@"
