@@ -3,7 +3,7 @@
 
 namespace varelux::resources {
 
-inline constexpr char kFontRegular[] = ":/fonts/LiberationSans-Regular.ttf";
-inline constexpr char kFontBold[] = ":/fonts/LiberationSans-Bold.ttf";
+inline constexpr char kFontRegular[] = ":/fonts/VareluxSans-Regular.ttf";
+inline constexpr char kFontBold[] = ":/fonts/VareluxSans-Bold.ttf";
 
 } // namespace varelux::resources

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Varelux needs for the given purposes (build, test, package,
-# bench, run). Names that change from one Debian release to the next are asked of apt, so the
-# running release gets what it has: nothing here names a release or a compiler version. Does
+# bench, run, fonts). Names that change from one Debian release to the next are asked of apt, so
+# the running release gets what it has: nothing here names a release or a compiler version. Does
 # nothing when all of them are present; uses sudo when not root; names the missing packages
 # when it cannot install them.
 set -euo pipefail
@@ -12,6 +12,7 @@ declare -A groups=(
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
     [run]=""
+    [fonts]="python3-fonttools"
 )
 
 [ $# -gt 0 ] || set -- build
@@ -61,8 +62,9 @@ llvm_packages() {
     return 1
 }
 
-# Liberation Sans 2, which the program embeds: fonts-liberation itself where the release has it
-# at version 2, otherwise fonts-liberation2 beside the older faces.
+# Liberation Sans 2, from which scripts/cut-faces.py makes the faces the program embeds:
+# fonts-liberation itself where the release has it at version 2, otherwise fonts-liberation2
+# beside the older faces.
 font_package() {
     local version
     version=$(candidate fonts-liberation)
@@ -76,7 +78,7 @@ font_package() {
 wanted=()
 for group in "$@"; do
     wanted+=(${groups[$group]})
-    if [ "$group" = build ]; then
+    if [ "$group" = fonts ]; then
         wanted+=("$(font_package)")
     fi
     if [ "$group" = test ]; then

@@ -200,7 +200,7 @@ void TestMainWindowLayout::fontsAndColoursByRole()
 
     const QWidget *w = control(mainWindow(), name);
     QCOMPARE(w->font().family(), ui::fontFamily());
-    QVERIFY(w->font().family() == "MS Sans Serif" || w->font().family() == "Liberation Sans");
+    QVERIFY(w->font().family() == "MS Sans Serif" || w->font().family() == "Varelux Sans");
     QCOMPARE(QFontInfo(w->font()).family(), w->font().family()); // the face really exists
     QCOMPARE(w->font().pixelSize(), pixelSize);
     QCOMPARE(w->font().bold(), bold);
