@@ -90,9 +90,11 @@ void announce(QWidget *source, const QString &text)
 
     QWidget *window = source->window();
     Notification *notification = nullptr;
-    for (QObject *child : window->children())
-        if ((notification = dynamic_cast<Notification *>(child)))
+    for (QObject *child : window->children()) {
+        notification = dynamic_cast<Notification *>(child);
+        if (notification)
             break;
+    }
     if (!notification)
         notification = new Notification(window);
     notification->showText(text);

@@ -91,7 +91,7 @@ void MainWindow::wirePanel(PanelId panel, const std::array<QWidget *, kPanelPart
     // of its field.
     const QString heading = label(PanelPart::Heading)->text();
     struct Row {
-        PanelPart rowLabel, entry;
+        PanelPart rowLabel{}, entry{};
         std::optional<PanelPart> unit; // a count has none
     };
     const Row rows[] = {
