@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/window_look.h"
+#include "qtry.h"
 
 #include <QProcess>
 #include <QTest>

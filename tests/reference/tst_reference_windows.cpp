@@ -3,6 +3,7 @@
 #include "reference/open_references.h"
 
 #include "data_row.h"
+#include "qtry.h"
 #include "window_fixture.h"
 
 #include <QApplication>
