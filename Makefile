@@ -3,7 +3,8 @@
 
 FUZZ_SECONDS ?= 1800
 
-.PHONY: all test run bench fuzz package screenshot format clean debug release sanitize fuzz-build
+.PHONY: all test run bench fuzz package screenshot format clean debug release sanitize fuzz-build \
+	windows test-windows
 
 all: debug
 
@@ -57,6 +58,22 @@ fuzz: fuzz-build
 package: release
 	@scripts/install-deps.sh package
 	cpack --preset release
+
+# The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
+# own Qt source (scripts/build-windows-qt.sh, cached outside the tree), and its packages:
+# build/windows/src/main_window/varelux.exe, build/windows/varelux-<version>-windows-x64.zip
+# and build/windows/varelux-<version>-setup.exe.
+windows:
+	@scripts/install-deps.sh windows
+	qt=$$(scripts/build-windows-qt.sh) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
+	cmake --build --preset windows --target varelux
+	cpack --preset windows
+
+# The Windows build's tests and the checks of the program file and its installer, under Wine
+# on a private X server.
+test-windows: windows
+	cmake --build --preset windows
+	WINEPREFIX=$(CURDIR)/build/windows/wine tests/run_wine.sh ctest --preset windows
 
 screenshot: debug
 	scripts/screenshot.sh build/debug/scripts/screenshots/varelux_screenshots docs
