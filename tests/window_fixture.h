@@ -3,9 +3,9 @@
 // computation, and modal boxes closed as a user would.
 #pragma once
 
-#include "common/window_look.h"
+#include "common/platform.h"
 #include "main_window/main_window.h"
-#include "reference/opening_rule.h"
+#include "reference/open_references.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,19 +82,19 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 protected:
-    varelux::MainWindow &form() const { return **m_form; }
+    varelux::MainWindow &mainWindow() const { return **m_mainWindow; }
     virtual varelux::MainWindow *createWindow() { return new varelux::MainWindow; }
 
 private slots:
     void init()
     {
-        m_form.emplace(createWindow());
-        QVERIFY(m_form->usable());
+        m_mainWindow.emplace(createWindow());
+        QVERIFY(m_mainWindow->usable());
     }
-    void cleanup() { m_form.reset(); }
+    void cleanup() { m_mainWindow.reset(); }
 
 private:
-    std::optional<Shown<varelux::MainWindow>> m_form;
+    std::optional<Shown<varelux::MainWindow>> m_mainWindow;
 };
 
 // The button of the main window that opens the reference window id, as its layout says.
@@ -106,27 +106,31 @@ inline QString buttonOpening(varelux::ReferenceId id)
     qFatal("no button opens reference window %d", int(id));
 }
 
-template <typename T = QWidget> T *control(const QWidget &form, const QString &name)
+template <typename T = QWidget> T *control(const QWidget &mainWindow, const QString &name)
 {
-    T *found = form.findChild<T *>(name);
+    T *found = mainWindow.findChild<T *>(name);
     if (!found)
         qFatal("no control %s", qPrintable(name));
     return found;
 }
 
-// The controls of each panel by name: single-LED, series, parallel.
+// The controls of each panel by name, as the layout names them: single-LED, series, parallel.
 struct PanelNames {
-    QString supply, led, current, count, resistance, power, calculate, clear;
+    QString supply, ledVoltage, current, count, resistance, power, calculate, clear;
 };
 
-inline const PanelNames kPanels[] = {
-    {"txt_AlCirc", "txt_AlLed", "txt_CorrLed", "", "lbl_ResCalc", "lbl_Watt", "cmd_Calcola",
-     "cmd_Canc"},
-    {"txt_AlCirc2", "txt_AlLed2", "txt_CorrLed2", "txt_NumLed", "lbl_ResCalc2", "lbl_Watt2",
-     "cmd_Calcola2", "cmd_Canc2"},
-    {"txt_AlCirc3", "txt_AlLed3", "txt_CorrLed3", "txt_NumLed2", "lbl_ResCalc3", "lbl_Watt3",
-     "cmd_Calcola3", "cmd_Canc3"},
-};
+inline PanelNames panelNames(varelux::PanelId panel)
+{
+    using varelux::PanelPart;
+    auto name = [panel](PanelPart part) { return varelux::controlName(panel, part); };
+    return {name(PanelPart::Supply),          name(PanelPart::LedVoltage), name(PanelPart::Current),
+            name(PanelPart::Count),           name(PanelPart::Resistance), name(PanelPart::Power),
+            name(PanelPart::CalculateButton), name(PanelPart::ClearButton)};
+}
+
+inline const PanelNames kPanels[] = {panelNames(varelux::PanelId::Single),
+                                     panelNames(varelux::PanelId::Series),
+                                     panelNames(varelux::PanelId::Parallel)};
 
 // A valid entry per panel, supply, LED, current and count, with its results.
 struct PanelExample {
@@ -143,44 +147,45 @@ inline const PanelExample kExamples[] = {
 inline const QStringList kEmptyPanel(6);
 
 // Everything a user sees of one panel: the four fields and the two results.
-inline QStringList panelTexts(const QWidget &form, int panel)
+inline QStringList panelTexts(const QWidget &mainWindow, int panel)
 {
     const PanelNames &p = kPanels[panel];
     QStringList texts;
-    for (const QString &field : {p.supply, p.led, p.current, p.count})
-        texts << (field.isEmpty() ? QString() : control<QLineEdit>(form, field)->text());
-    texts << control<QLabel>(form, p.resistance)->text() << control<QLabel>(form, p.power)->text();
+    for (const QString &field : {p.supply, p.ledVoltage, p.current, p.count})
+        texts << (field.isEmpty() ? QString() : control<QLineEdit>(mainWindow, field)->text());
+    texts << control<QLabel>(mainWindow, p.resistance)->text()
+          << control<QLabel>(mainWindow, p.power)->text();
     return texts;
 }
 
-inline void fill(const QWidget &form, int panel, const QStringList &fields)
+inline void fill(const QWidget &mainWindow, int panel, const QStringList &fields)
 {
     const PanelNames &p = kPanels[panel];
-    const QString names[] = {p.supply, p.led, p.current, p.count};
+    const QString names[] = {p.supply, p.ledVoltage, p.current, p.count};
     for (int i = 0; i < 4; ++i)
         if (!names[i].isEmpty())
-            control<QLineEdit>(form, names[i])->setText(fields.value(i));
+            control<QLineEdit>(mainWindow, names[i])->setText(fields.value(i));
 }
 
-inline void click(const QWidget &form, const QString &button)
+inline void click(const QWidget &mainWindow, const QString &button)
 {
-    QTest::mouseClick(control(form, button), Qt::LeftButton);
+    QTest::mouseClick(control(mainWindow, button), Qt::LeftButton);
 }
 
 // Fills a panel and presses its "Calcola".
-inline void compute(const QWidget &form, int panel, const QStringList &fields)
+inline void compute(const QWidget &mainWindow, int panel, const QStringList &fields)
 {
-    fill(form, panel, fields);
-    click(form, kPanels[panel].calculate);
+    fill(mainWindow, panel, fields);
+    click(mainWindow, kPanels[panel].calculate);
 }
 
 // Computes every panel's worked example and returns what each panel then shows.
-inline std::array<QStringList, 3> computeExamples(const QWidget &form)
+inline std::array<QStringList, 3> computeExamples(const QWidget &mainWindow)
 {
     std::array<QStringList, 3> shown;
     for (int panel = 0; panel < 3; ++panel) {
-        compute(form, panel, kExamples[panel].fields);
-        shown[panel] = panelTexts(form, panel);
+        compute(mainWindow, panel, kExamples[panel].fields);
+        shown[panel] = panelTexts(mainWindow, panel);
     }
     return shown;
 }

@@ -119,8 +119,8 @@ void registerWrite(double value)
         });
 }
 
-// A sizing and its floor: reading each field with from_chars and writing the resistance and
-// the power the sizing yields with to_chars.
+// A sizing with the writing of its two results, as a "Calcola" click does both, and its floor:
+// reading each field with from_chars and writing the resistance and the power with to_chars.
 template <typename Sizing, typename... Fields>
 void registerSizing(const std::string &name, Sizing sizing, Fields... fields)
 {
@@ -129,11 +129,14 @@ void registerSizing(const std::string &name, Sizing sizing, Fields... fields)
         name,
         [=](benchmark::State &state) {
             const std::array<std::string_view, sizeof...(Fields)> texts = {fields...};
-            for (auto _ : state)
-                keep(std::apply(sizing, opaque(texts)));
+            for (auto _ : state) {
+                const auto result = std::apply(sizing, opaque(texts));
+                keep(varelux::writeNumber(result->resistance));
+                keep(varelux::writeNumber(result->power));
+            }
         },
-        [points = std::array{withPoint(fields)...}, resistance = sized->record.resistance,
-         power = sized->record.power](benchmark::State &state) {
+        [points = std::array{withPoint(fields)...}, resistance = sized->resistance,
+         power = sized->power](benchmark::State &state) {
             for (auto _ : state) {
                 for (const std::string &point : opaque(points))
                     keep(fromChars(point));

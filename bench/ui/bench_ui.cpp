@@ -39,7 +39,7 @@ class BenchUi : public QObject {
 
 private slots:
     void init();
-    void cleanup() { m_form.reset(); }
+    void cleanup() { m_mainWindow.reset(); }
     void calculateClick();
     void openReferenceWindow_data();
     void openReferenceWindow();
@@ -47,21 +47,21 @@ private slots:
     void typingIntoALongText();
 
 private:
-    std::optional<Shown<MainWindow>> m_form;
+    std::optional<Shown<MainWindow>> m_mainWindow;
 };
 
 void BenchUi::init()
 {
-    QVERIFY(m_form.emplace().exposed());
+    QVERIFY(m_mainWindow.emplace().exposed());
 }
 
 // From the click until both result labels hold their texts (the handler writes them).
 void BenchUi::calculateClick()
 {
-    fill(**m_form, 2, {"12", "2,1", "20", "4"});
-    auto *calculate = (*m_form)->findChild<QPushButton *>("cmd_Calcola3");
-    auto *resistance = (*m_form)->findChild<QLabel *>("lbl_ResCalc3");
-    auto *power = (*m_form)->findChild<QLabel *>("lbl_Watt3");
+    fill(**m_mainWindow, 2, {"12", "2,1", "20", "4"});
+    auto *calculate = (*m_mainWindow)->findChild<QPushButton *>("cmd_Calcola3");
+    auto *resistance = (*m_mainWindow)->findChild<QLabel *>("lbl_ResCalc3");
+    auto *power = (*m_mainWindow)->findChild<QLabel *>("lbl_Watt3");
     QBENCHMARK
     {
         resistance->clear();
@@ -86,7 +86,7 @@ void BenchUi::openReferenceWindow_data()
 void BenchUi::openReferenceWindow()
 {
     QFETCH(ReferenceId, id);
-    auto *press = (*m_form)->findChild<QPushButton *>(buttonOpening(id));
+    auto *press = (*m_mainWindow)->findChild<QPushButton *>(buttonOpening(id));
     QList<qint64> times;
     PaintWatch watch;
     for (int round = 0; round < 30; ++round) {
@@ -128,9 +128,9 @@ void BenchUi::typingIntoALongText()
     QFETCH(int, length);
     QFETCH(int, keys);
     QFETCH(bool, bare);
-    QLineEdit plain(m_form->get());
+    QLineEdit plain(m_mainWindow->get());
     plain.setMaxLength(std::numeric_limits<int>::max());
-    auto *field = bare ? &plain : (*m_form)->findChild<QLineEdit *>("txt_AlCirc");
+    auto *field = bare ? &plain : (*m_mainWindow)->findChild<QLineEdit *>("txt_AlCirc");
     field->setText(QString(length, QLatin1Char('7')));
     QCOMPARE(field->text().size(), length);
     field->end(false);

@@ -4,7 +4,7 @@
 // screenshots OUTPUT_DIRECTORY
 #include "common/window_look.h"
 #include "main_window/main_window.h"
-#include "reference/opening_rule.h"
+#include "reference/open_references.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,12 +78,12 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     ui::installItalianTranslation(app);
 
-    MainWindow form;
-    ui::centreOnScreen(&form);
-    form.show();
-    if (!waitFramed(&form))
+    MainWindow mainWindow;
+    ui::centreOnScreen(&mainWindow);
+    mainWindow.show();
+    if (!waitFramed(&mainWindow))
         return 1;
-    bool saved = grabFramed(&form).save(out.filePath("varelux.png"));
+    bool saved = grabFramed(&mainWindow).save(out.filePath("varelux.png"));
 
     struct Shot {
         const char *file;

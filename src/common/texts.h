@@ -1,5 +1,6 @@
-// The Italian texts that the windows build from the core's values: power ratings and the hints
-// on a computed resistor.
+// The Italian sentences and words that the windows show or hand to assistive technology, other
+// than the captions of the layout tables: messages, hints, the E12 cells and the descriptions of
+// the results.
 #pragma once
 
 #include <QString>
@@ -9,6 +10,27 @@ namespace varelux {
 struct ResistorHints;
 
 namespace ui {
+
+// Title of the main window.
+QString programTitle();
+
+// The message box of a failed "Calcola": its title, and its texts when a field is empty or not
+// a number and when the LED current is zero (worded for one LED or for several).
+QString errorTitle();
+QString emptyFieldsMessage();
+QString zeroCurrentMessage(bool severalLeds);
+
+// The one entry of a result's context menu, with its access key.
+QString copyAction();
+
+// What assistive technology says of a result label besides its value.
+QString resistanceDescription();
+QString powerDescription();
+
+// Text of one cell of the E12 table: "1,0 ohm", "10 ohm", "1.000 ohm", "100.000 ohm",
+// "1,0 megaohm". Ohm values from 1000 up are grouped by three with a full stop; the first and
+// last columns keep one decimal with the decimal comma. row is 0..11, column 0..6.
+QString e12CellText(int row, int column);
 
 // A rating in watts as resistor makers print it: "1/8 W" below 1 W, "10 W" from 1 W up.
 // milliwatts is a divisor of 1000 below 1000 and a multiple of 1000 from 1000 up.

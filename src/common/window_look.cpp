@@ -1,6 +1,8 @@
 // Font choice, window centring and toolkit translation.
 #include "common/window_look.h"
 
+#include "common/platform.h"
+
 #include "resource_paths.h"
 
 #include <QApplication>
@@ -104,12 +106,6 @@ protected:
 };
 
 } // namespace
-
-bool onWayland()
-{
-    // "wayland", "wayland-egl" and the like: every Wayland platform plugin's name starts so.
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 void centreOnScreen(QWidget *window)
 {

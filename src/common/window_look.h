@@ -34,11 +34,6 @@ enum class FontRole {
 QString fontFamily();
 QFont font(FontRole role);
 
-// True when the application runs as a Wayland client. There the compositor alone places the
-// windows, stacks them and decides which one is active; a client can neither move its top-level
-// windows nor learn where they are.
-bool onWayland();
-
 // Places a top-level window so that its frame (or, before the window manager has framed it,
 // its client area) is centred on the available area of its screen. Does nothing on Wayland,
 // where the compositor chooses where a window first appears.

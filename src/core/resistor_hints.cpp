@@ -46,7 +46,7 @@ ResistorHints resistorHints(double resistance, double power, double ledCurrent)
 
     for (int i = first; i <= last; ++i)
         hints.nearest.push_back({i % kE12Rows, i / kE12Rows, e12Value(i),
-                                 ledCurrent * kMilli * (resistance / e12Value(i))});
+                                 ledCurrent * kMilliPerUnit * (resistance / e12Value(i))});
 
     const double needed = kRatingMargin * power;
     for (const int milliwatts : kPowerRatingsMilliwatts) {

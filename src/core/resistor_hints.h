@@ -14,7 +14,7 @@ inline constexpr double kRatingMargin = 2.0;
 
 // One value of the E12 table, by its cell, and the current of one LED it would give.
 struct StandardResistor {
-    int row = 0; // as in e12CellText()
+    int row = 0; // as in e12Ohms()
     int column = 0;
     double ohms = 0;
     double ledMilliamps = 0;

@@ -10,9 +10,10 @@ namespace varelux {
 
 namespace {
 
-// Runs the steps of one computation. After the first failure every later step is skipped and
-// yields 0, so the first failure is the one reported. Each step is a single IEEE operation.
-class Steps {
+// Checked arithmetic that keeps the first failure: each step is a single IEEE operation (or a
+// field read), checked at once. After the first failure every later step is skipped and yields
+// 0, so the first failure is the one reported.
+class CheckedArithmetic {
 public:
     double read(std::string_view text)
     {
@@ -56,57 +57,58 @@ private:
     std::optional<Failure> m_failure;
 };
 
-template <typename Record> Outcome<Sizing<Record>> finish(const Steps &steps, const Record &record)
+template <typename Record>
+Outcome<Record> finish(const CheckedArithmetic &steps, const Record &record)
 {
     if (steps.failure())
         return *steps.failure();
-    return Sizing<Record>{record, writeNumber(record.resistance), writeNumber(record.power)};
+    return record;
 }
 
 } // namespace
 
-Outcome<Sizing<SeriesRecord>> sizeSingle(std::string_view supply, std::string_view ledVoltage,
-                                         std::string_view current)
+Outcome<SeriesRecord> sizeSingle(std::string_view supply, std::string_view ledVoltage,
+                                 std::string_view current)
 {
-    Steps s;
+    CheckedArithmetic s;
     SeriesRecord r;
-    r.current = s.quotient(s.read(current), kMilli);
+    r.current = s.quotient(s.read(current), kMilliPerUnit);
     const double vs = s.read(supply);
     const double vf = s.read(ledVoltage);
     r.resistorVoltage = s.difference(vs, vf);
     r.resistance = s.quotient(r.resistorVoltage, r.current);
-    r.power = s.product(s.product(r.current, r.resistorVoltage), kMilli);
+    r.power = s.product(s.product(r.current, r.resistorVoltage), kMilliPerUnit);
     return finish(s, r);
 }
 
-Outcome<Sizing<SeriesRecord>> sizeSeries(std::string_view supply, std::string_view ledVoltage,
-                                         std::string_view count, std::string_view current)
+Outcome<SeriesRecord> sizeSeries(std::string_view supply, std::string_view ledVoltage,
+                                 std::string_view count, std::string_view current)
 {
-    Steps s;
+    CheckedArithmetic s;
     SeriesRecord r;
-    r.current = s.quotient(s.read(current), kMilli);
+    r.current = s.quotient(s.read(current), kMilliPerUnit);
     const double vs = s.read(supply);
     const double n = s.read(count);
     const double vf = s.read(ledVoltage);
     r.resistorVoltage = s.difference(vs, s.product(vf, n));
     r.resistance = s.quotient(r.resistorVoltage, r.current);
-    r.power = s.product(s.product(r.current, r.resistorVoltage), kMilli);
+    r.power = s.product(s.product(r.current, r.resistorVoltage), kMilliPerUnit);
     return finish(s, r);
 }
 
-Outcome<Sizing<ParallelRecord>> sizeParallel(std::string_view supply, std::string_view ledVoltage,
-                                             std::string_view count, std::string_view current)
+Outcome<ParallelRecord> sizeParallel(std::string_view supply, std::string_view ledVoltage,
+                                     std::string_view count, std::string_view current)
 {
-    Steps s;
+    CheckedArithmetic s;
     ParallelRecord r;
-    r.currentPerLed = s.quotient(s.read(current), kMilli);
+    r.currentPerLed = s.quotient(s.read(current), kMilliPerUnit);
     const double n = s.read(count);
     r.totalCurrent = s.product(n, r.currentPerLed);
     const double vs = s.read(supply);
     const double vf = s.read(ledVoltage);
     r.resistorVoltage = s.difference(vs, vf);
     r.resistance = s.quotient(r.resistorVoltage, r.totalCurrent);
-    r.power = s.product(s.product(r.totalCurrent, r.resistorVoltage), kMilli);
+    r.power = s.product(s.product(r.totalCurrent, r.resistorVoltage), kMilliPerUnit);
     return finish(s, r);
 }
 

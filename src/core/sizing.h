@@ -1,18 +1,18 @@
 // The three resistor sizings (single LED, LEDs in series, LEDs in parallel): field texts in,
-// the panel record and the two result texts out, or the first failure met.
+// the computed values out, or the first failure met.
 #pragma once
 
 #include "core/outcome.h"
 
-#include <string>
 #include <string_view>
 
 namespace varelux {
 
-// Milliampere to ampere, and watt to milliwatt.
-inline constexpr double kMilli = 1000.0;
+// Milli-units in one unit ("milli" is 10^-3): a current in mA divided by it is in A, a power in
+// W multiplied by it is in mW.
+inline constexpr double kMilliPerUnit = 1000.0;
 
-// Latest computation of the single-LED or the series panel, in the order it is produced.
+// What the single-LED and the series sizings compute, in the order they compute it.
 struct SeriesRecord {
     double current = 0;         // A
     double resistorVoltage = 0; // V across the series resistor
@@ -20,19 +20,13 @@ struct SeriesRecord {
     double power = 0;           // mW
 };
 
-// Latest computation of the parallel panel, in the order it is produced.
+// What the parallel sizing computes, in the order it computes it.
 struct ParallelRecord {
     double currentPerLed = 0;   // A
     double totalCurrent = 0;    // A
     double resistorVoltage = 0; // V
     double resistance = 0;      // ohm
     double power = 0;           // mW
-};
-
-template <typename Record> struct Sizing {
-    Record record;
-    std::string resistanceText;
-    std::string powerText;
 };
 
 // Fields are read in a fixed order and every arithmetic step is checked at once: a NaN or a
@@ -42,17 +36,17 @@ template <typename Record> struct Sizing {
 
 // Reads current, supply, LED voltage. R = (Vs - Vf) / (I / 1000), P = ((I / 1000) * (Vs - Vf)) *
 // 1000.
-Outcome<Sizing<SeriesRecord>> sizeSingle(std::string_view supply, std::string_view ledVoltage,
-                                         std::string_view current);
+Outcome<SeriesRecord> sizeSingle(std::string_view supply, std::string_view ledVoltage,
+                                 std::string_view current);
 
 // Reads current, supply, count, LED voltage. R = (Vs - Vf * N) / (I / 1000),
 // P = ((I / 1000) * (Vs - Vf * N)) * 1000.
-Outcome<Sizing<SeriesRecord>> sizeSeries(std::string_view supply, std::string_view ledVoltage,
-                                         std::string_view count, std::string_view current);
+Outcome<SeriesRecord> sizeSeries(std::string_view supply, std::string_view ledVoltage,
+                                 std::string_view count, std::string_view current);
 
 // Reads current, count, supply, LED voltage. The current is per LED; the resistor carries
 // N * (I / 1000). R = (Vs - Vf) / (N * (I / 1000)), P = ((N * (I / 1000)) * (Vs - Vf)) * 1000.
-Outcome<Sizing<ParallelRecord>> sizeParallel(std::string_view supply, std::string_view ledVoltage,
-                                             std::string_view count, std::string_view current);
+Outcome<ParallelRecord> sizeParallel(std::string_view supply, std::string_view ledVoltage,
+                                     std::string_view count, std::string_view current);
 
 } // namespace varelux

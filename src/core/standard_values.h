@@ -1,9 +1,8 @@
-// The standard tables the reference windows show: the E12 resistor series over seven decades,
-// and the usual resistor power ratings.
+// The standard tables the reference windows show, as numbers: the E12 resistor series over seven
+// decades, and the usual resistor power ratings.
 #pragma once
 
 #include <array>
-#include <string>
 
 namespace varelux {
 
@@ -14,12 +13,8 @@ inline constexpr std::array<int, 12> kE12Tenths{10, 12, 15, 18, 22, 27, 33, 39, 
 // column 6 the number itself in megaohm.
 inline constexpr int kE12Columns = 7;
 
-// Text of one cell: "1,0 ohm", "10 ohm", "1.000 ohm", "100.000 ohm", "1,0 megaohm". Ohm values
-// from 1000 up are grouped by three with a full stop; the first and last columns keep one
-// decimal with the decimal comma. row is 0..11, column 0..6.
-std::string e12CellText(int row, int column);
-
-// Value of one cell in ohm: 1.0 to 8.2 in column 0, 1 000 000 to 8 200 000 in column 6.
+// Value of one cell in ohm, row 0..11, column 0..6: 1.0 to 8.2 in column 0, 1 000 000 to 8 200 000
+// in column 6.
 double e12Ohms(int row, int column);
 
 // The usual resistor power ratings, in mW, smallest first.

@@ -1,4 +1,4 @@
-// Building the main window from its rows, and the "Calcola" and "Cancella" handlers.
+// Building the main window from its rows and wiring its panels, the drag and the closing.
 #include "main_window/main_window.h"
 
 #include "common/readable_colour.h"
@@ -6,7 +6,8 @@
 #include "common/window_look.h"
 #include "icon_images.h"
 #include "main_window/entry_filter.h"
-#include "reference/opening_rule.h"
+#include "main_window/sizing_panel.h"
+#include "reference/open_references.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,21 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWindow>
 
 namespace varelux {
-
-namespace {
-
-std::string textOf(const QLineEdit *field)
-{
-    return field ? field->text().toStdString() : std::string();
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -37,7 +28,7 @@ MainWindow::MainWindow(QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Varelux"));
+    setWindowTitle(ui::programTitle());
     setFixedSize(mainWindowSize());
     setFont(ui::font(ui::FontRole::Regular));
 
@@ -55,11 +46,10 @@ MainWindow::MainWindow(QWidget *parent)
         if (row.place)
             parts[int(row.place->panel)][int(row.place->part)] = control;
     }
-    for (int panel = 0; panel < kPanelCount; ++panel) {
-        m_panels[panel].description = &panelDescription(PanelId(panel));
-        wirePanel(m_panels[panel], parts[panel]);
-    }
-    first->setFocus();
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        wirePanel(PanelId(panel), parts[panel]);
+    if (first)
+        first->setFocus();
 }
 
 QWidget *MainWindow::createControl(const MainWindowRow &row)
@@ -77,84 +67,36 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
     return control;
 }
 
-void MainWindow::wirePanel(Panel &panel, const std::array<QWidget *, kPanelPartCount> &parts)
+void MainWindow::wirePanel(PanelId panel, const std::array<QWidget *, kPanelPartCount> &parts)
 {
     auto at = [&](PanelPart part) { return parts[int(part)]; };
     auto field = [&](PanelPart part) { return qobject_cast<QLineEdit *>(at(part)); };
     auto label = [&](PanelPart part) { return qobject_cast<QLabel *>(at(part)); };
+    auto button = [&](PanelPart part) { return qobject_cast<QPushButton *>(at(part)); };
 
-    panel.supply = field(PanelPart::Supply);
-    panel.led = field(PanelPart::Led);
-    panel.current = field(PanelPart::Current);
-    panel.count = field(PanelPart::Count);
-    panel.resistance = label(PanelPart::Resistance);
-    panel.power = label(PanelPart::Power);
-    panel.record = panel.description->emptyRecord;
+    const PanelControls controls{field(PanelPart::Supply),     field(PanelPart::LedVoltage),
+                                 field(PanelPart::Current),    field(PanelPart::Count),
+                                 label(PanelPart::Resistance), label(PanelPart::Power)};
+    auto *sizing = new SizingPanel(panel, controls, this);
+    connect(button(PanelPart::CalculateButton), &QPushButton::clicked, sizing,
+            &SizingPanel::calculate);
+    connect(button(PanelPart::ClearButton), &QPushButton::clicked, sizing, &SizingPanel::clear);
 
     // Screen readers announce a field by its row label, and a result by its value first.
     const std::pair<PanelPart, PanelPart> buddies[] = {
         {PanelPart::SupplyLabel, PanelPart::Supply},
-        {PanelPart::LedLabel, PanelPart::Led},
+        {PanelPart::LedVoltageLabel, PanelPart::LedVoltage},
         {PanelPart::CurrentLabel, PanelPart::Current},
         {PanelPart::CountLabel, PanelPart::Count}};
     for (const auto &[rowLabel, entry] : buddies)
         if (at(entry))
             label(rowLabel)->setBuddy(at(entry));
-    panel.resistance->setAccessibleDescription(QStringLiteral("Resistenza calcolata, ohm"));
-    panel.power->setAccessibleDescription(QStringLiteral("Potenza dissipata, mW"));
-    for (QLabel *result : {panel.resistance, panel.power}) {
+    controls.resistance->setAccessibleDescription(ui::resistanceDescription());
+    controls.power->setAccessibleDescription(ui::powerDescription());
+    for (QLabel *result : {controls.resistance, controls.power}) {
         result->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(result, &QWidget::customContextMenuRequested, this,
                 [this, result](const QPoint &pos) { onResultMenuRequested(result, pos); });
-    }
-
-    connect(qobject_cast<QPushButton *>(at(PanelPart::CalculateButton)), &QPushButton::clicked,
-            this, [this, &panel] { onCalculateClicked(panel); });
-    connect(qobject_cast<QPushButton *>(at(PanelPart::ClearButton)), &QPushButton::clicked, this,
-            [this, &panel] { onClearClicked(panel); });
-}
-
-void MainWindow::onCalculateClicked(Panel &panel)
-{
-    const FieldTexts texts{textOf(panel.supply), textOf(panel.led), textOf(panel.current),
-                           textOf(panel.count)};
-    const Outcome<PanelSizing> outcome = panel.description->size(texts);
-    if (outcome) {
-        present(panel, *outcome);
-        return;
-    }
-    // The panel keeps what it shows until the message box is dismissed.
-    if (const QString message = panel.description->failureMessage(outcome.failure());
-        !message.isEmpty())
-        showError(message);
-    onClearClicked(panel);
-}
-
-void MainWindow::present(Panel &panel, const PanelSizing &sizing)
-{
-    panel.record = sizing.record;
-    panel.resistance->setText(QString::fromStdString(sizing.resistanceText));
-    panel.power->setText(QString::fromStdString(sizing.powerText));
-
-    const QString rating = ui::ratingHint(sizing.hints);
-    QStringList lines{ui::standardValuesHint(sizing.hints), rating};
-    lines.removeAll(QString());
-    panel.resistance->setToolTip(lines.join(QLatin1Char('\n')));
-    panel.power->setToolTip(rating);
-}
-
-void MainWindow::onClearClicked(Panel &panel)
-{
-    panel.record = panel.description->emptyRecord;
-    // setText rather than clear(): clear() keeps every removed character as an undo step,
-    // which for a pasted text of a million characters takes tens of milliseconds and as many
-    // megabytes; setText drops the field's undo history with its text.
-    for (QLineEdit *field : {panel.supply, panel.led, panel.current, panel.count})
-        if (field)
-            field->setText(QString());
-    for (QLabel *result : {panel.resistance, panel.power}) {
-        result->clear();
-        result->setToolTip(QString());
     }
 }
 
@@ -164,10 +106,9 @@ void MainWindow::onResultMenuRequested(QLabel *result, const QPoint &pos)
     const QString text = result->text();
     if (text.isEmpty())
         return;
-    // Written out, not translated: Qt's Italian texts only cover Qt's own menus.
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu->addAction(QStringLiteral("&Copia")), &QAction::triggered, this,
+    connect(menu->addAction(ui::copyAction()), &QAction::triggered, this,
             [text] { QGuiApplication::clipboard()->setText(text); });
     menu->popup(result->mapToGlobal(pos));
 }
@@ -210,14 +151,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
             window->deleteLater();
     }
     QCoreApplication::exit(0);
-}
-
-void MainWindow::showError(const QString &message)
-{
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Errore"), message, QMessageBox::Ok,
-                    this);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
 }
 
 } // namespace varelux

@@ -2,10 +2,9 @@
 // series and of LEDs in parallel, and the buttons that open the reference windows.
 //
 // MainWindow builds its 66 controls in one loop from the rows of main_window_layout.h, in tab
-// order, so the focus chain needs no further setup. Every panel's "Calcola" takes one path: the
-// field texts go to the panel's sizing function (its description in the layout), and the
-// result texts and hints come back into the panel's labels, or the failure is shown and the
-// panel cleared as "Cancella" does. Panels never touch each other's controls or records.
+// order, so the focus chain needs no further setup, and hands each panel's fields and results
+// to a SizingPanel (sizing_panel.h): a panel's "Calcola" and "Cancella" go straight there, and
+// nothing about positions lies on their way. Panels never touch each other's controls.
 // A right click on a result offers "Copia". Every entry field filters typed characters
 // (entry_filter.h). Dragging the bare background with the left button moves the window; closing
 // the main window closes every window and ends the program.
@@ -18,7 +17,6 @@
 #include <array>
 
 class QLabel;
-class QLineEdit;
 
 namespace varelux {
 
@@ -39,28 +37,10 @@ protected:
     virtual bool startWindowMove();
 
 private:
-    struct Panel {
-        const PanelDescription *description = nullptr;
-        QLineEdit *supply = nullptr;
-        QLineEdit *led = nullptr;
-        QLineEdit *current = nullptr;
-        QLineEdit *count = nullptr; // none in the single-LED panel
-        QLabel *resistance = nullptr;
-        QLabel *power = nullptr;
-        PanelRecord record;
-    };
-
     QWidget *createControl(const MainWindowRow &row);
-    void wirePanel(Panel &panel, const std::array<QWidget *, kPanelPartCount> &parts);
-
-    void onCalculateClicked(Panel &panel);
-    void onClearClicked(Panel &panel);
+    void wirePanel(PanelId panel, const std::array<QWidget *, kPanelPartCount> &parts);
     void onResultMenuRequested(QLabel *result, const QPoint &pos);
 
-    void present(Panel &panel, const PanelSizing &sizing);
-    void showError(const QString &message);
-
-    std::array<Panel, kPanelCount> m_panels;
     // Set by a left-button press on the bare background, cleared by the move it starts or by
     // the release: once the window system runs the move, Qt never sees the release, so the
     // move must not be started again by a later mouse movement.

@@ -1,4 +1,4 @@
-// Geometry and captions of the main window (Form1), in twips, and its three panels.
+// Geometry, captions and colours of the main window (Form1), in twips.
 #include "main_window/main_window_layout.h"
 
 #include "common/window_look.h"
@@ -42,12 +42,12 @@ constexpr GridRow kGrid[] = {
      285, nullptr},
     {PanelPart::SupplyUnit, "lbl_VCirc", Naming::Standard, ControlRole::UnitLabel, 2760, 1200, 0, 0,
      "Volt"},
-    {PanelPart::LedLabel, "lbl_AlLed", Naming::Standard, ControlRole::RowLabel, 0, 1560, 0, 0,
-     "Tensione Led:"},
-    {PanelPart::Led, "txt_AlLed", Naming::Standard, ControlRole::DecimalField, 1920, 1560, 735, 285,
-     nullptr},
-    {PanelPart::LedUnit, "lbl_VLed", Naming::Standard, ControlRole::UnitLabel, 2760, 1560, 0, 0,
-     "Volt"},
+    {PanelPart::LedVoltageLabel, "lbl_AlLed", Naming::Standard, ControlRole::RowLabel, 0, 1560, 0,
+     0, "Tensione Led:"},
+    {PanelPart::LedVoltage, "txt_AlLed", Naming::Standard, ControlRole::DecimalField, 1920, 1560,
+     735, 285, nullptr},
+    {PanelPart::LedVoltageUnit, "lbl_VLed", Naming::Standard, ControlRole::UnitLabel, 2760, 1560, 0,
+     0, "Volt"},
     {PanelPart::CurrentLabel, "lbl_CorrLed", Naming::Standard, ControlRole::RowLabel, 0, 1920, 0, 0,
      "Corrente Led:"},
     {PanelPart::Current, "txt_CorrLed", Naming::Standard, ControlRole::DecimalField, 1920, 1920,
@@ -100,52 +100,20 @@ constexpr BelowPanelsRow kBelowPanels[] = {
      "di corrente di ogni singolo Led."},
 };
 
-template <typename Record> Outcome<PanelSizing> toPanel(const Outcome<Sizing<Record>> &outcome)
-{
-    if (!outcome)
-        return outcome.failure();
-    return PanelSizing{outcome->record, outcome->resistanceText, outcome->powerText,
-                       resistorHints(outcome->record)};
-}
-
-const QString kEmptyFieldsMessage = QStringLiteral("Una o più caselle vuote");
-
-// Where each panel sits and how it looks; the rest of its description is shared below.
+// Where each panel sits, how it looks and the diagram its "Schema" opens.
 struct PanelLook {
     int originTwips;
     const char *heading;
     QColor headingColour;
     bool hasCount;
+    ReferenceId diagram;
 };
 
 const PanelLook kPanelLooks[kPanelCount] = {
-    {120, "Led singolo", kGreen, false},
-    {3720, "Led in serie", kDarkRed, true},
-    {7320, "Led in parallelo", kBlue, true},
+    {120, "Led singolo", kGreen, false, ReferenceId::SingleDiagram},
+    {3720, "Led in serie", kDarkRed, true, ReferenceId::SeriesDiagram},
+    {7320, "Led in parallelo", kBlue, true, ReferenceId::ParallelDiagram},
 };
-
-const PanelDescription kPanels[kPanelCount] = {
-    {ReferenceId::SingleDiagram, SeriesRecord{},
-     [](const FieldTexts &f) { return toPanel(sizeSingle(f.supply, f.led, f.current)); },
-     kEmptyFieldsMessage, QStringLiteral("La corrente del Led non può essere uguale a zero")},
-    {ReferenceId::SeriesDiagram, SeriesRecord{},
-     [](const FieldTexts &f) { return toPanel(sizeSeries(f.supply, f.led, f.count, f.current)); },
-     kEmptyFieldsMessage, QStringLiteral("La corrente dei Led non può essere uguale a zero")},
-    {ReferenceId::ParallelDiagram, ParallelRecord{},
-     [](const FieldTexts &f) { return toPanel(sizeParallel(f.supply, f.led, f.count, f.current)); },
-     kEmptyFieldsMessage, QStringLiteral("La corrente dei Led non può essere uguale a zero")},
-};
-
-QString nameOf(const GridRow &row, int panel)
-{
-    static const char *const standard[] = {"", "2", "3"};
-    static const char *const numbered[] = {"1", "2", "3"};
-    static const char *const count[] = {"", "", "2"};
-    const char *const *suffixes = row.naming == Naming::Standard   ? standard
-                                  : row.naming == Naming::Numbered ? numbered
-                                                                   : count;
-    return QString::fromLatin1(row.base) + QString::fromLatin1(suffixes[panel]);
-}
 
 std::vector<MainWindowRow> buildRows()
 {
@@ -153,17 +121,18 @@ std::vector<MainWindowRow> buildRows()
     for (int panel = 0; panel < kPanelCount; ++panel) {
         const PanelLook &look = kPanelLooks[panel];
         for (const GridRow &row : kGrid) {
-            if (row.naming == Naming::Count && !look.hasCount)
+            const QString name = controlName(PanelId(panel), row.part);
+            if (name.isEmpty())
                 continue;
             const bool heading = row.part == PanelPart::Heading;
             MainWindowRow item{
-                {nameOf(row, panel), row.role,
+                {name, row.role,
                  twipsRect(look.originTwips + row.dx, row.top, row.width, row.height),
                  QString::fromUtf8(heading ? look.heading : row.caption)},
                 PanelPlace{PanelId(panel), row.part},
                 std::nullopt};
             if (row.part == PanelPart::SchemaButton)
-                item.opens = kPanels[panel].diagram;
+                item.opens = look.diagram;
             if (heading)
                 item.textColour = look.headingColour;
             rows.push_back(item);
@@ -184,22 +153,18 @@ std::vector<MainWindowRow> buildRows()
 
 } // namespace
 
-QString PanelDescription::failureMessage(Failure failure) const
+QString controlName(PanelId panel, PanelPart part)
 {
-    switch (failure) {
-    case Failure::Overflow:
-        break;
-    case Failure::DivisionByZero:
-        return zeroCurrentMessage;
-    case Failure::NotANumber:
-        return notANumberMessage;
-    }
-    return QString();
-}
-
-const PanelDescription &panelDescription(PanelId panel)
-{
-    return kPanels[int(panel)];
+    static const char *const standard[] = {"", "2", "3"};
+    static const char *const numbered[] = {"1", "2", "3"};
+    static const char *const count[] = {"", "", "2"};
+    const GridRow &row = kGrid[int(part)];
+    if (row.naming == Naming::Count && !kPanelLooks[int(panel)].hasCount)
+        return QString();
+    const char *const *suffixes = row.naming == Naming::Standard   ? standard
+                                  : row.naming == Naming::Numbered ? numbered
+                                                                   : count;
+    return QString::fromLatin1(row.base) + QString::fromLatin1(suffixes[int(panel)]);
 }
 
 const std::vector<MainWindowRow> &mainWindowRows()

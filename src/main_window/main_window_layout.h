@@ -1,28 +1,21 @@
-// The main window as data: its controls, and the three panels that size a resistor.
+// The main window as data: where each control sits, its caption, its colour and which reference
+// window a button opens.
 //
 // The panels share one grid of controls and differ in their origin, names, heading and the
-// count row; five more controls sit below them. A panel's description also carries how it sizes
-// its resistor from the field texts, and what it says when that fails.
+// count row; five more controls sit below them. The panels' behaviour is in sizing_panel.h.
 #pragma once
 
 #include "common/controls.h"
-#include "core/outcome.h"
-#include "core/resistor_hints.h"
-#include "core/sizing.h"
+#include "main_window/panel_id.h"
 #include "reference/reference_id.h"
 
 #include <QColor>
 #include <QSize>
 
 #include <optional>
-#include <string>
-#include <variant>
 #include <vector>
 
 namespace varelux {
-
-enum class PanelId { Single, Series, Parallel };
-inline constexpr int kPanelCount = 3;
 
 // One control of a panel; the order is the tab order within the panel.
 enum class PanelPart {
@@ -31,9 +24,9 @@ enum class PanelPart {
     SupplyLabel,
     Supply,
     SupplyUnit,
-    LedLabel,
-    Led,
-    LedUnit,
+    LedVoltageLabel,
+    LedVoltage,
+    LedVoltageUnit,
     CurrentLabel,
     Current,
     CurrentUnit,
@@ -50,34 +43,6 @@ enum class PanelPart {
 };
 inline constexpr int kPanelPartCount = int(PanelPart::PowerUnit) + 1;
 
-// The texts of a panel's entry fields as typed; count stays empty in the single-LED panel.
-struct FieldTexts {
-    std::string supply, led, current, count;
-};
-
-// A panel's latest computation: values only, never shown; all 0 at start and after clearing.
-using PanelRecord = std::variant<SeriesRecord, ParallelRecord>;
-
-// What a panel keeps and shows of a successful sizing.
-struct PanelSizing {
-    PanelRecord record;
-    std::string resistanceText, powerText;
-    ResistorHints hints;
-};
-
-struct PanelDescription {
-    ReferenceId diagram;     // opened by the panel's "Schema"
-    PanelRecord emptyRecord; // the record at start and after clearing
-    Outcome<PanelSizing> (*size)(const FieldTexts &texts);
-    QString notANumberMessage; // a field is empty or unreadable
-    QString zeroCurrentMessage;
-
-    // The text of the message box for a failed sizing; empty when the panel is cleared silently.
-    QString failureMessage(Failure failure) const;
-};
-
-const PanelDescription &panelDescription(PanelId panel);
-
 // A control of a panel, by its panel and its place in the grid.
 struct PanelPlace {
     PanelId panel;
@@ -93,6 +58,10 @@ struct MainWindowRow {
 
 // All controls of the main window in tab order (labels hold places but never take focus).
 const std::vector<MainWindowRow> &mainWindowRows();
+
+// The objectName of a panel's control; empty for the count row of the single-LED panel, which
+// has none.
+QString controlName(PanelId panel, PanelPart part);
 
 // Client area of the main window, in logical pixels.
 QSize mainWindowSize();

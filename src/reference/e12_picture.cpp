@@ -2,6 +2,7 @@
 // (times the ratio) wide and the unsmoothed text adds no colour of its own.
 #include "reference/e12_picture.h"
 
+#include "common/texts.h"
 #include "common/window_look.h"
 #include "core/standard_values.h"
 
@@ -89,7 +90,7 @@ QImage drawE12Table(qreal dpr)
         const int cellTop = device(row * kE12RowPitch) + line;
         const int cellBottom = device((row + 1) * kE12RowPitch) - 1;
         for (int column = 0; column < kE12Columns; ++column) {
-            const QString text = QString::fromStdString(e12CellText(row, column));
+            const QString text = ui::e12CellText(row, column);
             const QRect ink = inkBounds(text, font);
             const int cellLeft = device(kE12GridX[column]) + line;
             const int cellRight = device(kE12GridX[column + 1]) - 1;

@@ -15,7 +15,9 @@ inline constexpr int kE12RowPitch = 17;
 // Height of the digits at 96 dpi.
 inline constexpr int kE12DigitHeight = 9;
 
-inline const QColor kE12Band{204, 255, 0}; // even rows; odd rows are white
+// Fills the second, fourth, ... row (odd row indices, counted from 0); the first row and every
+// other one after it stay white.
+inline const QColor kE12Band{204, 255, 0};
 
 // The table at the given device pixel ratio, kE12PictureSize * dpr device pixels, in black,
 // white and the band colour only.

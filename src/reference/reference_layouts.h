@@ -1,4 +1,4 @@
-// What each reference window holds, for the opening rule.
+// What each reference window holds, for the registry that opens them (open_references.h).
 #pragma once
 
 #include "reference/reference_id.h"

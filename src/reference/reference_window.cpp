@@ -1,6 +1,7 @@
 // The reference-window frame and its close clicks.
 #include "reference/reference_window.h"
 
+#include "common/platform.h"
 #include "common/window_look.h"
 #include "reference/x11_window_hints.h"
 
@@ -19,7 +20,7 @@ namespace {
 // (setX11UtilityWindowHints). Elsewhere (Windows) Qt::Tool is a tool window without an owner.
 Qt::WindowFlags frameFlags()
 {
-    return (onX11() ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    return (ui::onX11() ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
 
@@ -36,7 +37,7 @@ ReferenceWindow::ReferenceWindow(const QString &name, const QString &caption, QS
     setFont(ui::font(ui::FontRole::Regular));
     setWindowIcon(QIcon()); // not the application's icon: the frame shows none
 
-    if (onX11())
+    if (ui::onX11())
         setX11UtilityWindowHints(this);
     ui::centreOnScreen(this);
 }

@@ -3,7 +3,7 @@
 // A ReferenceWindow is a fixed-size tool window without an owner: a small title bar with the
 // caption and a close box, no icon, no taskbar entry, centred on the screen whenever it is
 // built. It is destroyed when it closes. What it holds comes from its layout
-// (reference_layouts.h); when it opens comes from the opening rule (opening_rule.h).
+// (reference_layouts.h); when it opens comes from the registry of open windows (open_references.h).
 #pragma once
 
 #include <QList>

@@ -14,11 +14,6 @@
 
 namespace varelux {
 
-bool onX11()
-{
-    return QGuiApplication::platformName() == QLatin1String("xcb");
-}
-
 // Qt sets the type only from the window flags when it creates the native window, and merges the
 // states it sets itself into _NET_WM_STATE when it maps the window; so all of this goes in
 // between. Window managers such as openbox treat a utility window in the group as owned by the

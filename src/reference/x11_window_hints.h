@@ -5,9 +5,6 @@ class QWidget;
 
 namespace varelux {
 
-// True when the application runs on the X11 (xcb) platform.
-bool onX11();
-
 // Types the window as a utility window, asks for no taskbar entry, and takes it out of the
 // application's window group. Call it between creating the native window and showing it. Does
 // nothing where X11 support was not built in.

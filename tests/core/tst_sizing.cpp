@@ -2,6 +2,8 @@
 // grouping of every formula (rows marked "grouping" change text if a formula is rewritten).
 #include "core/sizing.h"
 
+#include "core/number_text.h"
+
 #include "data_row.h"
 
 #include <QtTest>
@@ -28,8 +30,8 @@ Outcome<Texts> run(Panel panel, const QString &supply, const QString &led, const
     auto texts = [](const auto &outcome) -> Outcome<Texts> {
         if (!outcome)
             return outcome.failure();
-        return Texts{QString::fromStdString(outcome->resistanceText),
-                     QString::fromStdString(outcome->powerText)};
+        return Texts{QString::fromStdString(writeNumber(outcome->resistance)),
+                     QString::fromStdString(writeNumber(outcome->power))};
     };
     switch (panel) {
     case Panel::Single:
@@ -188,23 +190,23 @@ void TestSizing::recordsHoldEveryStep()
 {
     const auto single = sizeSingle("5", "2,1", "15");
     QVERIFY(single.ok());
-    QCOMPARE(single->record.current, 0.015);
-    QCOMPARE(single->record.resistorVoltage, 5 - 2.1);
-    QCOMPARE(single->record.resistance, (5 - 2.1) / 0.015);
-    QCOMPARE(single->record.power, 0.015 * (5 - 2.1) * 1000);
+    QCOMPARE(single->current, 0.015);
+    QCOMPARE(single->resistorVoltage, 5 - 2.1);
+    QCOMPARE(single->resistance, (5 - 2.1) / 0.015);
+    QCOMPARE(single->power, 0.015 * (5 - 2.1) * 1000);
 
     const auto series = sizeSeries("12", "3,3", "3", "20");
     QVERIFY(series.ok());
-    QCOMPARE(series->record.current, 0.02);
-    QCOMPARE(series->record.resistorVoltage, 12 - 3.3 * 3);
+    QCOMPARE(series->current, 0.02);
+    QCOMPARE(series->resistorVoltage, 12 - 3.3 * 3);
 
     const auto parallel = sizeParallel("5", "2", "4", "20");
     QVERIFY(parallel.ok());
-    QCOMPARE(parallel->record.currentPerLed, 0.02);
-    QCOMPARE(parallel->record.totalCurrent, 0.08);
-    QCOMPARE(parallel->record.resistorVoltage, 3.0);
-    QCOMPARE(parallel->record.resistance, 37.5);
-    QCOMPARE(parallel->record.power, 240.0);
+    QCOMPARE(parallel->currentPerLed, 0.02);
+    QCOMPARE(parallel->totalCurrent, 0.08);
+    QCOMPARE(parallel->resistorVoltage, 3.0);
+    QCOMPARE(parallel->resistance, 37.5);
+    QCOMPARE(parallel->power, 240.0);
 }
 
 QTEST_GUILESS_MAIN(TestSizing)

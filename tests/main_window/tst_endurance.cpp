@@ -93,8 +93,8 @@ private slots:
     void longSession();
 
 private:
-    void openAndCloseEach(const MainWindow &form);
-    void round(const MainWindow &form, int index);
+    void openAndCloseEach(const MainWindow &mainWindow);
+    void round(const MainWindow &mainWindow, int index);
 };
 
 void TestEndurance::initTestCase()
@@ -102,11 +102,11 @@ void TestEndurance::initTestCase()
     previousHandler = qInstallMessageHandler(dropPlatformWarnings);
 }
 
-void TestEndurance::openAndCloseEach(const MainWindow &form)
+void TestEndurance::openAndCloseEach(const MainWindow &mainWindow)
 {
     for (int i = 0; i < kReferenceCount; ++i) {
         const auto id = ReferenceId(i);
-        click(form, buttonOpening(id));
+        click(mainWindow, buttonOpening(id));
         QWidget *window = openedReference(id);
         QVERIFY(window);
         QCoreApplication::processEvents(); // lays out and paints it, pictures included
@@ -116,12 +116,12 @@ void TestEndurance::openAndCloseEach(const MainWindow &form)
     }
 }
 
-void TestEndurance::round(const MainWindow &form, int index)
+void TestEndurance::round(const MainWindow &mainWindow, int index)
 {
     const int panel = index % 3;
-    closeBoxesDuring([&] { compute(form, panel, entryFor(index, panel)); });
-    click(form, kPanels[panel].clear);
-    QCOMPARE(panelTexts(form, panel), kEmptyPanel);
+    closeBoxesDuring([&] { compute(mainWindow, panel, entryFor(index, panel)); });
+    click(mainWindow, kPanels[panel].clear);
+    QCOMPARE(panelTexts(mainWindow, panel), kEmptyPanel);
 }
 
 void TestEndurance::longSession()
@@ -130,16 +130,16 @@ void TestEndurance::longSession()
     clock.start();
     const Shown<MainWindow> shown;
     QVERIFY(shown.exposed());
-    const MainWindow &form = *shown;
+    const MainWindow &mainWindow = *shown;
 
     constexpr int roundsPerCycle = kRounds / kWindowCycles;
     qint64 settled = -1;
     for (int cycle = 0; cycle < kWindowCycles; ++cycle) {
         if (cycle == kWarmUp)
             settled = memoryInUse();
-        openAndCloseEach(form);
+        openAndCloseEach(mainWindow);
         for (int i = 0; i < roundsPerCycle; ++i)
-            round(form, cycle * roundsPerCycle + i);
+            round(mainWindow, cycle * roundsPerCycle + i);
         if (QTest::currentTestFailed())
             return;
     }

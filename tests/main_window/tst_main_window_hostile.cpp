@@ -56,7 +56,7 @@ private:
 QString fieldName(int panel, int field)
 {
     const PanelNames &p = kPanels[panel];
-    return QStringList{p.supply, p.led, p.current, p.count}[field];
+    return QStringList{p.supply, p.ledVoltage, p.current, p.count}[field];
 }
 
 constexpr int kMiB = 1 << 20;
@@ -131,16 +131,16 @@ void TestMainWindowHostile::pastedIntoEveryField()
     QFETCH(Expect, expect);
     const Shown<MainWindow> shown;
     QVERIFY(shown.exposed());
-    const MainWindow &form = *shown;
+    const MainWindow &mainWindow = *shown;
 
     ClickClock clock;
     qint64 slowest = 0;
     for (int panel = 0; panel < 3; ++panel) {
         for (int field = 0; field < kExamples[panel].fields.size(); ++field) {
             const QString name = fieldName(panel, field);
-            const auto others = computeExamples(form);
+            const auto others = computeExamples(mainWindow);
 
-            auto *edit = control<QLineEdit>(form, name);
+            auto *edit = control<QLineEdit>(mainWindow, name);
             QString pasted = text;
             pasted.replace("%1", kExamples[panel].fields[field]);
             edit->clear();
@@ -157,8 +157,9 @@ void TestMainWindowHostile::pastedIntoEveryField()
             QCoreApplication::processEvents(); // the field lays out and paints what it got
 
             BoxSeen seen;
-            const qint64 ns = clock.nsecs(
-                [&] { seen = closeBoxesDuring([&] { click(form, kPanels[panel].calculate); }); });
+            const qint64 ns = clock.nsecs([&] {
+                seen = closeBoxesDuring([&] { click(mainWindow, kPanels[panel].calculate); });
+            });
             slowest = std::max(slowest, ns);
             QVERIFY2(ns < kClickLimitNs, qPrintable(QString("%1: %2 ms").arg(name).arg(ns / 1e6)));
 
@@ -167,7 +168,7 @@ void TestMainWindowHostile::pastedIntoEveryField()
                 QCOMPARE(seen.title, QString("Errore"));
                 QCOMPARE(seen.text, QString("Una o più caselle vuote"));
             }
-            const QStringList after = panelTexts(form, panel);
+            const QStringList after = panelTexts(mainWindow, panel);
             if (expect == Expect::Results) {
                 QVERIFY2(after[field] == pasted, qPrintable(name)); // fields untouched
                 QCOMPARE(after[4], kExamples[panel].resistance);
@@ -177,7 +178,7 @@ void TestMainWindowHostile::pastedIntoEveryField()
             }
             for (int p = 0; p < 3; ++p)
                 if (p != panel)
-                    QCOMPARE(panelTexts(form, p), others[p]);
+                    QCOMPARE(panelTexts(mainWindow, p), others[p]);
         }
     }
     qInfo("slowest click %.2f ms", slowest / 1e6);

@@ -79,7 +79,10 @@ private slots:
 
 private:
     MainWindow *createWindow() override { return new RecordingMainWindow; }
-    RecordingMainWindow &recording() const { return static_cast<RecordingMainWindow &>(form()); }
+    RecordingMainWindow &recording() const
+    {
+        return static_cast<RecordingMainWindow &>(mainWindow());
+    }
 };
 
 void TestMainWindowInput::typing_data()
@@ -352,14 +355,14 @@ void TestMainWindowInput::closingAnotherWindowDoesNot()
     auto *other = new QWidget;
     other->setAttribute(Qt::WA_DeleteOnClose);
     other->show();
-    bool formStillOpen = false;
+    bool mainWindowStillOpen = false;
     QTimer::singleShot(0, other, &QWidget::close);
     QTimer::singleShot(50, &recording(), [&] {
-        formStillOpen = recording().isVisible();
+        mainWindowStillOpen = recording().isVisible();
         QCoreApplication::exit(7);
     });
     QCOMPARE(QApplication::exec(), 7);
-    QVERIFY(formStillOpen);
+    QVERIFY(mainWindowStillOpen);
 }
 
 QTEST_MAIN(TestMainWindowInput)

@@ -17,22 +17,21 @@ const QStringList kTabRing = {
     "cmd_Canc2",    "cmd_Schema3", "txt_AlCirc3", "txt_AlLed3",    "txt_CorrLed3", "txt_NumLed2",
     "cmd_Calcola3", "cmd_Canc3",   "cmd_TensLed", "cmd_ValResStd", "cmd_PotMaxRes"};
 
-// Panel controls by their single-LED name; the other panels append 2 and 3, except where noted.
-const QStringList kPanelBases = {
-    "cmd_Schema", "lbl_AlCirc",  "txt_AlCirc",  "lbl_VCirc", "lbl_AlLed",   "txt_AlLed",
-    "lbl_VLed",   "lbl_CorrLed", "txt_CorrLed", "lbl_ALed",  "cmd_Calcola", "cmd_Canc",
-    "lbl_Res",    "lbl_ResCalc", "lbl_ohm",     "lbl_Pot",   "lbl_Watt",    "lbl_W"};
-
-QString panelName(const QString &base, int panel)
+// The parts of the panel grid that are the same size in every panel: all but the headings,
+// fitted to their own captions, and the count row, which the single-LED panel lacks.
+QList<PanelPart> sameInEveryPanel()
 {
-    if (base == "cmd_Schema" || base == "lbl_DL")
-        return base + QString::number(panel + 1);
-    return panel == 0 ? base : base + QString::number(panel + 1);
+    QList<PanelPart> parts;
+    for (int i = 0; i < kPanelPartCount; ++i)
+        if (const PanelPart part = PanelPart(i);
+            part != PanelPart::Heading && part != PanelPart::CountLabel && part != PanelPart::Count)
+            parts << part;
+    return parts;
 }
 
-QList<QWidget *> allControls(const QWidget &form)
+QList<QWidget *> allControls(const QWidget &mainWindow)
 {
-    return form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    return mainWindow.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace
@@ -56,37 +55,36 @@ private slots:
 
 void TestMainWindowLayout::windowFrame()
 {
-    QCOMPARE(form().objectName(), QString("Form1"));
-    QCOMPARE(form().windowTitle(), QString("Varelux"));
-    QCOMPARE(form().size(), QSize(713, 337));
-    QCOMPARE(form().minimumSize(), form().maximumSize());
-    const Qt::WindowFlags flags = form().windowFlags();
+    QCOMPARE(mainWindow().objectName(), QString("Form1"));
+    QCOMPARE(mainWindow().windowTitle(), QString("Varelux"));
+    QCOMPARE(mainWindow().size(), QSize(713, 337));
+    QCOMPARE(mainWindow().minimumSize(), mainWindow().maximumSize());
+    const Qt::WindowFlags flags = mainWindow().windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(flags & Qt::WindowSystemMenuHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(form().windowIcon().availableSizes(), QList<QSize>({QSize(32, 32), QSize(16, 16)}));
+    QCOMPARE(mainWindow().windowIcon().availableSizes(),
+             QList<QSize>({QSize(32, 32), QSize(16, 16)}));
 }
 
 void TestMainWindowLayout::everyControlOnceWithItsCaption()
 {
-    const QList<QWidget *> controls = allControls(form());
+    const QList<QWidget *> controls = allControls(mainWindow());
     QCOMPARE(controls.size(), 66);
-    QCOMPARE(form().findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 43);
-    QCOMPARE(form().findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly).size(), 11);
-    QCOMPARE(form().findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(), 12);
+    QCOMPARE(mainWindow().findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 43);
+    QCOMPARE(mainWindow().findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly).size(),
+             11);
+    QCOMPARE(mainWindow().findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(),
+             12);
 
+    // Each of the layout's names once: no control is missing, and no two share a name.
     QStringList expected;
-    for (int panel = 0; panel < 3; ++panel) {
-        expected << panelName("lbl_DL", panel);
-        for (const QString &base : kPanelBases)
-            expected << panelName(base, panel);
-    }
-    expected << "lbl_NumLed"
-             << "txt_NumLed"
-             << "lbl_NumLed2"
-             << "txt_NumLed2"
-             << "cmd_TensLed"
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        for (int part = 0; part < kPanelPartCount; ++part)
+            if (const QString name = controlName(PanelId(panel), PanelPart(part)); !name.isEmpty())
+                expected << name;
+    expected << "cmd_TensLed"
              << "cmd_ValResStd"
              << "cmd_PotMaxRes"
              << "Label1"
@@ -97,6 +95,7 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
     names.sort();
     expected.sort();
     QCOMPARE(names, expected);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 66);
 
     // Captions: how often each appears across the window.
     QMap<QString, int> captions;
@@ -141,28 +140,31 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
 void TestMainWindowLayout::panelsShareOneGrid()
 {
     // The single-LED panel's anchors, in pixels (twips / 15).
-    QCOMPARE(control(form(), "lbl_DL1")->pos(), QPoint(8, 8));
-    QCOMPARE(control(form(), "cmd_Schema1")->geometry(), QRect(8, 40, 73, 25));
-    QCOMPARE(control(form(), "txt_AlCirc")->geometry(), QRect(136, 80, 49, 19));
-    QCOMPARE(control(form(), "lbl_VCirc")->pos(), QPoint(192, 80));
-    QCOMPARE(control(form(), "cmd_Canc")->geometry(), QRect(88, 176, 73, 25));
-    QCOMPARE(control(form(), "lbl_ResCalc")->geometry(), QRect(136, 216, 55, 19));
-    QCOMPARE(control(form(), "lbl_W")->pos(), QPoint(200, 240));
+    QCOMPARE(control(mainWindow(), "lbl_DL1")->pos(), QPoint(8, 8));
+    QCOMPARE(control(mainWindow(), "cmd_Schema1")->geometry(), QRect(8, 40, 73, 25));
+    QCOMPARE(control(mainWindow(), "txt_AlCirc")->geometry(), QRect(136, 80, 49, 19));
+    QCOMPARE(control(mainWindow(), "lbl_VCirc")->pos(), QPoint(192, 80));
+    QCOMPARE(control(mainWindow(), "cmd_Canc")->geometry(), QRect(88, 176, 73, 25));
+    QCOMPARE(control(mainWindow(), "lbl_ResCalc")->geometry(), QRect(136, 216, 55, 19));
+    QCOMPARE(control(mainWindow(), "lbl_W")->pos(), QPoint(200, 240));
 
     // The other panels are the same grid moved right by 240 px (3600 twips) per panel.
     for (int panel = 1; panel < 3; ++panel) {
         const QPoint shift(240 * panel, 0);
-        for (const QString &base : kPanelBases) {
-            const QRect single = control(form(), panelName(base, 0))->geometry();
-            QCOMPARE(control(form(), panelName(base, panel))->geometry(), single.translated(shift));
+        for (const PanelPart part : sameInEveryPanel()) {
+            const QRect single =
+                control(mainWindow(), controlName(PanelId::Single, part))->geometry();
+            QCOMPARE(control(mainWindow(), controlName(PanelId(panel), part))->geometry(),
+                     single.translated(shift));
         }
-        QCOMPARE(control(form(), panelName("lbl_DL", panel))->pos(), QPoint(8, 8) + shift);
+        QCOMPARE(control(mainWindow(), controlName(PanelId(panel), PanelPart::Heading))->pos(),
+                 QPoint(8, 8) + shift);
     }
-    QCOMPARE(control(form(), "txt_NumLed")->geometry(), QRect(376, 152, 49, 19));
-    QCOMPARE(control(form(), "txt_NumLed2")->geometry(), QRect(616, 152, 49, 19));
-    QCOMPARE(control(form(), "lbl_NumLed2")->pos(), QPoint(488, 152));
+    QCOMPARE(control(mainWindow(), "txt_NumLed")->geometry(), QRect(376, 152, 49, 19));
+    QCOMPARE(control(mainWindow(), "txt_NumLed2")->geometry(), QRect(616, 152, 49, 19));
+    QCOMPARE(control(mainWindow(), "lbl_NumLed2")->pos(), QPoint(488, 152));
     // Nothing in the single-LED panel's count row.
-    for (QWidget *w : allControls(form()))
+    for (QWidget *w : allControls(mainWindow()))
         QVERIFY2(!(w->x() < 248 && w->geometry().intersects(QRect(8, 152, 232, 19))),
                  qPrintable(w->objectName()));
 }
@@ -196,7 +198,7 @@ void TestMainWindowLayout::fontsAndColoursByRole()
     QFETCH(bool, bold);
     QFETCH(QColor, colour);
 
-    const QWidget *w = control(form(), name);
+    const QWidget *w = control(mainWindow(), name);
     QCOMPARE(w->font().family(), ui::fontFamily());
 #ifdef Q_OS_WIN
     QCOMPARE(w->font().family(), QString("Liberation Sans")); // even beside an "MS Sans Serif"
@@ -216,8 +218,8 @@ void TestMainWindowLayout::fontsAndColoursByRole()
 
 void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
 {
-    const QList<QWidget *> controls = allControls(form());
-    const QRect client = form().rect();
+    const QList<QWidget *> controls = allControls(mainWindow());
+    const QRect client = mainWindow().rect();
     int right = 0, bottom = 0;
     for (QWidget *a : controls) {
         QVERIFY2(client.adjusted(1, 1, -1, -1).contains(a->geometry()),
@@ -230,21 +232,21 @@ void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
                          qPrintable(a->objectName() + " overlaps " + b->objectName()));
     }
     // The lowest control is the second note line, one text line below 4800 twips.
-    const auto *note = control<QLabel>(form(), "Label2");
+    const auto *note = control<QLabel>(mainWindow(), "Label2");
     QCOMPARE(bottom, 320 + QFontMetrics(note->font()).height());
     QVERIFY(bottom <= 333);
 
     // A fitted label is exactly its caption's size, so the check above is the check that
     // the face is narrow enough; the widest row label must leave a gap before its field.
-    const QWidget *widest = control(form(), "lbl_Res3");
-    QVERIFY(widest->geometry().right() < control(form(), "lbl_ResCalc3")->x() - 4);
-    const auto *label = control<QLabel>(form(), "lbl_Res");
+    const QWidget *widest = control(mainWindow(), "lbl_Res3");
+    QVERIFY(widest->geometry().right() < control(mainWindow(), "lbl_ResCalc3")->x() - 4);
+    const auto *label = control<QLabel>(mainWindow(), "lbl_Res");
     QCOMPARE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
 }
 
 void TestMainWindowLayout::resultLabelsKeepTheirSize()
 {
-    auto *result = control<QLabel>(form(), "lbl_ResCalc2");
+    auto *result = control<QLabel>(mainWindow(), "lbl_ResCalc2");
     const QRect before = result->geometry();
     result->setText("193,333333333333");
     QCoreApplication::processEvents();
@@ -260,20 +262,20 @@ void TestMainWindowLayout::resultLabelsKeepTheirSize()
 void TestMainWindowLayout::tabRing()
 {
     if (!ui::onWayland())
-        QCOMPARE(QApplication::focusWidget(), form().focusWidget());
-    QCOMPARE(form().focusWidget()->objectName(), QString("cmd_Schema1"));
+        QCOMPARE(QApplication::focusWidget(), mainWindow().focusWidget());
+    QCOMPARE(mainWindow().focusWidget()->objectName(), QString("cmd_Schema1"));
     QStringList forwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
-        forwards << form().focusWidget()->objectName();
-        QTest::keyClick(form().focusWidget(), Qt::Key_Tab);
+        forwards << mainWindow().focusWidget()->objectName();
+        QTest::keyClick(mainWindow().focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(forwards, kTabRing);
-    QCOMPARE(form().focusWidget()->objectName(), QString("cmd_Schema1"));
+    QCOMPARE(mainWindow().focusWidget()->objectName(), QString("cmd_Schema1"));
 
     QStringList backwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
-        QTest::keyClick(form().focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        backwards.prepend(form().focusWidget()->objectName());
+        QTest::keyClick(mainWindow().focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backwards.prepend(mainWindow().focusWidget()->objectName());
     }
     QCOMPARE(backwards, kTabRing);
 }
@@ -281,22 +283,22 @@ void TestMainWindowLayout::tabRing()
 void TestMainWindowLayout::enterAndEscapePressNothing()
 {
     int clicks = 0;
-    for (QPushButton *b : form().findChildren<QPushButton *>())
+    for (QPushButton *b : mainWindow().findChildren<QPushButton *>())
         connect(b, &QPushButton::clicked, this, [&] { ++clicks; });
 
-    auto *field = control<QLineEdit>(form(), "txt_AlCirc2");
+    auto *field = control<QLineEdit>(mainWindow(), "txt_AlCirc2");
     field->setFocus();
     const BoxSeen seen = closeBoxesDuring([&] {
         QTest::keyClick(field, Qt::Key_Return);
         QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
         QTest::keyClick(field, Qt::Key_Escape);
-        QTest::keyClick(&form(), Qt::Key_Escape);
+        QTest::keyClick(&mainWindow(), Qt::Key_Escape);
     });
     QCOMPARE(clicks, 0);
     QVERIFY(!seen.shown);
 
     // A focused button is pressed with the space bar, as usual for the toolkit.
-    auto *clear = control<QPushButton>(form(), "cmd_Canc2");
+    auto *clear = control<QPushButton>(mainWindow(), "cmd_Canc2");
     clear->setFocus();
     QTest::keyClick(clear, Qt::Key_Space);
     QCOMPARE(clicks, 1);
@@ -310,19 +312,19 @@ void TestMainWindowLayout::screenReaderTexts()
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
-    QCOMPARE(name(control(form(), "txt_AlCirc")), QString("Tensione circuito:"));
-    QCOMPARE(name(control(form(), "txt_AlLed2")), QString("Tensione Led:"));
-    QCOMPARE(name(control(form(), "txt_CorrLed3")), QString("Corrente Led:"));
-    QCOMPARE(name(control(form(), "txt_NumLed2")), QString("Numero Led:"));
+    QCOMPARE(name(control(mainWindow(), "txt_AlCirc")), QString("Tensione circuito:"));
+    QCOMPARE(name(control(mainWindow(), "txt_AlLed2")), QString("Tensione Led:"));
+    QCOMPARE(name(control(mainWindow(), "txt_CorrLed3")), QString("Corrente Led:"));
+    QCOMPARE(name(control(mainWindow(), "txt_NumLed2")), QString("Numero Led:"));
 
-    auto *result = control<QLabel>(form(), "lbl_ResCalc3");
+    auto *result = control<QLabel>(mainWindow(), "lbl_ResCalc3");
     result->setText("37,5");
     QCOMPARE(name(result), QString("37,5"));
     QCOMPARE(description(result), QString("Resistenza calcolata, ohm"));
-    QCOMPARE(description(control(form(), "lbl_Watt")), QString("Potenza dissipata, mW"));
+    QCOMPARE(description(control(mainWindow(), "lbl_Watt")), QString("Potenza dissipata, mW"));
 
     // No caption defines an access key.
-    for (QWidget *w : allControls(form())) {
+    for (QWidget *w : allControls(mainWindow())) {
         const auto *label = qobject_cast<QLabel *>(w);
         const auto *button = qobject_cast<QPushButton *>(w);
         QVERIFY(!(label && label->text().contains('&')) &&

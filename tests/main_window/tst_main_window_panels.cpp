@@ -13,10 +13,10 @@ using namespace varelux;
 namespace {
 
 // The tooltips of a panel's resistance and power results.
-QStringList panelTips(const QWidget &form, int panel)
+QStringList panelTips(const QWidget &mainWindow, int panel)
 {
-    return {control(form, kPanels[panel].resistance)->toolTip(),
-            control(form, kPanels[panel].power)->toolTip()};
+    return {control(mainWindow, kPanels[panel].resistance)->toolTip(),
+            control(mainWindow, kPanels[panel].power)->toolTip()};
 }
 
 // The tooltip shown when the pointer rests on the middle of the widget, once the window system
@@ -75,16 +75,16 @@ void TestMainWindowPanels::workedExamples()
     QFETCH(QString, resistance);
     QFETCH(QString, power);
 
-    fill(form(), panel, fields);
-    const QStringList before = panelTexts(form(), panel);
-    const BoxSeen seen = closeBoxesDuring([&] { click(form(), kPanels[panel].calculate); });
+    fill(mainWindow(), panel, fields);
+    const QStringList before = panelTexts(mainWindow(), panel);
+    const BoxSeen seen = closeBoxesDuring([&] { click(mainWindow(), kPanels[panel].calculate); });
     QVERIFY(!seen.shown);
 
-    const QStringList after = panelTexts(form(), panel);
+    const QStringList after = panelTexts(mainWindow(), panel);
     QCOMPARE(after.mid(0, 4), before.mid(0, 4)); // fields untouched
     QCOMPARE(after[4], resistance);
     QCOMPARE(after[5], power);
-    QCOMPARE(control(form(), kPanels[panel].resistance)->size(), QSize(55, 19));
+    QCOMPARE(control(mainWindow(), kPanels[panel].resistance)->size(), QSize(55, 19));
 }
 
 void TestMainWindowPanels::failures_data()
@@ -119,13 +119,13 @@ void TestMainWindowPanels::failures()
     QFETCH(QString, message);
 
     // Every panel shows a previous result; only the failing one may change.
-    const auto others = computeExamples(form());
+    const auto others = computeExamples(mainWindow());
 
-    fill(form(), panel, fields);
-    const QStringList beforeClick = panelTexts(form(), panel);
+    fill(mainWindow(), panel, fields);
+    const QStringList beforeClick = panelTexts(mainWindow(), panel);
     QStringList whileOpen;
-    const BoxSeen seen = closeBoxesDuring([&] { click(form(), kPanels[panel].calculate); },
-                                          [&] { whileOpen = panelTexts(form(), panel); });
+    const BoxSeen seen = closeBoxesDuring([&] { click(mainWindow(), kPanels[panel].calculate); },
+                                          [&] { whileOpen = panelTexts(mainWindow(), panel); });
 
     if (message.isEmpty()) {
         QVERIFY(!seen.shown);
@@ -139,30 +139,30 @@ void TestMainWindowPanels::failures()
         QVERIFY(seen.applicationModal);
         QCOMPARE(whileOpen, beforeClick); // nothing cleared until the box is dismissed
     }
-    QCOMPARE(panelTexts(form(), panel), kEmptyPanel);
+    QCOMPARE(panelTexts(mainWindow(), panel), kEmptyPanel);
     for (int p = 0; p < 3; ++p)
         if (p != panel)
-            QCOMPARE(panelTexts(form(), p), others[p]);
+            QCOMPARE(panelTexts(mainWindow(), p), others[p]);
 }
 
 void TestMainWindowPanels::clearEmptiesOnlyItsPanel()
 {
-    const auto shown = computeExamples(form());
+    const auto shown = computeExamples(mainWindow());
 
     // The focus stays where it is (the window's focus: whether the window has the keyboard is
     // the compositor's choice on Wayland).
-    auto *field = control<QLineEdit>(form(), "txt_AlLed");
+    auto *field = control<QLineEdit>(mainWindow(), "txt_AlLed");
     field->setFocus();
-    control<QPushButton>(form(), "cmd_Canc3")->click();
-    QCOMPARE(form().focusWidget(), field);
+    control<QPushButton>(mainWindow(), "cmd_Canc3")->click();
+    QCOMPARE(mainWindow().focusWidget(), field);
 
-    QCOMPARE(panelTexts(form(), 2), kEmptyPanel);
-    QCOMPARE(panelTexts(form(), 1), shown[1]);
-    QCOMPARE(panelTexts(form(), 0), shown[0]);
+    QCOMPARE(panelTexts(mainWindow(), 2), kEmptyPanel);
+    QCOMPARE(panelTexts(mainWindow(), 1), shown[1]);
+    QCOMPARE(panelTexts(mainWindow(), 0), shown[0]);
 
     // Clearing an empty panel changes nothing visible.
-    click(form(), "cmd_Canc3");
-    QCOMPARE(panelTexts(form(), 2), kEmptyPanel);
+    click(mainWindow(), "cmd_Canc3");
+    QCOMPARE(panelTexts(mainWindow(), 2), kEmptyPanel);
 }
 
 void TestMainWindowPanels::hints_data()
@@ -189,19 +189,19 @@ void TestMainWindowPanels::hints()
     QFETCH(QStringList, fields);
     QFETCH(QStringList, tips);
 
-    computeExamples(form());
-    const QStringList series = panelTips(form(), 1);
-    const QStringList parallel = panelTips(form(), 2);
+    computeExamples(mainWindow());
+    const QStringList series = panelTips(mainWindow(), 1);
+    const QStringList parallel = panelTips(mainWindow(), 2);
 
-    fill(form(), 0, fields);
-    closeBoxesDuring([&] { click(form(), button); });
-    QCOMPARE(panelTips(form(), 0), tips);
-    QCOMPARE(panelTips(form(), 1), series);
-    QCOMPARE(panelTips(form(), 2), parallel);
+    fill(mainWindow(), 0, fields);
+    closeBoxesDuring([&] { click(mainWindow(), button); });
+    QCOMPARE(panelTips(mainWindow(), 0), tips);
+    QCOMPARE(panelTips(mainWindow(), 1), series);
+    QCOMPARE(panelTips(mainWindow(), 2), parallel);
 
     // The hint shows over the result, on Wayland as a popup the compositor maps beside the main
     // window.
-    auto *result = control<QLabel>(form(), kPanels[0].resistance);
+    auto *result = control<QLabel>(mainWindow(), kPanels[0].resistance);
     QCOMPARE(shownToolTip(result), tips[0]);
 
     // Screen readers still get the value and the role, not the hint.

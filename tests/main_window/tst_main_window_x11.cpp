@@ -22,17 +22,17 @@ private slots:
     void cannotBeResizedOrMaximised(); // last: it asks the window manager to maximise
 
 private:
-    QRect frame() const { return m_form->windowHandle()->frameGeometry(); }
+    QRect frame() const { return m_mainWindow->windowHandle()->frameGeometry(); }
 
     std::optional<Shown<MainWindow>> m_shown;
-    MainWindow *m_form = nullptr;
+    MainWindow *m_mainWindow = nullptr;
 };
 
 void TestMainWindowX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    m_form = m_shown.emplace().get();
-    showFramed(m_form);
+    m_mainWindow = m_shown.emplace().get();
+    showFramed(m_mainWindow);
 }
 
 void TestMainWindowX11::cleanupTestCase()
@@ -42,10 +42,10 @@ void TestMainWindowX11::cleanupTestCase()
 
 void TestMainWindowX11::titledFixedClientArea()
 {
-    QVERIFY(xprop(*m_form, "_NET_WM_NAME").contains("\"Varelux\""));
-    const QString info = runTool("xwininfo", {"-id", QString::number(m_form->winId())});
+    QVERIFY(xprop(*m_mainWindow, "_NET_WM_NAME").contains("\"Varelux\""));
+    const QString info = runTool("xwininfo", {"-id", QString::number(m_mainWindow->winId())});
     QVERIFY2(info.contains("Width: 713") && info.contains("Height: 337"), qPrintable(info));
-    const QString hints = xprop(*m_form, "WM_NORMAL_HINTS");
+    const QString hints = xprop(*m_mainWindow, "WM_NORMAL_HINTS");
     QVERIFY2(hints.contains("minimum size: 713 by 337") &&
                  hints.contains("maximum size: 713 by 337"),
              qPrintable(hints));
@@ -53,7 +53,7 @@ void TestMainWindowX11::titledFixedClientArea()
 
 void TestMainWindowX11::centredOnTheScreen()
 {
-    const QRect area = m_form->screen()->availableGeometry();
+    const QRect area = m_mainWindow->screen()->availableGeometry();
     QTRY_VERIFY2((frame().center() - area.center()).manhattanLength() <= 2,
                  qPrintable(QString("frame %1,%2 %3x%4")
                                 .arg(frame().x())
@@ -64,23 +64,23 @@ void TestMainWindowX11::centredOnTheScreen()
 
 void TestMainWindowX11::cannotBeResizedOrMaximised()
 {
-    const QString actions = xprop(*m_form, "_NET_WM_ALLOWED_ACTIONS");
+    const QString actions = xprop(*m_mainWindow, "_NET_WM_ALLOWED_ACTIONS");
     QVERIFY2(actions.contains("_NET_WM_ACTION_MINIMIZE") &&
                  actions.contains("_NET_WM_ACTION_CLOSE") &&
                  !actions.contains("_NET_WM_ACTION_MAXIMIZE") &&
                  !actions.contains("_NET_WM_ACTION_RESIZE"),
              qPrintable(actions));
 
-    runTool("xdotool", {"windowsize", QString::number(m_form->winId()), "900", "500"});
-    m_form->showMaximized();
+    runTool("xdotool", {"windowsize", QString::number(m_mainWindow->winId()), "900", "500"});
+    m_mainWindow->showMaximized();
     QTest::qWait(300);
-    QCOMPARE(m_form->size(), QSize(713, 337));
+    QCOMPARE(m_mainWindow->size(), QSize(713, 337));
 }
 
 void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()
 {
-    const QPoint start = m_form->mapToGlobal(QPoint(700, 100));
-    QVERIFY(!m_form->childAt(QPoint(700, 100)));
+    const QPoint start = m_mainWindow->mapToGlobal(QPoint(700, 100));
+    QVERIFY(!m_mainWindow->childAt(QPoint(700, 100)));
     const QPoint before = frame().topLeft();
 
     pointerTo(start);
@@ -102,7 +102,7 @@ void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()
 void TestMainWindowX11::pressOnALabelMovesNothing()
 {
     const QPoint before = frame().topLeft();
-    QWidget *label = control(*m_form, "lbl_AlCirc");
+    QWidget *label = control(*m_mainWindow, "lbl_AlCirc");
     const QPoint start = label->mapToGlobal(label->rect().center());
     pointerTo(start);
     xdotool({"mousedown", "1"});

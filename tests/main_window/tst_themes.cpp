@@ -118,14 +118,14 @@ void TestThemes::textReadable()
 {
     QFETCH(Theme, theme);
     QFETCH(Theme, builtUnder);
-    MainWindow form;
+    MainWindow mainWindow;
     switchTo(theme, builtUnder, [&] {
-        computeExamples(form);
+        computeExamples(mainWindow);
         openReference(ReferenceId::LedVoltages);
         openReference(ReferenceId::PowerRatings);
     });
     for (QWidget *window :
-         {static_cast<QWidget *>(&form), openedReference(ReferenceId::LedVoltages),
+         {static_cast<QWidget *>(&mainWindow), openedReference(ReferenceId::LedVoltages),
           openedReference(ReferenceId::PowerRatings)})
         for (QWidget *control : window->findChildren<QWidget *>())
             if (qobject_cast<QLabel *>(control) || qobject_cast<QLineEdit *>(control)) {

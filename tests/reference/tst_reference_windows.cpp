@@ -1,6 +1,6 @@
 // The six reference windows: the opening rule, the main window's buttons that open them, the
 // frame, the contents of the table windows, and what closes them.
-#include "reference/opening_rule.h"
+#include "reference/open_references.h"
 
 #include "data_row.h"
 #include "window_fixture.h"
@@ -141,26 +141,26 @@ void TestReferenceWindows::buttonsOpenTheirWindowsBesideAUsableMainWindow()
         {"cmd_Schema1", "Form2"}, {"cmd_Schema2", "Form3"},   {"cmd_Schema3", "Form4"},
         {"cmd_TensLed", "Form5"}, {"cmd_ValResStd", "Form6"}, {"cmd_PotMaxRes", "Form7"},
     };
-    Shown<MainWindow> form;
-    QVERIFY(form.usable());
+    Shown<MainWindow> mainWindow;
+    QVERIFY(mainWindow.usable());
     QList<QPointer<QWidget>> windows;
     for (const auto &[button, window] : kOpeners) {
-        click(*form, button);
+        click(*mainWindow, button);
         const QList<QWidget *> opened = visibleWindowsNamed(window);
         QCOMPARE(opened.size(), 1);
         windows << opened[0];
     }
-    form->activateWindow();
-    QVERIFY(form.usable());
-    compute(*form, 0, kExamples[0].fields);
-    QCOMPARE(panelTexts(*form, 0)[4], kExamples[0].resistance);
+    mainWindow->activateWindow();
+    QVERIFY(mainWindow.usable());
+    compute(*mainWindow, 0, kExamples[0].fields);
+    QCOMPARE(panelTexts(*mainWindow, 0)[4], kExamples[0].resistance);
 
     windows[1]->close();
     QTRY_VERIFY(windows[1].isNull());
     for (const QPointer<QWidget> &window : windows)
         QCOMPARE(window && window->isVisible(), window != windows[1]);
 
-    QCOMPARE(exitCodeOfClosing(form.get()), 0);
+    QCOMPARE(exitCodeOfClosing(mainWindow.get()), 0);
     for (const QPointer<QWidget> &window : windows)
         QVERIFY(window.isNull());
 }

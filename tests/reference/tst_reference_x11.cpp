@@ -1,6 +1,6 @@
 // The reference windows under a real X server and window manager (openbox): the hints of the
 // frame as the window manager reads them, stacking beside the main window, and closing.
-#include "reference/opening_rule.h"
+#include "reference/open_references.h"
 
 #include "data_row.h"
 #include "window_fixture.h"
@@ -79,16 +79,17 @@ private:
     void clickForReal(const QWidget *widget, QPoint at);
 
     std::optional<Shown<MainWindow>> m_shown;
-    MainWindow *m_form = nullptr;
+    MainWindow *m_mainWindow = nullptr;
 };
 
 void TestReferenceX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    m_form = m_shown.emplace().get();
-    showFramed(m_form);
-    QTRY_VERIFY((frameOf(m_form).center() - m_form->screen()->availableGeometry().center())
-                    .manhattanLength() <= 2);
+    m_mainWindow = m_shown.emplace().get();
+    showFramed(m_mainWindow);
+    QTRY_VERIFY(
+        (frameOf(m_mainWindow).center() - m_mainWindow->screen()->availableGeometry().center())
+            .manhattanLength() <= 2);
 }
 
 void TestReferenceX11::cleanupTestCase()
@@ -104,7 +105,7 @@ void TestReferenceX11::clickForReal(const QWidget *widget, QPoint at)
 
 QWidget *TestReferenceX11::pressForReal(ReferenceId id)
 {
-    const auto *control = m_form->findChild<QPushButton *>(buttonOpening(id));
+    const auto *control = m_mainWindow->findChild<QPushButton *>(buttonOpening(id));
     clickForReal(control, control->rect().center());
     [&] { QTRY_VERIFY_WITH_TIMEOUT(openedReference(id), 5000); }();
     QWidget *window = openedReference(id);
@@ -164,7 +165,7 @@ void TestReferenceX11::frameHints()
 
     closeByWindowManager(window);
     QTRY_VERIFY(window.isNull());
-    QVERIFY(m_form->isVisible());
+    QVERIFY(m_mainWindow->isVisible());
 }
 
 void TestReferenceX11::form1RaisedByAClickStacksAbove_data()
@@ -190,20 +191,20 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove()
         window = new QWidget;
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->resize(137, 201);
-        window->move(m_form->geometry().center());
+        window->move(m_mainWindow->geometry().center());
         runTool("xprop", {"-id", QString::number(window->winId()), "-f", "_NET_WM_WINDOW_TYPE",
                           "32a", "-set", "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_UTILITY"});
         window->show();
         QTRY_VERIFY(window->windowHandle()->frameMargins().top() > 0);
     }
-    QVERIFY(frameOf(window).intersects(frameOf(m_form)));
-    QTRY_VERIFY(stacksAbove(window, m_form));
+    QVERIFY(frameOf(window).intersects(frameOf(m_mainWindow)));
+    QTRY_VERIFY(stacksAbove(window, m_mainWindow));
 
-    QVERIFY(!m_form->childAt(700, 100));
-    clickForReal(m_form, QPoint(700, 100));
-    QTRY_VERIFY(m_form->isActiveWindow());
+    QVERIFY(!m_mainWindow->childAt(700, 100));
+    clickForReal(m_mainWindow, QPoint(700, 100));
+    QTRY_VERIFY(m_mainWindow->isActiveWindow());
     QTest::qWait(200);
-    QCOMPARE(stacksAbove(m_form, window), form1OnTop);
+    QCOMPARE(stacksAbove(m_mainWindow, window), form1OnTop);
 
     window->close();
     QTRY_VERIFY(window.isNull());
@@ -221,7 +222,7 @@ void TestReferenceX11::diagramWindowIgnoresKeysAndClosesOnAClick()
     QTRY_VERIFY(window->isActiveWindow());
     clickForReal(window, QPoint(220, 250));
     QTRY_VERIFY(window.isNull());
-    QVERIFY(m_form->isVisible());
+    QVERIFY(m_mainWindow->isVisible());
 }
 
 QTEST_MAIN(TestReferenceX11)

@@ -1,7 +1,7 @@
 // Every window at the screen's scale factor (QT_SCALE_FACTOR; CTest runs this at 1 and at 2):
 // the window covers its size times the factor in device pixels, and each picture is drawn for
 // that ratio and shown pixel for pixel, not scaled from a picture drawn for another ratio.
-#include "reference/opening_rule.h"
+#include "reference/open_references.h"
 #include "reference/picture.h"
 
 #include "data_row.h"

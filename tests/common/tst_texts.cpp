@@ -1,4 +1,6 @@
-// The 84 cell texts of the E12 table.
+// The Italian texts built from numbers: the 84 cell texts of the E12 table.
+#include "common/texts.h"
+
 #include "core/standard_values.h"
 
 #include "data_row.h"
@@ -8,7 +10,7 @@
 
 using namespace varelux;
 
-class TestStandardValues : public QObject {
+class TestTexts : public QObject {
     Q_OBJECT
 
 private slots:
@@ -17,7 +19,7 @@ private slots:
     void e12CellsFollowTheColumnRule();
 };
 
-void TestStandardValues::e12Cells_data()
+void TestTexts::e12Cells_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("cells");
@@ -33,23 +35,23 @@ void TestStandardValues::e12Cells_data()
                     "8,2 megaohm"});
 }
 
-void TestStandardValues::e12Cells()
+void TestTexts::e12Cells()
 {
     QFETCH(int, row);
     QFETCH(QStringList, cells);
     for (int column = 0; column < kE12Columns; ++column)
-        QCOMPARE(QString::fromStdString(e12CellText(row, column)), cells[column]);
+        QCOMPARE(ui::e12CellText(row, column), cells[column]);
 }
 
 // Every cell by its shape and value: one decimal with the comma in the first and last columns,
 // whole ohms grouped by three with a full stop in between, and the value of the table's cell.
-void TestStandardValues::e12CellsFollowTheColumnRule()
+void TestTexts::e12CellsFollowTheColumnRule()
 {
     const QRegularExpression decimal("^\\d,\\d (ohm|megaohm)$");
     const QRegularExpression grouped("^\\d{1,3}(\\.\\d{3})* ohm$");
     for (int row = 0; row < int(kE12Tenths.size()); ++row) {
         for (int column = 0; column < kE12Columns; ++column) {
-            const QString text = QString::fromStdString(e12CellText(row, column));
+            const QString text = ui::e12CellText(row, column);
             const bool edge = column == 0 || column == kE12Columns - 1;
             QVERIFY2((edge ? decimal : grouped).match(text).hasMatch(), qPrintable(text));
             QString digits = text.section(' ', 0, 0);
@@ -60,5 +62,5 @@ void TestStandardValues::e12CellsFollowTheColumnRule()
     }
 }
 
-QTEST_GUILESS_MAIN(TestStandardValues)
-#include "tst_standard_values.moc"
+QTEST_GUILESS_MAIN(TestTexts)
+#include "tst_texts.moc"

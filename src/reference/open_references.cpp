@@ -1,5 +1,5 @@
-// One slot per reference window, and what a press on its button does.
-#include "reference/opening_rule.h"
+// One registry entry per reference window, and what a press on its button does.
+#include "reference/open_references.h"
 
 #include "reference/reference_layouts.h"
 #include "reference/reference_window.h"
@@ -12,19 +12,20 @@ namespace varelux {
 
 namespace {
 
-QPointer<QWidget> &slot(ReferenceId id)
+// The window open for id, if any; a QPointer turns null when its window is deleted.
+QPointer<QWidget> &registryEntry(ReferenceId id)
 {
-    static std::array<QPointer<QWidget>, kReferenceCount> open;
-    return open[static_cast<std::size_t>(id)];
+    static std::array<QPointer<QWidget>, kReferenceCount> registry;
+    return registry[static_cast<std::size_t>(id)];
 }
 
 } // namespace
 
 void openReference(ReferenceId id)
 {
-    QPointer<QWidget> &window = slot(id);
+    QPointer<QWidget> &window = registryEntry(id);
     if (!window || !window->isVisible()) {
-        // A closed window is on its way to deletion; the slot takes a new one built afresh.
+        // A closed window is on its way to deletion; its entry takes a new one built afresh.
         // Some window managers leave a new utility window unfocused, so it asks for the focus.
         window = buildReference(id);
         window->show();
@@ -40,7 +41,7 @@ void openReference(ReferenceId id)
 
 QWidget *openedReference(ReferenceId id)
 {
-    QWidget *window = slot(id);
+    QWidget *window = registryEntry(id);
     return window && window->isVisible() ? window : nullptr;
 }
 

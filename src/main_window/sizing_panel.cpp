@@ -1,0 +1,119 @@
+// A panel's "Calcola" and "Cancella": field texts to the core, numbers and hints back to the
+// labels, and the message box of a failure.
+#include "main_window/sizing_panel.h"
+
+#include "common/texts.h"
+#include "core/number_text.h"
+#include "core/resistor_hints.h"
+#include "core/sizing.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <string>
+
+namespace varelux {
+
+namespace {
+
+std::string textOf(const QLineEdit *field)
+{
+    return field ? field->text().toStdString() : std::string();
+}
+
+// What a panel shows of a successful sizing.
+struct Results {
+    double resistance; // ohm
+    double power;      // mW
+    ResistorHints hints;
+};
+
+template <typename Record> Outcome<Results> results(const Outcome<Record> &outcome)
+{
+    if (!outcome)
+        return outcome.failure();
+    return Results{outcome->resistance, outcome->power, resistorHints(*outcome)};
+}
+
+// Sizes the panel's resistor from what its fields hold now.
+Outcome<Results> size(PanelId kind, const PanelControls &controls)
+{
+    const std::string supply = textOf(controls.supply);
+    const std::string ledVoltage = textOf(controls.ledVoltage);
+    const std::string current = textOf(controls.current);
+    switch (kind) {
+    case PanelId::Single:
+        return results(sizeSingle(supply, ledVoltage, current));
+    case PanelId::Series:
+        return results(sizeSeries(supply, ledVoltage, textOf(controls.count), current));
+    case PanelId::Parallel:
+        break;
+    }
+    return results(sizeParallel(supply, ledVoltage, textOf(controls.count), current));
+}
+
+// The text of the message box for a failed sizing; empty when the panel is cleared silently,
+// as it is for a result beyond the range of a double.
+QString failureMessage(PanelId kind, Failure failure)
+{
+    switch (failure) {
+    case Failure::Overflow:
+        break;
+    case Failure::DivisionByZero:
+        return ui::zeroCurrentMessage(kind != PanelId::Single);
+    case Failure::NotANumber:
+        return ui::emptyFieldsMessage();
+    }
+    return QString();
+}
+
+void showError(QWidget *window, const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, ui::errorTitle(), message, QMessageBox::Ok, window);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace
+
+SizingPanel::SizingPanel(PanelId kind, const PanelControls &controls, QObject *parent)
+    : QObject(parent), m_kind(kind), m_controls(controls)
+{
+}
+
+void SizingPanel::calculate()
+{
+    const Outcome<Results> outcome = size(m_kind, m_controls);
+    if (!outcome) {
+        // The panel keeps what it shows until the message box is dismissed.
+        if (const QString message = failureMessage(m_kind, outcome.failure()); !message.isEmpty())
+            showError(m_controls.resistance->window(), message);
+        clear();
+        return;
+    }
+    m_controls.resistance->setText(QString::fromStdString(writeNumber(outcome->resistance)));
+    m_controls.power->setText(QString::fromStdString(writeNumber(outcome->power)));
+    const QString rating = ui::ratingHint(outcome->hints);
+    QStringList lines{ui::standardValuesHint(outcome->hints), rating};
+    lines.removeAll(QString());
+    m_controls.resistance->setToolTip(lines.join(QLatin1Char('\n')));
+    m_controls.power->setToolTip(rating);
+}
+
+void SizingPanel::clear()
+{
+    // setText rather than clear(): clear() keeps every removed character as an undo step,
+    // which for a pasted text of a million characters takes tens of milliseconds and as many
+    // megabytes; setText drops the field's undo history with its text.
+    for (QLineEdit *field :
+         {m_controls.supply, m_controls.ledVoltage, m_controls.current, m_controls.count})
+        if (field)
+            field->setText(QString());
+    for (QLabel *result : {m_controls.resistance, m_controls.power}) {
+        result->clear();
+        result->setToolTip(QString());
+    }
+}
+
+} // namespace varelux
