@@ -14,7 +14,6 @@
 #include <initializer_list>
 
 #ifdef Q_OS_WIN
-#define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
