@@ -22,6 +22,9 @@ set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
 set(CPACK_PACKAGE_EXECUTABLES ${VARELUX_PROGRAM} ${PROJECT_NAME}) # Start menu: "Varelux"
 set(CPACK_STRIP_FILES OFF) # linked stripped already
 
+# A 64-bit installer for the 64-bit program: it installs under "Program Files" and registers in
+# the 64-bit view of the registry, and runs where 32-bit programs cannot (Wine without wine32).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_DISPLAY_NAME ${PROJECT_NAME})
 set(CPACK_NSIS_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")

@@ -9,6 +9,10 @@
 
 #include <ctime>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace varelux;
 
 namespace {
@@ -47,7 +51,23 @@ protected:
     }
 
 private:
-    static qint64 now() { return qint64(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC); }
+#ifdef Q_OS_WIN
+    // There clock() counts wall time; the process's user and kernel time, in 100 ns steps.
+    static qint64 now()
+    {
+        FILETIME created, exited, kernel, user;
+        GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+        const auto ticks = [](FILETIME t) {
+            return qint64(t.dwHighDateTime) << 32 | qint64(t.dwLowDateTime);
+        };
+        return (ticks(kernel) + ticks(user)) * 100;
+    }
+#else
+    static qint64 now()
+    {
+        return qint64(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC);
+    }
+#endif
 
     qint64 m_open = 0;
     qint64 m_shownAt = -1;

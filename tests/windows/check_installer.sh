@@ -13,9 +13,7 @@ wineserver --wait
 
 folder="$WINEPREFIX/drive_c/Program Files/Varelux"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Varelux/Varelux.lnk"
-# The installer is a 32-bit program: its entry lands in the 32-bit view of the registry, which
-# Windows lists among the installed apps as well.
-key='HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Varelux'
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varelux'
 fail=0
 check() { "$@" || { echo "failed: ${*: -1}" >&2; fail=1; }; }
 entry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n { $1 = $2 = ""; sub(/^ +/, ""); print }'; }
@@ -35,7 +33,7 @@ echo "uninstall entry: $(entry DisplayName) $(entry DisplayVersion), $(entry Pub
 
 wine "$folder/varelux.exe" >/dev/null 2>&1 &
 program=$!
-check timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$'
+check timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$' >/dev/null
 kill $program 2>/dev/null || true
 wait $program 2>/dev/null || true
 
@@ -43,7 +41,7 @@ wine "$folder/Uninstall.exe" /S
 wineserver --wait # the uninstaller runs on from a copy of itself
 check test ! -e "$folder"
 check test ! -e "$menu"
-check test -z "$(wine reg query "$key" 2>/dev/null | tr -d '\r')"
+check bash -c "! wine reg query '$key' >/dev/null 2>&1"
 [ $fail -eq 0 ] && echo "installer: installed, started and uninstalled"
 rm -rf "$WINEPREFIX"
 exit $fail
