@@ -61,7 +61,7 @@ package: release
 
 # The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
 # own Qt source (scripts/build-windows-qt.sh, cached outside the tree), and its packages:
-# build/windows/src/main_window/varelux.exe, build/windows/varelux-<version>-windows-x64.zip
+# build/windows/varelux.exe, build/windows/varelux-<version>-windows-x64.zip
 # and build/windows/varelux-<version>-setup.exe.
 windows:
 	@scripts/install-deps.sh windows
