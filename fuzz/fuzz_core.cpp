@@ -24,7 +24,8 @@ namespace {
 std::string printable(std::string_view text)
 {
     std::string out;
-    for (const unsigned char c : text.substr(0, 200)) {
+    for (const char byte : text.substr(0, 200)) {
+        const auto c = static_cast<unsigned char>(byte);
         if (c >= 0x20 && c < 0x7F) {
             out += char(c);
         } else {

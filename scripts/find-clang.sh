@@ -2,8 +2,10 @@
 # Prints the path of the newest clang++-N whose libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer runtimes are installed too (Debian: clang-N and libclang-rt-N-dev),
 # for the fuzz preset: cmake --preset fuzz -DCMAKE_CXX_COMPILER="$(scripts/find-clang.sh)".
+# find-clang.sh <tool> prints that release's <tool>-N instead (clang-tidy: clang-tidy-N).
 # Fails, saying what to install, when there is none.
 set -euo pipefail
+tool=${1:-clang++}
 
 has_runtime() { compgen -G "/usr/lib/llvm-$1/lib/clang/*/lib/*/libclang_rt.$2*.a" >/dev/null; }
 
@@ -22,4 +24,9 @@ if [ -z "$best" ]; then
     echo "find-clang: scripts/install-deps.sh test installs them (clang-N, libclang-rt-N-dev)" >&2
     exit 1
 fi
-echo "/usr/bin/clang++-$best"
+if [ ! -x "/usr/bin/$tool-$best" ]; then
+    echo "find-clang: clang++-$best has no $tool-$best beside it" >&2
+    echo "find-clang: scripts/install-deps.sh test installs it" >&2
+    exit 1
+fi
+echo "/usr/bin/$tool-$best"

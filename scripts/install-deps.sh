@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Varelux needs for the given purposes (build, test, package,
-# bench, run, windows). Names that change from one Debian release to the next are asked of apt, so the
-# running release gets what it has: nothing here names a release or a compiler version. Does
+# bench, run, fonts, windows). Names that change from one Debian release to the next are asked of apt, so
+# the running release gets what it has: nothing here names a release or a compiler version. Does
 # nothing when all of them are present; uses sudo when not root; names the missing packages
-# when it cannot install them.
+# when it cannot install them. With --check first, it installs nothing and only names them.
 set -euo pipefail
+
+check_only=0
+if [ "${1:-}" = --check ]; then
+    check_only=1
+    shift
+fi
 
 declare -A groups=(
     [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n"
@@ -13,6 +19,7 @@ declare -A groups=(
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
     [windows]="cmake ninja-build qt6-base-dev qt6-translations-l10n dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis xvfb xauth openbox xdotool x11-utils xclip imagemagick unzip"
     [run]=""
+    [fonts]="python3-fonttools"
 )
 
 [ $# -gt 0 ] || set -- build
@@ -23,7 +30,9 @@ for group in "$@"; do
     fi
 done
 
-if [ "$(id -u)" -eq 0 ]; then
+if [ $check_only -eq 1 ]; then
+    sudo=(false) # never installs: only names what is missing
+elif [ "$(id -u)" -eq 0 ]; then
     sudo=()
 elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
     sudo=(sudo)
@@ -45,25 +54,27 @@ candidate() {
 }
 
 # The newest LLVM release N for which apt has the compiler (clang-N), its libFuzzer and
-# sanitizer runtimes (libclang-rt-N-dev) and the symbolizer for readable stack traces (llvm-N).
-# scripts/find-clang.sh later picks the same compiler for the fuzz preset.
+# sanitizer runtimes (libclang-rt-N-dev), the symbolizer for readable stack traces (llvm-N) and
+# the linter (clang-tidy-N). scripts/find-clang.sh later picks the same N for the fuzz preset
+# and the clang-tidy test.
 llvm_packages() {
     local n
     for n in $(apt-cache pkgnames libclang-rt- | sed -n 's/^libclang-rt-\([0-9][0-9]*\)-dev$/\1/p' |
         sort -rn); do
         if [ -n "$(candidate "clang-$n")" ] && [ -n "$(candidate "libclang-rt-$n-dev")" ] &&
-            [ -n "$(candidate "llvm-$n")" ]; then
-            echo "clang-$n libclang-rt-$n-dev llvm-$n"
+            [ -n "$(candidate "llvm-$n")" ] && [ -n "$(candidate "clang-tidy-$n")" ]; then
+            echo "clang-$n libclang-rt-$n-dev llvm-$n clang-tidy-$n"
             return 0
         fi
     done
-    echo "install-deps: apt offers no clang-N with libclang-rt-N-dev and llvm-N" >&2
+    echo "install-deps: apt offers no clang-N with libclang-rt-N-dev, llvm-N and clang-tidy-N" >&2
     echo "install-deps: (run 'apt-get update' as root if apt has no package lists yet)" >&2
     return 1
 }
 
-# Liberation Sans 2, which the program embeds: fonts-liberation itself where the release has it
-# at version 2, otherwise fonts-liberation2 beside the older faces.
+# Liberation Sans 2, from which scripts/cut-faces.py makes the faces the program embeds:
+# fonts-liberation itself where the release has it at version 2, otherwise fonts-liberation2
+# beside the older faces.
 font_package() {
     local version
     version=$(candidate fonts-liberation)
@@ -77,7 +88,7 @@ font_package() {
 wanted=()
 for group in "$@"; do
     wanted+=(${groups[$group]})
-    if [ "$group" = build ]; then
+    if [ "$group" = fonts ]; then
         wanted+=("$(font_package)")
     fi
     if [ "$group" = test ]; then
@@ -93,6 +104,11 @@ for pkg in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+if [ $check_only -eq 1 ]; then
+    echo "install-deps: missing Debian packages: ${missing[*]}" >&2
+    echo "install-deps: 'make deps' installs them (as root or with sudo)" >&2
+    exit 1
+fi
 if ! "${sudo[@]}" true 2>/dev/null; then
     echo "install-deps: missing Debian packages: ${missing[*]}" >&2
     echo "install-deps: run as root or with sudo, or install them with:" >&2

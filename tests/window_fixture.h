@@ -21,6 +21,22 @@
 #include <functional>
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+// True when a Windows build runs under Wine, whose ntdll has an export that Windows' lacks.
+inline bool underWine()
+{
+#ifdef Q_OS_WIN
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
+using namespace Qt::StringLiterals;
+
 // Closes every open reference window and deletes what waits for deletion.
 inline void closeReferenceWindows()
 {
@@ -139,9 +155,9 @@ struct PanelExample {
 };
 
 inline const PanelExample kExamples[] = {
-    {{"12", "2", "20"}, "500", "200"},
-    {{"12", "2", "20", "3"}, "300", "120"},
-    {{"5", "2", "20", "4"}, "37,5", "240"},
+    {{u"12"_s, u"2"_s, u"20"_s}, u"500"_s, u"200"_s},
+    {{u"12"_s, u"2"_s, u"20"_s, u"3"_s}, u"300"_s, u"120"_s},
+    {{u"5"_s, u"2"_s, u"20"_s, u"4"_s}, u"37,5"_s, u"240"_s},
 };
 
 inline const QStringList kEmptyPanel(6);
@@ -185,7 +201,7 @@ inline std::array<QStringList, 3> computeExamples(const QWidget &mainWindow)
     std::array<QStringList, 3> shown;
     for (int panel = 0; panel < 3; ++panel) {
         compute(mainWindow, panel, kExamples[panel].fields);
-        shown[panel] = panelTexts(mainWindow, panel);
+        shown[std::size_t(panel)] = panelTexts(mainWindow, panel);
     }
     return shown;
 }

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <QWindow>
 
+using namespace Qt::StringLiterals;
+
 // Runs a tool and returns its standard output; a failing tool stops the test program.
 inline QString runTool(const QString &program, const QStringList &arguments)
 {
@@ -21,19 +23,19 @@ inline QString runTool(const QString &program, const QStringList &arguments)
 
 inline QString xprop(const QWidget &window, const QString &property)
 {
-    return runTool("xprop", {"-id", QString::number(window.winId()), property});
+    return runTool(u"xprop"_s, {u"-id"_s, QString::number(window.winId()), property});
 }
 
 // Sends input through the X server, then lets Qt and the window manager see it.
 inline void xdotool(const QStringList &arguments)
 {
-    runTool("xdotool", arguments);
+    runTool(u"xdotool"_s, arguments);
     QTest::qWait(150);
 }
 
 inline void pointerTo(const QPoint &global)
 {
-    xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())});
+    xdotool({u"mousemove"_s, QString::number(global.x()), QString::number(global.y())});
 }
 
 // Shows a window centred, as the program does, and waits until the window manager has framed it.

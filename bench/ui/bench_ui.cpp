@@ -13,6 +13,7 @@
 #include <limits>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(ReferenceId)
 
@@ -58,17 +59,17 @@ void BenchUi::init()
 // From the click until both result labels hold their texts (the handler writes them).
 void BenchUi::calculateClick()
 {
-    fill(**m_mainWindow, 2, {"12", "2,1", "20", "4"});
-    auto *calculate = (*m_mainWindow)->findChild<QPushButton *>("cmd_Calcola3");
-    auto *resistance = (*m_mainWindow)->findChild<QLabel *>("lbl_ResCalc3");
-    auto *power = (*m_mainWindow)->findChild<QLabel *>("lbl_Watt3");
+    fill(**m_mainWindow, 2, {u"12"_s, u"2,1"_s, u"20"_s, u"4"_s});
+    auto *calculate = (*m_mainWindow)->findChild<QPushButton *>(u"cmd_Calcola3"_s);
+    auto *resistance = (*m_mainWindow)->findChild<QLabel *>(u"lbl_ResCalc3"_s);
+    auto *power = (*m_mainWindow)->findChild<QLabel *>(u"lbl_Watt3"_s);
     QBENCHMARK
     {
         resistance->clear();
         calculate->click();
     }
-    QCOMPARE(resistance->text(), QString("123,75"));
-    QCOMPARE(power->text(), QString("792"));
+    QCOMPARE(resistance->text(), u"123,75"_s);
+    QCOMPARE(power->text(), u"792"_s);
 }
 
 void BenchUi::openReferenceWindow_data()
@@ -130,7 +131,7 @@ void BenchUi::typingIntoALongText()
     QFETCH(bool, bare);
     QLineEdit plain(m_mainWindow->get());
     plain.setMaxLength(std::numeric_limits<int>::max());
-    auto *field = bare ? &plain : (*m_mainWindow)->findChild<QLineEdit *>("txt_AlCirc");
+    auto *field = bare ? &plain : (*m_mainWindow)->findChild<QLineEdit *>(u"txt_AlCirc"_s);
     field->setText(QString(length, QLatin1Char('7')));
     QCOMPARE(field->text().size(), length);
     field->end(false);

@@ -70,10 +70,10 @@ bool encode(const QString &path, Encoded &encoded)
 {
     const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
-        return fail(path + ": cannot read the image");
+        return fail(path + QStringLiteral(": cannot read the image"));
     const int w = image.width(), h = image.height();
     if (w > kMaxSide || h > kMaxSide)
-        return fail(path + ": larger than 256 pixels");
+        return fail(path + QStringLiteral(": larger than 256 pixels"));
 
     const int colourRow = rowBytes(w, kBitsPerPixel), maskRow = rowBytes(w, 1);
     QByteArray colours(colourRow * h, '\0'), mask(maskRow * h, '\0');
@@ -88,10 +88,11 @@ bool encode(const QString &path, Encoded &encoded)
             }
             const int index = paletteIndex(pixel);
             if (qAlpha(pixel) != 255 || index < 0)
-                return fail(QString("%1: pixel %2,%3 is neither transparent nor a VGA colour")
-                                .arg(path)
-                                .arg(x)
-                                .arg(y));
+                return fail(
+                    QStringLiteral("%1: pixel %2,%3 is neither transparent nor a VGA colour")
+                        .arg(path)
+                        .arg(x)
+                        .arg(y));
             const int shift = x % 2 == 0 ? 4 : 0; // the left pixel of a pair is the high nibble
             colours[row * colourRow + x / 2] =
                 char(colours[row * colourRow + x / 2] | (index << shift));

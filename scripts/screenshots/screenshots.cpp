@@ -17,6 +17,7 @@
 #include <cstdio>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -83,7 +84,7 @@ int main(int argc, char *argv[])
     mainWindow.show();
     if (!waitFramed(&mainWindow))
         return 1;
-    bool saved = grabFramed(&mainWindow).save(out.filePath("varelux.png"));
+    bool saved = grabFramed(&mainWindow).save(out.filePath(u"varelux.png"_s));
 
     struct Shot {
         const char *file;
@@ -107,7 +108,7 @@ int main(int argc, char *argv[])
             if (!QTest::qWaitFor([&] { return window.isNull(); }, 2000))
                 return 1;
         }
-        saved = sideBySide(pictures).save(out.filePath(shot.file)) && saved;
+        saved = sideBySide(pictures).save(out.filePath(QString::fromLatin1(shot.file))) && saved;
     }
 
     QApplication::setPalette(darkPalette());
@@ -116,6 +117,6 @@ int main(int argc, char *argv[])
     dark.show();
     if (!waitFramed(&dark))
         return 1;
-    saved = grabFramed(&dark).save(out.filePath("varelux-dark.png")) && saved;
+    saved = grabFramed(&dark).save(out.filePath(u"varelux-dark.png"_s)) && saved;
     return saved ? 0 : 1;
 }

@@ -145,6 +145,18 @@ double contrastRatio(const QColor &a, const QColor &b)
 
 bool isDarkPalette(const QPalette &palette)
 {
+    const QRgba64 window = palette.color(QPalette::Window).rgba64();
+    const QRgba64 text = palette.color(QPalette::WindowText).rgba64();
+    // Luminance grows with each channel, so colours ordered channel by channel (as the light
+    // and dark palettes are) are ordered without it. Every coloured label asks this before the
+    // first frame, and the first call of std::pow maps its code and tables: a quarter of a
+    // megabyte of resident memory that the first frame does not need.
+    if (window.red() >= text.red() && window.green() >= text.green() &&
+        window.blue() >= text.blue())
+        return false;
+    if (window.red() <= text.red() && window.green() <= text.green() &&
+        window.blue() <= text.blue())
+        return true; // not all equal: then the first test was true
     return relativeLuminance(palette.color(QPalette::Window)) <
            relativeLuminance(palette.color(QPalette::WindowText));
 }

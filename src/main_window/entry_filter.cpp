@@ -85,7 +85,7 @@ bool EntryFilter::onKeyPress(QKeyEvent *event)
 
 bool EntryFilter::onInputMethod(QInputMethodEvent *event)
 {
-    const QString commit = event->commitString();
+    const QString &commit = event->commitString();
     if (commit.isEmpty())
         return false;
 

@@ -44,10 +44,10 @@ MainWindow::MainWindow(QWidget *parent)
         if (!first && control->focusPolicy() != Qt::NoFocus)
             first = control;
         if (row.place)
-            parts[int(row.place->panel)][int(row.place->part)] = control;
+            parts[std::size_t(row.place->panel)][std::size_t(row.place->part)] = control;
     }
     for (int panel = 0; panel < kPanelCount; ++panel)
-        wirePanel(PanelId(panel), parts[panel]);
+        wirePanel(PanelId(panel), parts[std::size_t(panel)]);
     if (first)
         first->setFocus();
 }
@@ -69,7 +69,7 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
 
 void MainWindow::wirePanel(PanelId panel, const std::array<QWidget *, kPanelPartCount> &parts)
 {
-    auto at = [&](PanelPart part) { return parts[int(part)]; };
+    auto at = [&](PanelPart part) { return parts[std::size_t(part)]; };
     auto field = [&](PanelPart part) { return qobject_cast<QLineEdit *>(at(part)); };
     auto label = [&](PanelPart part) { return qobject_cast<QLabel *>(at(part)); };
     auto button = [&](PanelPart part) { return qobject_cast<QPushButton *>(at(part)); };

@@ -78,10 +78,10 @@ constexpr GridRow kGrid[] = {
 static_assert(std::size(kGrid) == kPanelPartCount);
 
 struct BelowPanelsRow {
-    const char *name;
-    ControlRole role;
-    int left, top, width, height;
-    const char *caption;
+    const char *name = nullptr;
+    ControlRole role{};
+    int left = 0, top = 0, width = 0, height = 0;
+    const char *caption = nullptr;
     std::optional<ReferenceId> opens = std::nullopt;
 };
 
@@ -102,11 +102,11 @@ constexpr BelowPanelsRow kBelowPanels[] = {
 
 // Where each panel sits, how it looks and the diagram its "Schema" opens.
 struct PanelLook {
-    int originTwips;
-    const char *heading;
+    int originTwips = 0;
+    const char *heading = nullptr;
     QColor headingColour;
-    bool hasCount;
-    ReferenceId diagram;
+    bool hasCount = false;
+    ReferenceId diagram{};
 };
 
 const PanelLook kPanelLooks[kPanelCount] = {

@@ -33,11 +33,11 @@ void setX11UtilityWindowHints(QWidget *window)
             "_NET_WM_WINDOW_TYPE_UTILITY", "_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE",
             "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"};
         std::array<xcb_intern_atom_cookie_t, AtomCount> cookies{};
-        for (int i = 0; i < AtomCount; ++i)
+        for (std::size_t i = 0; i < cookies.size(); ++i)
             cookies[i] = xcb_intern_atom(connection, 0,
                                          static_cast<uint16_t>(std::strlen(kNames[i])), kNames[i]);
         std::array<xcb_atom_t, AtomCount> found{};
-        for (int i = 0; i < AtomCount; ++i) {
+        for (std::size_t i = 0; i < found.size(); ++i) {
             xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
             found[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
             std::free(reply);

@@ -13,6 +13,7 @@
 #include <string>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -210,7 +211,7 @@ void TestNumberText::sameResultsUnderCommaLocale()
         QStringList out;
         for (const std::string &t : texts) {
             const Outcome<double> r = readNumber(t);
-            out << (r ? QString::number(*r, 'g', 17) : QString("failure %1").arg(int(r.failure())));
+            out << (r ? QString::number(*r, 'g', 17) : u"failure %1"_s.arg(int(r.failure())));
         }
         for (double v : values)
             out << QString::fromStdString(writeNumber(v));
@@ -228,7 +229,7 @@ void TestNumberText::sameResultsUnderCommaLocale()
              "the it_IT.UTF-8 locale is missing (Debian package locales-all)");
     const std::locale savedGlobal = std::locale::global(std::locale("it_IT.UTF-8"));
 #endif
-    QCOMPARE(QString(std::localeconv()->decimal_point), QString(","));
+    QCOMPARE(QString::fromUtf8(std::localeconv()->decimal_point), u","_s);
 
     const QStringList inItalian = snapshot();
 #ifndef Q_OS_WIN

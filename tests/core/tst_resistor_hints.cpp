@@ -11,6 +11,7 @@
 #include <cmath>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 class TestResistorHints : public QObject {
     Q_OBJECT
@@ -29,7 +30,7 @@ QString nearestOf(const ResistorHints &hints)
     for (const StandardResistor &value : hints.nearest)
         values << QString::fromStdString(writeNumber(value.ohms) + ":" +
                                          writeNumber(value.ledMilliamps, 3));
-    return values.join(' ');
+    return values.join(u' ');
 }
 
 } // namespace
@@ -43,22 +44,20 @@ void TestResistorHints::hints_data()
     QTest::addColumn<int>("rating"); // mW; 0 for none
     QTest::addColumn<bool>("tooLow");
 
-    row("worked example", 500.0, 200.0, 1, QString("470:21,3 560:17,9"), 500, false);
-    row("exact, power half of 1/2 W", 470.0, 250.0, 1, QString("470:20"), 500, false);
-    row("shown as 470, power above half", std::nextafter(470.0, 0.0), 250.001, 1, QString("470:20"),
-        1000, false);
-    row("just below a decade", 9.9, 15000.0, 1, QString("8,2:24,1 10:19,8"), 30000, false);
-    row("just above a decade, beyond 30 W", 10.1, 15000.001, 1, QString("10:20,2 12:16,8"), 0,
+    row("worked example", 500.0, 200.0, 1, u"470:21,3 560:17,9"_s, 500, false);
+    row("exact, power half of 1/2 W", 470.0, 250.0, 1, u"470:20"_s, 500, false);
+    row("shown as 470, power above half", std::nextafter(470.0, 0.0), 250.001, 1, u"470:20"_s, 1000,
         false);
-    row("lowest value", 1.0, 0.4, 1, QString("1:20"), 125, false);
+    row("just below a decade", 9.9, 15000.0, 1, u"8,2:24,1 10:19,8"_s, 30000, false);
+    row("just above a decade, beyond 30 W", 10.1, 15000.001, 1, u"10:20,2 12:16,8"_s, 0, false);
+    row("lowest value", 1.0, 0.4, 1, u"1:20"_s, 125, false);
     row("below the table", 0.99, 0.4, 1, QString(), 125, false);
-    row("ohm to megaohm", 9e5, 0.4, 1, QString("820000:22 1000000:18"), 125, false);
-    row("highest value", 8.2e6, 0.4, 1, QString("8200000:20"), 125, false);
+    row("ohm to megaohm", 9e5, 0.4, 1, u"820000:22 1000000:18"_s, 125, false);
+    row("highest value", 8.2e6, 0.4, 1, u"8200000:20"_s, 125, false);
     row("above the table", 8.3e6, 0.4, 1, QString(), 125, false);
     row("zero resistance", 0.0, 0.0, 1, QString(), 0, true);
     row("negative resistance", -50.0, -20.0, 1, QString(), 0, true);
-    row("parallel, current per LED", 440.0 / 3, 528.0, 3, QString("120:24,4 150:19,6"), 2000,
-        false);
+    row("parallel, current per LED", 440.0 / 3, 528.0, 3, u"120:24,4 150:19,6"_s, 2000, false);
 }
 
 void TestResistorHints::hints()

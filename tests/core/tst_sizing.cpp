@@ -11,6 +11,7 @@
 #include <string>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,7 +47,7 @@ Outcome<Texts> run(Panel panel, const QString &supply, const QString &led, const
 
 QString digits(int n, char c = '9')
 {
-    return QString(n, QChar(c));
+    return QString(n, QChar::fromLatin1(c));
 }
 
 } // namespace
@@ -89,7 +90,7 @@ void TestSizing::results_data()
     row("supply equals LED", S, "3", "3", "", "20", "0", "0");
     row("comma first and last", S, "5,", ",5", "", "20", "225", "90");
     row("count is not rounded", R, "12", "2", "2,5", "20", "350", "140");
-    row("current that underflows", S, "1", "0", "", "0," + digits(300, '0') + "1", "1E+304",
+    row("current that underflows", S, "1", "0", "", u"0,"_s + digits(300, '0') + u'1', "1E+304",
         "1E-301");
     // Grouping: power is (I/1000 * Vr) * 1000, not I * Vr.
     row("grouping single power", S, "2,3", "1,8", "", "20", "25", "9,99999999999999");
@@ -117,7 +118,7 @@ void TestSizing::results()
     QFETCH(QString, power);
 
     const Outcome<Texts> out = run(panel, supply, led, count, current);
-    QVERIFY2(out.ok(), out ? "" : qPrintable(QString("failure %1").arg(int(out.failure()))));
+    QVERIFY2(out.ok(), out ? "" : qPrintable(u"failure %1"_s.arg(int(out.failure()))));
     QCOMPARE(out->resistance, resistance);
     QCOMPARE(out->power, power);
 }
@@ -162,13 +163,13 @@ void TestSizing::failures_data()
     row("parallel: current before count", P, "5", "2", huge, "", mismatch);
 
     // Overflow of a step, after the fields were read.
-    const QString e200 = "1" + QString(200, '0');
+    const QString e200 = u'1' + QString(200, u'0');
     row("series LED voltage times count", R, "1", e200, e200, "20", overflow);
-    row("parallel count times current", P, "5", "2", e200, e200 + "0", overflow);
-    row("resistance beyond range, not by zero", S, e200, "0", "", "0," + QString(200, '0') + "1",
-        overflow);
+    row("parallel count times current", P, "5", "2", e200, e200 + u'0', overflow);
+    row("resistance beyond range, not by zero", S, e200, "0", "",
+        u"0,"_s + QString(200, u'0') + u'1', overflow);
     row("power step", S, e200, "0", "", e200, overflow);
-    row("underflowed current divides by zero", S, "1", "0", "", "0," + QString(400, '0') + "1",
+    row("underflowed current divides by zero", S, "1", "0", "", u"0,"_s + QString(400, u'0') + u'1',
         byZero);
 }
 
@@ -182,7 +183,7 @@ void TestSizing::failures()
     QFETCH(Failure, failure);
 
     const Outcome<Texts> out = run(panel, supply, led, count, current);
-    QVERIFY2(!out.ok(), out ? qPrintable(out->resistance + " " + out->power) : "");
+    QVERIFY2(!out.ok(), out ? qPrintable(out->resistance + u' ' + out->power) : "");
     QCOMPARE(int(out.failure()), int(failure));
 }
 

@@ -6,20 +6,22 @@
 #include <QProcess>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kNoDisplay =
-    "varelux: nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n";
+    u"varelux: nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n"_s;
 
 // Starts the built program without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM, plus the given
 // variables.
 void start(QProcess &process, const QStringList &arguments, const QStringList &variables = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
         environment.remove(name);
     for (const QString &variable : variables)
-        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     process.setProcessEnvironment(environment);
     // Text mode: Windows ends the program's lines with CR LF.
     process.start(qEnvironmentVariable("VARELUX_PROGRAM"), arguments,
@@ -46,30 +48,31 @@ void TestCommandLine::answersWithoutOpeningAWindow_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
 
-    const QString version = QString("Varelux %1\n").arg(varelux::identity::kVersion);
-    const QString helpLine = "  -h, --help     Mostra questo aiuto ed esce\n";
-    row("help", QStringList{"--help"}, 0, helpLine, QString());
-    row("version", QStringList{"--version"}, 0, version, QString());
-    row("version after Qt's options", QStringList{"-platform", "xcb", "-reverse", "-v"}, 0, version,
-        QString());
-    row("unknown option", QStringList{"--foo"}, 2, QString(),
-        QString("varelux: opzione sconosciuta: --foo\n"));
-    row("unknown single-dash word", QStringList{"-foo"}, 2, QString(),
-        QString("varelux: opzione sconosciuta: -foo\n"));
-    row("unknown option with a value", QStringList{"--foo=1"}, 2, QString(),
-        QString("varelux: opzione sconosciuta: --foo=1\n"));
-    row("value given to a flag", QStringList{"--version=2"}, 2, QString(),
-        QString("varelux: l'opzione non accetta un valore: --version=2\n"));
-    row("unexpected argument", QStringList{"circuito.txt"}, 2, QString(),
-        QString("varelux: argomento inatteso: circuito.txt\n"));
+    const QString version = u"Varelux %1\n"_s.arg(QLatin1String(varelux::identity::kVersion));
+    const QString helpLine = u"  -h, --help     Mostra questo aiuto ed esce\n"_s;
+    row("help", QStringList{u"--help"_s}, 0, helpLine, QString());
+    row("version", QStringList{u"--version"_s}, 0, version, QString());
+    row("version after Qt's options", QStringList{u"-platform"_s, u"xcb"_s, u"-reverse"_s, u"-v"_s},
+        0, version, QString());
+    row("unknown option", QStringList{u"--foo"_s}, 2, QString(),
+        u"varelux: opzione sconosciuta: --foo\n"_s);
+    row("unknown single-dash word", QStringList{u"-foo"_s}, 2, QString(),
+        u"varelux: opzione sconosciuta: -foo\n"_s);
+    row("unknown option with a value", QStringList{u"--foo=1"_s}, 2, QString(),
+        u"varelux: opzione sconosciuta: --foo=1\n"_s);
+    row("value given to a flag", QStringList{u"--version=2"_s}, 2, QString(),
+        u"varelux: l'opzione non accetta un valore: --version=2\n"_s);
+    row("unexpected argument", QStringList{u"circuito.txt"_s}, 2, QString(),
+        u"varelux: argomento inatteso: circuito.txt\n"_s);
     row("Qt option's value is not an argument",
-        QStringList{"-style", "Fusion", "--platform", "offscreen", "-stylesheet=a.qss", "--bar"}, 2,
-        QString(), QString("varelux: opzione sconosciuta: --bar\n"));
-    row("option after the end of options", QStringList{"--", "--help"}, 2, QString(),
-        QString("varelux: argomento inatteso: --help\n"));
+        QStringList{u"-style"_s, u"Fusion"_s, u"--platform"_s, u"offscreen"_s,
+                    u"-stylesheet=a.qss"_s, u"--bar"_s},
+        2, QString(), u"varelux: opzione sconosciuta: --bar\n"_s);
+    row("option after the end of options", QStringList{u"--"_s, u"--help"_s}, 2, QString(),
+        u"varelux: argomento inatteso: --help\n"_s);
     row("no display", QStringList{}, 1, QString(), kNoDisplay);
-    row("no display, only a style", QStringList{"-style", "Fusion", "-reverse"}, 1, QString(),
-        kNoDisplay);
+    row("no display, only a style", QStringList{u"-style"_s, u"Fusion"_s, u"-reverse"_s}, 1,
+        QString(), kNoDisplay);
 }
 
 void TestCommandLine::answersWithoutOpeningAWindow()
@@ -103,11 +106,12 @@ void TestCommandLine::qtOptionsReachTheWindow_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("variables");
 
-    row("platform option", QStringList{"-platform", "offscreen"}, QStringList());
+    row("platform option", QStringList{u"-platform"_s, u"offscreen"_s}, QStringList());
     row("platform option, two dashes, among others",
-        QStringList{"--platform", "offscreen", "-style=Fusion", "-reverse", "-qwindowtitle", "x"},
+        QStringList{u"--platform"_s, u"offscreen"_s, u"-style=Fusion"_s, u"-reverse"_s,
+                    u"-qwindowtitle"_s, u"x"_s},
         QStringList());
-    row("platform variable", QStringList(), QStringList{"QT_QPA_PLATFORM=offscreen"});
+    row("platform variable", QStringList(), QStringList{u"QT_QPA_PLATFORM=offscreen"_s});
 }
 
 void TestCommandLine::qtOptionsReachTheWindow()
@@ -122,7 +126,9 @@ void TestCommandLine::qtOptionsReachTheWindow()
     const QByteArray err = process.readAllStandardError();
     process.kill();
     process.waitForFinished();
-    QVERIFY2(!exited, qPrintable(QString("exited with %1: %2").arg(process.exitCode()).arg(err)));
+    QVERIFY2(
+        !exited,
+        qPrintable(u"exited with %1: %2"_s.arg(process.exitCode()).arg(QString::fromUtf8(err))));
     QVERIFY2(!err.contains("varelux:"), err.constData());
 }
 

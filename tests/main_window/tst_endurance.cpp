@@ -18,6 +18,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -49,7 +50,7 @@ qint64 memoryInUse()
 const char *const kMemoryKind = "resident memory";
 qint64 memoryInUse()
 {
-    QFile status("/proc/self/status");
+    QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n'))
@@ -65,7 +66,7 @@ QStringList entryFor(int round, int panel)
 {
     QStringList fields = kExamples[panel].fields;
     if (round % 97 == 0)
-        fields[0] = "1" + QString(400, '0');
+        fields[0] = u"1"_s + QString(400, u'0');
     else if (round % 1000 == 1)
         fields[1].clear();
     else
@@ -79,7 +80,7 @@ QtMessageHandler previousHandler = nullptr;
 
 void dropPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (!text.startsWith("This plugin does not support"))
+    if (!text.startsWith(u"This plugin does not support"_s))
         previousHandler(type, context, text);
 }
 
@@ -126,12 +127,9 @@ void TestEndurance::round(const MainWindow &mainWindow, int index)
 
 void TestEndurance::longSession()
 {
-#ifdef Q_OS_WIN
-    // Wine's ntdll has this export, Windows' does not.
-    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+    if (underWine())
         QSKIP("under Wine each native window is made and destroyed through the X server, so the "
               "window cycles outlast QTest's five-minute limit");
-#endif
     QElapsedTimer clock;
     clock.start();
     const Shown<MainWindow> shown;
@@ -151,10 +149,10 @@ void TestEndurance::longSession()
     }
     const qint64 end = memoryInUse();
     QVERIFY(settled > 0 && end > 0);
-    qInfo("%s: %.2f MiB settled, %.2f MiB at the end; %.1f s", kMemoryKind, settled / 1048576.0,
-          end / 1048576.0, clock.elapsed() / 1000.0);
+    qInfo("%s: %.2f MiB settled, %.2f MiB at the end; %.1f s", kMemoryKind,
+          double(settled) / 1048576.0, double(end) / 1048576.0, double(clock.elapsed()) / 1000.0);
     QVERIFY2(end - settled <= kAllowedGrowth,
-             qPrintable(QString("grew by %1 KiB").arg((end - settled) / 1024)));
+             qPrintable(u"grew by %1 KiB"_s.arg((end - settled) / 1024)));
 }
 
 QTEST_MAIN(TestEndurance)

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,17 +30,17 @@ protected:
 void press(QLineEdit *field, const QString &key)
 {
     static const QMap<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> named = {
-        {"<enter>", {Qt::Key_Return, Qt::NoModifier}},
-        {"<escape>", {Qt::Key_Escape, Qt::NoModifier}},
-        {"<backspace>", {Qt::Key_Backspace, Qt::NoModifier}},
-        {"<delete>", {Qt::Key_Delete, Qt::NoModifier}},
-        {"<left>", {Qt::Key_Left, Qt::NoModifier}},
-        {"<home>", {Qt::Key_Home, Qt::NoModifier}},
-        {"<end>", {Qt::Key_End, Qt::NoModifier}},
-        {"<keypad.>", {Qt::Key_Period, Qt::KeypadModifier}},
-        {"<ctrl+a>", {Qt::Key_A, Qt::ControlModifier}},
-        {"<ctrl+z>", {Qt::Key_Z, Qt::ControlModifier}},
-        {"<ctrl+b>", {Qt::Key_B, Qt::ControlModifier}},
+        {u"<enter>"_s, {Qt::Key_Return, Qt::NoModifier}},
+        {u"<escape>"_s, {Qt::Key_Escape, Qt::NoModifier}},
+        {u"<backspace>"_s, {Qt::Key_Backspace, Qt::NoModifier}},
+        {u"<delete>"_s, {Qt::Key_Delete, Qt::NoModifier}},
+        {u"<left>"_s, {Qt::Key_Left, Qt::NoModifier}},
+        {u"<home>"_s, {Qt::Key_Home, Qt::NoModifier}},
+        {u"<end>"_s, {Qt::Key_End, Qt::NoModifier}},
+        {u"<keypad.>"_s, {Qt::Key_Period, Qt::KeypadModifier}},
+        {u"<ctrl+a>"_s, {Qt::Key_A, Qt::ControlModifier}},
+        {u"<ctrl+z>"_s, {Qt::Key_Z, Qt::ControlModifier}},
+        {u"<ctrl+b>"_s, {Qt::Key_B, Qt::ControlModifier}},
     };
     if (named.contains(key)) {
         const auto [code, modifiers] = named.value(key);
@@ -93,34 +94,30 @@ void TestMainWindowInput::typing_data()
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("expected");
 
-    const QString decimal = "txt_AlLed2", count = "txt_NumLed";
-    row("full stop becomes comma", decimal, QString(), false, QStringList{"12.5"}, QString("12,5"));
-    row("second comma dropped", decimal, QString(), false, QStringList{"1,2,3"}, QString("1,23"));
-    row("full stop after a comma dropped", decimal, QString("3,3"), false, QStringList{"."},
-        QString("3,3"));
-    row("keypad decimal key", QString("txt_CorrLed"), QString("1"), false,
-        QStringList{"<keypad.>", "5"}, QString("1,5"));
-    row("comma over a selection holding one", decimal, QString("3,3"), true, QStringList{","},
-        QString("3,3"));
-    row("digit replaces the selection", decimal, QString("3,3"), true, QStringList{"7"},
-        QString("7"));
-    row("comma in the middle", decimal, QString("15"), false, QStringList{"<left>", ","},
-        QString("1,5"));
-    row("letters, blank and signs dropped", decimal, QString(), false, QStringList{"a b+-E1"},
-        QString("1"));
-    row("other control keys dropped", decimal, QString("4"), false, QStringList{"<ctrl+b>"},
-        QString("4"));
+    const QString decimal = u"txt_AlLed2"_s, count = u"txt_NumLed"_s;
+    row("full stop becomes comma", decimal, QString(), false, QStringList{u"12.5"_s}, u"12,5"_s);
+    row("second comma dropped", decimal, QString(), false, QStringList{u"1,2,3"_s}, u"1,23"_s);
+    row("full stop after a comma dropped", decimal, u"3,3"_s, false, QStringList{u"."_s}, u"3,3"_s);
+    row("keypad decimal key", u"txt_CorrLed"_s, u"1"_s, false, QStringList{u"<keypad.>"_s, u"5"_s},
+        u"1,5"_s);
+    row("comma over a selection holding one", decimal, u"3,3"_s, true, QStringList{u","_s},
+        u"3,3"_s);
+    row("digit replaces the selection", decimal, u"3,3"_s, true, QStringList{u"7"_s}, u"7"_s);
+    row("comma in the middle", decimal, u"15"_s, false, QStringList{u"<left>"_s, u","_s}, u"1,5"_s);
+    row("letters, blank and signs dropped", decimal, QString(), false, QStringList{u"a b+-E1"_s},
+        u"1"_s);
+    row("other control keys dropped", decimal, u"4"_s, false, QStringList{u"<ctrl+b>"_s}, u"4"_s);
     row("backspace in an empty field", decimal, QString(), false,
-        QStringList{"<backspace>", "<backspace>"}, QString());
-    row("backspace", decimal, QString("12"), false, QStringList{"<backspace>"}, QString("1"));
-    row("delete and home keep their effect", decimal, QString("123"), false,
-        QStringList{"<home>", "<delete>", "<end>", "9"}, QString("239"));
-    row("select all and undo keep their effect", decimal, QString("12"), false,
-        QStringList{"<ctrl+a>", "5", "<ctrl+z>"}, QString("12"));
-    row("count takes digits only", count, QString(), false, QStringList{"1.5,2a"}, QString("152"));
-    row("count keeps leading zeros", QString("txt_NumLed2"), QString(), false, QStringList{"007"},
-        QString("007"));
-    row("non-ASCII letter dropped", decimal, QString(), false, QStringList{"è", "5"}, QString("5"));
+        QStringList{u"<backspace>"_s, u"<backspace>"_s}, QString());
+    row("backspace", decimal, u"12"_s, false, QStringList{u"<backspace>"_s}, u"1"_s);
+    row("delete and home keep their effect", decimal, u"123"_s, false,
+        QStringList{u"<home>"_s, u"<delete>"_s, u"<end>"_s, u"9"_s}, u"239"_s);
+    row("select all and undo keep their effect", decimal, u"12"_s, false,
+        QStringList{u"<ctrl+a>"_s, u"5"_s, u"<ctrl+z>"_s}, u"12"_s);
+    row("count takes digits only", count, QString(), false, QStringList{u"1.5,2a"_s}, u"152"_s);
+    row("count keeps leading zeros", u"txt_NumLed2"_s, QString(), false, QStringList{u"007"_s},
+        u"007"_s);
+    row("non-ASCII letter dropped", decimal, QString(), false, QStringList{u"è"_s, u"5"_s}, u"5"_s);
 }
 
 void TestMainWindowInput::typing()
@@ -143,36 +140,36 @@ void TestMainWindowInput::typing()
 
 void TestMainWindowInput::enterAndEscapeTypeNothing()
 {
-    auto *edit = control<QLineEdit>(recording(), "txt_AlCirc3");
+    auto *edit = control<QLineEdit>(recording(), u"txt_AlCirc3"_s);
     int returns = 0;
     connect(edit, &QLineEdit::returnPressed, this, [&] { ++returns; });
     edit->setFocus();
-    edit->setText("5");
+    edit->setText(u"5"_s);
     const BoxSeen seen = closeBoxesDuring([&] {
         QTest::keyClick(edit, Qt::Key_Return);
         QTest::keyClick(edit, Qt::Key_Escape);
     });
     QVERIFY(!seen.shown);
-    QCOMPARE(edit->text(), QString("5"));
+    QCOMPARE(edit->text(), u"5"_s);
     QCOMPARE(returns, 0);
-    QCOMPARE(control<QLabel>(recording(), "lbl_ResCalc3")->text(), QString());
+    QCOMPARE(control<QLabel>(recording(), u"lbl_ResCalc3"_s)->text(), QString());
 }
 
 void TestMainWindowInput::copyAndPasteAreNotFiltered()
 {
     if (ui::onWayland())
         QSKIP(kClipboardIsTheCompositors);
-    auto *source = control<QLineEdit>(recording(), "txt_AlCirc");
-    auto *count = control<QLineEdit>(recording(), "txt_NumLed");
-    source->setText("2,5");
+    auto *source = control<QLineEdit>(recording(), u"txt_AlCirc"_s);
+    auto *count = control<QLineEdit>(recording(), u"txt_NumLed"_s);
+    source->setText(u"2,5"_s);
     source->setFocus();
     QTest::keyClick(source, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(source, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("2,5"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"2,5"_s);
 
     count->setFocus();
     QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(count->text(), QString("2,5"));
+    QCOMPARE(count->text(), u"2,5"_s);
     source->setFocus();
     QTest::keyClick(source, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(source, Qt::Key_X, Qt::ControlModifier);
@@ -180,18 +177,18 @@ void TestMainWindowInput::copyAndPasteAreNotFiltered()
 
     // A paste of any length is kept whole: past QLineEdit's usual 32767 characters the number
     // would otherwise change.
-    const QString longNumber = "1," + QString(40000, '0') + "1";
+    const QString longNumber = u"1,"_s + QString(40000, u'0') + u"1"_s;
     QGuiApplication::clipboard()->setText(longNumber);
     count->clear();
     count->paste();
     QCOMPARE(count->text(), longNumber);
 
-    // "Calcola" then deals with whatever the fields hold.
-    QGuiApplication::clipboard()->setText("12 V");
-    control<QLineEdit>(recording(), "txt_AlCirc2")->paste();
+    // u"Calcola"_s then deals with whatever the fields hold.
+    QGuiApplication::clipboard()->setText(u"12 V"_s);
+    control<QLineEdit>(recording(), u"txt_AlCirc2"_s)->paste();
     const BoxSeen seen =
-        closeBoxesDuring([&] { control<QPushButton>(recording(), "cmd_Calcola2")->click(); });
-    QCOMPARE(seen.text, QString("Una o più caselle vuote"));
+        closeBoxesDuring([&] { control<QPushButton>(recording(), u"cmd_Calcola2"_s)->click(); });
+    QCOMPARE(seen.text, u"Una o più caselle vuote"_s);
 }
 
 void TestMainWindowInput::inputMethodCommitsAreFiltered_data()
@@ -201,11 +198,10 @@ void TestMainWindowInput::inputMethodCommitsAreFiltered_data()
     QTest::addColumn<QString>("commit");
     QTest::addColumn<QString>("expected");
 
-    row("decimal field", QString("txt_AlCirc"), QString(), QString("1.5a"), QString("1,5"));
-    row("one comma over several commits", QString("txt_AlCirc"), QString("2,"), QString(",.3"),
-        QString("2,3"));
-    row("count field", QString("txt_NumLed2"), QString(), QString("1,5"), QString("15"));
-    row("nothing left to insert", QString("txt_AlLed"), QString("7"), QString("x"), QString("7"));
+    row("decimal field", u"txt_AlCirc"_s, QString(), u"1.5a"_s, u"1,5"_s);
+    row("one comma over several commits", u"txt_AlCirc"_s, u"2,"_s, u",.3"_s, u"2,3"_s);
+    row("count field", u"txt_NumLed2"_s, QString(), u"1,5"_s, u"15"_s);
+    row("nothing left to insert", u"txt_AlLed"_s, u"7"_s, u"x"_s, u"7"_s);
 }
 
 void TestMainWindowInput::inputMethodCommitsAreFiltered()
@@ -218,7 +214,7 @@ void TestMainWindowInput::inputMethodCommitsAreFiltered()
     auto *edit = control<QLineEdit>(recording(), field);
     edit->setFocus();
     edit->setText(start);
-    QInputMethodEvent preedit("1", {});
+    QInputMethodEvent preedit(u"1"_s, {});
     QCoreApplication::sendEvent(edit, &preedit);
     QInputMethodEvent event;
     event.setCommitString(commit);
@@ -231,9 +227,9 @@ void TestMainWindowInput::copyResult_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("expected"); // empty: no menu
 
-    row("resistance", QString("lbl_ResCalc2"), QString("373,333333333333"));
-    row("power", QString("lbl_Watt2"), QString("84"));
-    row("empty result", QString("lbl_ResCalc"), QString());
+    row("resistance", u"lbl_ResCalc2"_s, u"373,333333333333"_s);
+    row("power", u"lbl_Watt2"_s, u"84"_s);
+    row("empty result", u"lbl_ResCalc"_s, QString());
 }
 
 void TestMainWindowInput::copyResult()
@@ -241,13 +237,13 @@ void TestMainWindowInput::copyResult()
     QFETCH(QString, label);
     QFETCH(QString, expected);
 
-    for (const auto &[name, text] : {std::pair{"txt_AlCirc2", "12"},
-                                     {"txt_AlLed2", "3,2"},
-                                     {"txt_CorrLed2", "15"},
-                                     {"txt_NumLed", "2"}})
+    for (const auto &[name, text] : {std::pair{u"txt_AlCirc2"_s, u"12"_s},
+                                     {u"txt_AlLed2"_s, u"3,2"_s},
+                                     {u"txt_CorrLed2"_s, u"15"_s},
+                                     {u"txt_NumLed"_s, u"2"_s}})
         control<QLineEdit>(recording(), name)->setText(text);
-    control<QPushButton>(recording(), "cmd_Calcola2")->click();
-    QGuiApplication::clipboard()->setText("before");
+    control<QPushButton>(recording(), u"cmd_Calcola2"_s)->click();
+    QGuiApplication::clipboard()->setText(u"before"_s);
 
     // A right click through the window, so Qt turns it into a context-menu request (on the
     // press, or on Windows on the release); moving on over the background then must not drag
@@ -263,7 +259,7 @@ void TestMainWindowInput::copyResult()
     if (!menu)
         return;
     QCOMPARE(menu->actions().size(), 1);
-    QCOMPARE(menu->actions().first()->text(), QString("&Copia"));
+    QCOMPARE(menu->actions().first()->text(), u"&Copia"_s);
     QVERIFY(QTest::qWaitForWindowExposed(menu));
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
@@ -289,12 +285,12 @@ void TestMainWindowInput::dragDecision_data()
     row("right", QString(), QList<int>{Qt::RightButton}, none, 0);
     row("middle", QString(), QList<int>{Qt::MiddleButton}, none, 0);
     row("no button", QString(), QList<int>{}, none, 0);
-    row("press on a row label", QString("lbl_AlCirc"), QList<int>{Qt::LeftButton}, none, 0);
-    row("press on a result label", QString("lbl_Watt2"), QList<int>{Qt::LeftButton}, none, 0);
-    row("press on a heading", QString("lbl_DL3"), QList<int>{Qt::LeftButton}, none, 0);
-    row("press on a note line", QString("Label2"), QList<int>{Qt::LeftButton}, none, 0);
-    row("press on a field", QString("txt_CorrLed"), QList<int>{Qt::LeftButton}, none, 0);
-    row("press on a button", QString("cmd_Schema2"), QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a row label", u"lbl_AlCirc"_s, QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a result label", u"lbl_Watt2"_s, QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a heading", u"lbl_DL3"_s, QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a note line", u"Label2"_s, QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a field", u"txt_CorrLed"_s, QList<int>{Qt::LeftButton}, none, 0);
+    row("press on a button", u"cmd_Schema2"_s, QList<int>{Qt::LeftButton}, none, 0);
 }
 
 void TestMainWindowInput::dragDecision()
@@ -341,7 +337,7 @@ void TestMainWindowInput::closingEndsTheApplication()
 {
     QPointer<QWidget> others[] = {new QWidget, new QWidget};
     for (QWidget *w : others) {
-        w->setWindowTitle("other window");
+        w->setWindowTitle(u"other window"_s);
         w->show();
     }
     QCOMPARE(exitCodeOfClosing(&recording()), 0);

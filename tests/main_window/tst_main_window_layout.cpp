@@ -8,14 +8,16 @@
 #include <QtTest>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const QStringList kTabRing = {
-    "cmd_Schema1",  "txt_AlCirc",  "txt_AlLed",   "txt_CorrLed",   "cmd_Calcola",  "cmd_Canc",
-    "cmd_Schema2",  "txt_AlCirc2", "txt_AlLed2",  "txt_CorrLed2",  "txt_NumLed",   "cmd_Calcola2",
-    "cmd_Canc2",    "cmd_Schema3", "txt_AlCirc3", "txt_AlLed3",    "txt_CorrLed3", "txt_NumLed2",
-    "cmd_Calcola3", "cmd_Canc3",   "cmd_TensLed", "cmd_ValResStd", "cmd_PotMaxRes"};
+    u"cmd_Schema1"_s, u"txt_AlCirc"_s,    u"txt_AlLed"_s,    u"txt_CorrLed"_s,  u"cmd_Calcola"_s,
+    u"cmd_Canc"_s,    u"cmd_Schema2"_s,   u"txt_AlCirc2"_s,  u"txt_AlLed2"_s,   u"txt_CorrLed2"_s,
+    u"txt_NumLed"_s,  u"cmd_Calcola2"_s,  u"cmd_Canc2"_s,    u"cmd_Schema3"_s,  u"txt_AlCirc3"_s,
+    u"txt_AlLed3"_s,  u"txt_CorrLed3"_s,  u"txt_NumLed2"_s,  u"cmd_Calcola3"_s, u"cmd_Canc3"_s,
+    u"cmd_TensLed"_s, u"cmd_ValResStd"_s, u"cmd_PotMaxRes"_s};
 
 // The parts of the panel grid that are the same size in every panel: all but the headings,
 // fitted to their own captions, and the count row, which the single-LED panel lacks.
@@ -55,8 +57,8 @@ private slots:
 
 void TestMainWindowLayout::windowFrame()
 {
-    QCOMPARE(mainWindow().objectName(), QString("Form1"));
-    QCOMPARE(mainWindow().windowTitle(), QString("Varelux"));
+    QCOMPARE(mainWindow().objectName(), u"Form1"_s);
+    QCOMPARE(mainWindow().windowTitle(), u"Varelux"_s);
     QCOMPARE(mainWindow().size(), QSize(713, 337));
     QCOMPARE(mainWindow().minimumSize(), mainWindow().maximumSize());
     const Qt::WindowFlags flags = mainWindow().windowFlags();
@@ -84,11 +86,8 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
         for (int part = 0; part < kPanelPartCount; ++part)
             if (const QString name = controlName(PanelId(panel), PanelPart(part)); !name.isEmpty())
                 expected << name;
-    expected << "cmd_TensLed"
-             << "cmd_ValResStd"
-             << "cmd_PotMaxRes"
-             << "Label1"
-             << "Label2";
+    expected << u"cmd_TensLed"_s << u"cmd_ValResStd"_s << u"cmd_PotMaxRes"_s << u"Label1"_s
+             << u"Label2"_s;
     QStringList names;
     for (QWidget *w : controls)
         names << w->objectName();
@@ -108,31 +107,31 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
             QVERIFY(qobject_cast<QLineEdit *>(w)->text().isEmpty());
     }
     const QMap<QString, int> expectedCaptions = {
-        {"", 6}, // result labels start empty
-        {"Led singolo", 1},
-        {"Led in serie", 1},
-        {"Led in parallelo", 1},
-        {"Schema", 3},
-        {"Tensione circuito:", 3},
-        {"Tensione Led:", 3},
-        {"Corrente Led:", 3},
-        {"Numero Led:", 2},
-        {"Volt", 6},
-        {"mA", 3},
-        {"Calcola", 3},
-        {"Cancella", 3},
-        {"Resistenza calcolata:", 3},
-        {"Potenza dissipata:", 3},
-        {"ohm", 3},
-        {"mW", 3},
-        {"Tensione Led", 1},
-        {"Valori standard", 1},
-        {"Potenza max res.", 1},
-        {"Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la somma dei "
-         "valori di tensione ogni singolo Led.",
+        {u""_s, 6}, // result labels start empty
+        {u"Led singolo"_s, 1},
+        {u"Led in serie"_s, 1},
+        {u"Led in parallelo"_s, 1},
+        {u"Schema"_s, 3},
+        {u"Tensione circuito:"_s, 3},
+        {u"Tensione Led:"_s, 3},
+        {u"Corrente Led:"_s, 3},
+        {u"Numero Led:"_s, 2},
+        {u"Volt"_s, 6},
+        {u"mA"_s, 3},
+        {u"Calcola"_s, 3},
+        {u"Cancella"_s, 3},
+        {u"Resistenza calcolata:"_s, 3},
+        {u"Potenza dissipata:"_s, 3},
+        {u"ohm"_s, 3},
+        {u"mW"_s, 3},
+        {u"Tensione Led"_s, 1},
+        {u"Valori standard"_s, 1},
+        {u"Potenza max res."_s, 1},
+        {u"Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la somma dei "
+         "valori di tensione ogni singolo Led."_s,
          1},
-        {"Se i Led sono connessi in parallelo, inserire nel campo \"Corrente Led\" la somma dei "
-         "valori di corrente di ogni singolo Led.",
+        {u"Se i Led sono connessi in parallelo, inserire nel campo \"Corrente Led\" la somma dei "
+         "valori di corrente di ogni singolo Led."_s,
          1}};
     QCOMPARE(captions, expectedCaptions);
 }
@@ -140,13 +139,13 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
 void TestMainWindowLayout::panelsShareOneGrid()
 {
     // The single-LED panel's anchors, in pixels (twips / 15).
-    QCOMPARE(control(mainWindow(), "lbl_DL1")->pos(), QPoint(8, 8));
-    QCOMPARE(control(mainWindow(), "cmd_Schema1")->geometry(), QRect(8, 40, 73, 25));
-    QCOMPARE(control(mainWindow(), "txt_AlCirc")->geometry(), QRect(136, 80, 49, 19));
-    QCOMPARE(control(mainWindow(), "lbl_VCirc")->pos(), QPoint(192, 80));
-    QCOMPARE(control(mainWindow(), "cmd_Canc")->geometry(), QRect(88, 176, 73, 25));
-    QCOMPARE(control(mainWindow(), "lbl_ResCalc")->geometry(), QRect(136, 216, 55, 19));
-    QCOMPARE(control(mainWindow(), "lbl_W")->pos(), QPoint(200, 240));
+    QCOMPARE(control(mainWindow(), u"lbl_DL1"_s)->pos(), QPoint(8, 8));
+    QCOMPARE(control(mainWindow(), u"cmd_Schema1"_s)->geometry(), QRect(8, 40, 73, 25));
+    QCOMPARE(control(mainWindow(), u"txt_AlCirc"_s)->geometry(), QRect(136, 80, 49, 19));
+    QCOMPARE(control(mainWindow(), u"lbl_VCirc"_s)->pos(), QPoint(192, 80));
+    QCOMPARE(control(mainWindow(), u"cmd_Canc"_s)->geometry(), QRect(88, 176, 73, 25));
+    QCOMPARE(control(mainWindow(), u"lbl_ResCalc"_s)->geometry(), QRect(136, 216, 55, 19));
+    QCOMPARE(control(mainWindow(), u"lbl_W"_s)->pos(), QPoint(200, 240));
 
     // The other panels are the same grid moved right by 240 px (3600 twips) per panel.
     for (int panel = 1; panel < 3; ++panel) {
@@ -160,9 +159,9 @@ void TestMainWindowLayout::panelsShareOneGrid()
         QCOMPARE(control(mainWindow(), controlName(PanelId(panel), PanelPart::Heading))->pos(),
                  QPoint(8, 8) + shift);
     }
-    QCOMPARE(control(mainWindow(), "txt_NumLed")->geometry(), QRect(376, 152, 49, 19));
-    QCOMPARE(control(mainWindow(), "txt_NumLed2")->geometry(), QRect(616, 152, 49, 19));
-    QCOMPARE(control(mainWindow(), "lbl_NumLed2")->pos(), QPoint(488, 152));
+    QCOMPARE(control(mainWindow(), u"txt_NumLed"_s)->geometry(), QRect(376, 152, 49, 19));
+    QCOMPARE(control(mainWindow(), u"txt_NumLed2"_s)->geometry(), QRect(616, 152, 49, 19));
+    QCOMPARE(control(mainWindow(), u"lbl_NumLed2"_s)->pos(), QPoint(488, 152));
     // Nothing in the single-LED panel's count row.
     for (QWidget *w : allControls(mainWindow()))
         QVERIFY2(!(w->x() < 248 && w->geometry().intersects(QRect(8, 152, 232, 19))),
@@ -177,18 +176,18 @@ void TestMainWindowLayout::fontsAndColoursByRole_data()
     QTest::addColumn<QColor>("colour"); // invalid: the palette's default
 
     const QColor standard;
-    row("heading, single-LED", QString("lbl_DL1"), 16, true, QColor(0, 192, 0));
-    row("heading, series", QString("lbl_DL2"), 16, true, QColor(192, 0, 0));
-    row("heading, parallel", QString("lbl_DL3"), 16, true, QColor(0, 0, 255));
-    row("row label", QString("lbl_Res2"), 11, true, standard);
-    row("count row label", QString("lbl_NumLed2"), 11, true, standard);
-    row("unit label", QString("lbl_ohm3"), 11, true, standard);
-    row("result label", QString("lbl_Watt"), 11, false, standard);
-    row("note line 1", QString("Label1"), 11, false, QColor(192, 0, 0));
-    row("note line 2", QString("Label2"), 11, false, QColor(192, 0, 0));
-    row("entry field", QString("txt_CorrLed3"), 11, false, standard);
-    row("panel button", QString("cmd_Calcola2"), 11, false, standard);
-    row("reference button", QString("cmd_PotMaxRes"), 11, false, standard);
+    row("heading, single-LED", u"lbl_DL1"_s, 16, true, QColor(0, 192, 0));
+    row("heading, series", u"lbl_DL2"_s, 16, true, QColor(192, 0, 0));
+    row("heading, parallel", u"lbl_DL3"_s, 16, true, QColor(0, 0, 255));
+    row("row label", u"lbl_Res2"_s, 11, true, standard);
+    row("count row label", u"lbl_NumLed2"_s, 11, true, standard);
+    row("unit label", u"lbl_ohm3"_s, 11, true, standard);
+    row("result label", u"lbl_Watt"_s, 11, false, standard);
+    row("note line 1", u"Label1"_s, 11, false, QColor(192, 0, 0));
+    row("note line 2", u"Label2"_s, 11, false, QColor(192, 0, 0));
+    row("entry field", u"txt_CorrLed3"_s, 11, false, standard);
+    row("panel button", u"cmd_Calcola2"_s, 11, false, standard);
+    row("reference button", u"cmd_PotMaxRes"_s, 11, false, standard);
 }
 
 void TestMainWindowLayout::fontsAndColoursByRole()
@@ -201,9 +200,9 @@ void TestMainWindowLayout::fontsAndColoursByRole()
     const QWidget *w = control(mainWindow(), name);
     QCOMPARE(w->font().family(), ui::fontFamily());
 #ifdef Q_OS_WIN
-    QCOMPARE(w->font().family(), QString("Liberation Sans")); // even beside an "MS Sans Serif"
+    QCOMPARE(w->font().family(), u"Varelux Sans"_s); // even beside an "MS Sans Serif"
 #else
-    QVERIFY(w->font().family() == "MS Sans Serif" || w->font().family() == "Liberation Sans");
+    QVERIFY(w->font().family() == u"MS Sans Serif"_s || w->font().family() == u"Varelux Sans"_s);
 #endif
     QCOMPARE(QFontInfo(w->font()).family(), w->font().family()); // the face really exists
     QCOMPARE(w->font().pixelSize(), pixelSize);
@@ -229,26 +228,26 @@ void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
         for (QWidget *b : controls)
             if (a != b)
                 QVERIFY2(!a->geometry().intersects(b->geometry()),
-                         qPrintable(a->objectName() + " overlaps " + b->objectName()));
+                         qPrintable(a->objectName() + u" overlaps "_s + b->objectName()));
     }
     // The lowest control is the second note line, one text line below 4800 twips.
-    const auto *note = control<QLabel>(mainWindow(), "Label2");
+    const auto *note = control<QLabel>(mainWindow(), u"Label2"_s);
     QCOMPARE(bottom, 320 + QFontMetrics(note->font()).height());
     QVERIFY(bottom <= 333);
 
     // A fitted label is exactly its caption's size, so the check above is the check that
     // the face is narrow enough; the widest row label must leave a gap before its field.
-    const QWidget *widest = control(mainWindow(), "lbl_Res3");
-    QVERIFY(widest->geometry().right() < control(mainWindow(), "lbl_ResCalc3")->x() - 4);
-    const auto *label = control<QLabel>(mainWindow(), "lbl_Res");
+    const QWidget *widest = control(mainWindow(), u"lbl_Res3"_s);
+    QVERIFY(widest->geometry().right() < control(mainWindow(), u"lbl_ResCalc3"_s)->x() - 4);
+    const auto *label = control<QLabel>(mainWindow(), u"lbl_Res"_s);
     QCOMPARE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
 }
 
 void TestMainWindowLayout::resultLabelsKeepTheirSize()
 {
-    auto *result = control<QLabel>(mainWindow(), "lbl_ResCalc2");
+    auto *result = control<QLabel>(mainWindow(), u"lbl_ResCalc2"_s);
     const QRect before = result->geometry();
-    result->setText("193,333333333333");
+    result->setText(u"193,333333333333"_s);
     QCoreApplication::processEvents();
     QCOMPARE(result->geometry(), before);
     QCOMPARE(before.size(), QSize(55, 19));
@@ -263,14 +262,14 @@ void TestMainWindowLayout::tabRing()
 {
     if (!ui::onWayland())
         QCOMPARE(QApplication::focusWidget(), mainWindow().focusWidget());
-    QCOMPARE(mainWindow().focusWidget()->objectName(), QString("cmd_Schema1"));
+    QCOMPARE(mainWindow().focusWidget()->objectName(), u"cmd_Schema1"_s);
     QStringList forwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
         forwards << mainWindow().focusWidget()->objectName();
         QTest::keyClick(mainWindow().focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(forwards, kTabRing);
-    QCOMPARE(mainWindow().focusWidget()->objectName(), QString("cmd_Schema1"));
+    QCOMPARE(mainWindow().focusWidget()->objectName(), u"cmd_Schema1"_s);
 
     QStringList backwards;
     for (int i = 0; i < kTabRing.size(); ++i) {
@@ -286,7 +285,7 @@ void TestMainWindowLayout::enterAndEscapePressNothing()
     for (QPushButton *b : mainWindow().findChildren<QPushButton *>())
         connect(b, &QPushButton::clicked, this, [&] { ++clicks; });
 
-    auto *field = control<QLineEdit>(mainWindow(), "txt_AlCirc2");
+    auto *field = control<QLineEdit>(mainWindow(), u"txt_AlCirc2"_s);
     field->setFocus();
     const BoxSeen seen = closeBoxesDuring([&] {
         QTest::keyClick(field, Qt::Key_Return);
@@ -298,7 +297,7 @@ void TestMainWindowLayout::enterAndEscapePressNothing()
     QVERIFY(!seen.shown);
 
     // A focused button is pressed with the space bar, as usual for the toolkit.
-    auto *clear = control<QPushButton>(mainWindow(), "cmd_Canc2");
+    auto *clear = control<QPushButton>(mainWindow(), u"cmd_Canc2"_s);
     clear->setFocus();
     QTest::keyClick(clear, Qt::Key_Space);
     QCOMPARE(clicks, 1);
@@ -312,31 +311,31 @@ void TestMainWindowLayout::screenReaderTexts()
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
-    QCOMPARE(name(control(mainWindow(), "txt_AlCirc")), QString("Tensione circuito:"));
-    QCOMPARE(name(control(mainWindow(), "txt_AlLed2")), QString("Tensione Led:"));
-    QCOMPARE(name(control(mainWindow(), "txt_CorrLed3")), QString("Corrente Led:"));
-    QCOMPARE(name(control(mainWindow(), "txt_NumLed2")), QString("Numero Led:"));
+    QCOMPARE(name(control(mainWindow(), u"txt_AlCirc"_s)), u"Tensione circuito:"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_AlLed2"_s)), u"Tensione Led:"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_CorrLed3"_s)), u"Corrente Led:"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_NumLed2"_s)), u"Numero Led:"_s);
 
-    auto *result = control<QLabel>(mainWindow(), "lbl_ResCalc3");
-    result->setText("37,5");
-    QCOMPARE(name(result), QString("37,5"));
-    QCOMPARE(description(result), QString("Resistenza calcolata, ohm"));
-    QCOMPARE(description(control(mainWindow(), "lbl_Watt")), QString("Potenza dissipata, mW"));
+    auto *result = control<QLabel>(mainWindow(), u"lbl_ResCalc3"_s);
+    result->setText(u"37,5"_s);
+    QCOMPARE(name(result), u"37,5"_s);
+    QCOMPARE(description(result), u"Resistenza calcolata, ohm"_s);
+    QCOMPARE(description(control(mainWindow(), u"lbl_Watt"_s)), u"Potenza dissipata, mW"_s);
 
     // No caption defines an access key.
     for (QWidget *w : allControls(mainWindow())) {
         const auto *label = qobject_cast<QLabel *>(w);
         const auto *button = qobject_cast<QPushButton *>(w);
-        QVERIFY(!(label && label->text().contains('&')) &&
-                !(button && button->text().contains('&')));
+        QVERIFY(!(label && label->text().contains(u'&')) &&
+                !(button && button->text().contains(u'&')));
     }
 }
 
 void TestMainWindowLayout::toolkitTextsInItalian()
 {
     QVERIFY(ui::installItalianTranslation(*qApp));
-    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QString("&Copia"));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QString("OK"));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), u"&Copia"_s);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), u"OK"_s);
 }
 
 QTEST_MAIN(TestMainWindowLayout)

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,7 +29,7 @@ QString shownToolTip(QWidget *widget)
     QCoreApplication::sendEvent(widget, &rest);
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->windowType() == Qt::ToolTip && window->isVisible())
-            return QTest::qWaitForWindowExposed(window) ? QToolTip::text() : "(never exposed)";
+            return QTest::qWaitForWindowExposed(window) ? QToolTip::text() : u"(never exposed)"_s;
     return QString();
 }
 
@@ -54,18 +55,18 @@ void TestMainWindowPanels::workedExamples_data()
     QTest::addColumn<QString>("resistance");
     QTest::addColumn<QString>("power");
 
-    row("single 12 2 20", 0, QStringList{"12", "2", "20"}, QString("500"), QString("200"));
-    row("single 5 2,1 15", 0, QStringList{"5", "2,1", "15"}, QString("193,333333333333"),
-        QString("43,5"));
-    row("single 5 3,2 20", 0, QStringList{"5", "3,2", "20"}, QString("90"), QString("36"));
-    row("single 2 3 20", 0, QStringList{"2", "3", "20"}, QString("-50"), QString("-20"));
-    row("single 3 3 20", 0, QStringList{"3", "3", "20"}, QString("0"), QString("0"));
-    row("series 12 2 3x", 1, QStringList{"12", "2", "20", "3"}, QString("300"), QString("120"));
-    row("series count 0", 1, QStringList{"12", "2", "20", "0"}, QString("600"), QString("240"));
-    row("parallel 5 2 4x", 2, QStringList{"5", "2", "20", "4"}, QString("37,5"), QString("240"));
-    row("parallel 12 3,2 3x", 2, QStringList{"12", "3,2", "20", "3"}, QString("146,666666666667"),
-        QString("528"));
-    row("comma first and last", 0, QStringList{"5,", ",5", "20"}, QString("225"), QString("90"));
+    row("single 12 2 20", 0, QStringList{u"12"_s, u"2"_s, u"20"_s}, u"500"_s, u"200"_s);
+    row("single 5 2,1 15", 0, QStringList{u"5"_s, u"2,1"_s, u"15"_s}, u"193,333333333333"_s,
+        u"43,5"_s);
+    row("single 5 3,2 20", 0, QStringList{u"5"_s, u"3,2"_s, u"20"_s}, u"90"_s, u"36"_s);
+    row("single 2 3 20", 0, QStringList{u"2"_s, u"3"_s, u"20"_s}, u"-50"_s, u"-20"_s);
+    row("single 3 3 20", 0, QStringList{u"3"_s, u"3"_s, u"20"_s}, u"0"_s, u"0"_s);
+    row("series 12 2 3x", 1, QStringList{u"12"_s, u"2"_s, u"20"_s, u"3"_s}, u"300"_s, u"120"_s);
+    row("series count 0", 1, QStringList{u"12"_s, u"2"_s, u"20"_s, u"0"_s}, u"600"_s, u"240"_s);
+    row("parallel 5 2 4x", 2, QStringList{u"5"_s, u"2"_s, u"20"_s, u"4"_s}, u"37,5"_s, u"240"_s);
+    row("parallel 12 3,2 3x", 2, QStringList{u"12"_s, u"3,2"_s, u"20"_s, u"3"_s},
+        u"146,666666666667"_s, u"528"_s);
+    row("comma first and last", 0, QStringList{u"5,"_s, u",5"_s, u"20"_s}, u"225"_s, u"90"_s);
 }
 
 void TestMainWindowPanels::workedExamples()
@@ -93,23 +94,23 @@ void TestMainWindowPanels::failures_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("message"); // empty: cleared without a box
 
-    const QString empty = "Una o più caselle vuote";
-    const QString zeroOne = "La corrente del Led non può essere uguale a zero";
-    const QString zeroMany = "La corrente dei Led non può essere uguale a zero";
-    const QString huge(400, '9');
+    const QString empty = u"Una o più caselle vuote"_s;
+    const QString zeroOne = u"La corrente del Led non può essere uguale a zero"_s;
+    const QString zeroMany = u"La corrente dei Led non può essere uguale a zero"_s;
+    const QString huge(400, u'9');
 
     row("single empty", 0, QStringList{}, empty);
     row("series empty", 1, QStringList{}, empty);
     row("parallel empty", 2, QStringList{}, empty);
-    row("lone comma", 1, QStringList{"12", ",", "20", "3"}, empty);
-    row("pasted text", 2, QStringList{"12 V", "2", "20", "3"}, empty);
-    row("single zero current", 0, QStringList{"12", "2", "0"}, zeroOne);
-    row("series zero current", 1, QStringList{"12", "2", "0", "3"}, zeroMany);
-    row("parallel zero count", 2, QStringList{"5", "2", "20", "0"}, zeroMany);
-    row("zero over zero", 0, QStringList{"3", "3", "0"}, QString());
-    row("400-digit field", 0, QStringList{"12", huge, "20"}, QString());
+    row("lone comma", 1, QStringList{u"12"_s, u","_s, u"20"_s, u"3"_s}, empty);
+    row("pasted text", 2, QStringList{u"12 V"_s, u"2"_s, u"20"_s, u"3"_s}, empty);
+    row("single zero current", 0, QStringList{u"12"_s, u"2"_s, u"0"_s}, zeroOne);
+    row("series zero current", 1, QStringList{u"12"_s, u"2"_s, u"0"_s, u"3"_s}, zeroMany);
+    row("parallel zero count", 2, QStringList{u"5"_s, u"2"_s, u"20"_s, u"0"_s}, zeroMany);
+    row("zero over zero", 0, QStringList{u"3"_s, u"3"_s, u"0"_s}, QString());
+    row("400-digit field", 0, QStringList{u"12"_s, huge, u"20"_s}, QString());
     row("overflow in the power step", 0,
-        QStringList{"1" + QString(200, '0'), "0", "1" + QString(200, '0')}, QString());
+        QStringList{u"1"_s + QString(200, u'0'), u"0"_s, u"1"_s + QString(200, u'0')}, QString());
 }
 
 void TestMainWindowPanels::failures()
@@ -131,7 +132,7 @@ void TestMainWindowPanels::failures()
         QVERIFY(!seen.shown);
     } else {
         QVERIFY(seen.shown);
-        QCOMPARE(seen.title, QString("Errore"));
+        QCOMPARE(seen.title, u"Errore"_s);
         QCOMPARE(seen.text, message);
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(seen.buttonCount, 1);
@@ -142,7 +143,7 @@ void TestMainWindowPanels::failures()
     QCOMPARE(panelTexts(mainWindow(), panel), kEmptyPanel);
     for (int p = 0; p < 3; ++p)
         if (p != panel)
-            QCOMPARE(panelTexts(mainWindow(), p), others[p]);
+            QCOMPARE(panelTexts(mainWindow(), p), others[std::size_t(p)]);
 }
 
 void TestMainWindowPanels::clearEmptiesOnlyItsPanel()
@@ -151,9 +152,9 @@ void TestMainWindowPanels::clearEmptiesOnlyItsPanel()
 
     // The focus stays where it is (the window's focus: whether the window has the keyboard is
     // the compositor's choice on Wayland).
-    auto *field = control<QLineEdit>(mainWindow(), "txt_AlLed");
+    auto *field = control<QLineEdit>(mainWindow(), u"txt_AlLed"_s);
     field->setFocus();
-    control<QPushButton>(mainWindow(), "cmd_Canc3")->click();
+    control<QPushButton>(mainWindow(), u"cmd_Canc3"_s)->click();
     QCOMPARE(mainWindow().focusWidget(), field);
 
     QCOMPARE(panelTexts(mainWindow(), 2), kEmptyPanel);
@@ -161,7 +162,7 @@ void TestMainWindowPanels::clearEmptiesOnlyItsPanel()
     QCOMPARE(panelTexts(mainWindow(), 0), shown[0]);
 
     // Clearing an empty panel changes nothing visible.
-    click(mainWindow(), "cmd_Canc3");
+    click(mainWindow(), u"cmd_Canc3"_s);
     QCOMPARE(panelTexts(mainWindow(), 2), kEmptyPanel);
 }
 
@@ -171,15 +172,15 @@ void TestMainWindowPanels::hints_data()
     QTest::addColumn<QStringList>("fields"); // of the single-LED panel
     QTest::addColumn<QStringList>("tips");   // its two tooltips afterwards
 
-    const QString rating = "Resistore consigliato: 1/2 W";
-    row("worked example", QString("cmd_Calcola"), QStringList{"12", "2", "20"},
-        QStringList{"Valori standard E12: 470 ohm (21,3 mA) · 560 ohm (17,9 mA)\n" + rating,
+    const QString rating = u"Resistore consigliato: 1/2 W"_s;
+    row("worked example", u"cmd_Calcola"_s, QStringList{u"12"_s, u"2"_s, u"20"_s},
+        QStringList{u"Valori standard E12: 470 ohm (21,3 mA) · 560 ohm (17,9 mA)\n"_s + rating,
                     rating});
-    row("supply below the LED", QString("cmd_Calcola"), QStringList{"2", "3", "20"},
-        QStringList{"La tensione del circuito non supera la tensione totale dei Led", ""});
-    row("Cancella", QString("cmd_Canc"), kExamples[0].fields, QStringList(2));
-    row("failing Calcola", QString("cmd_Calcola"), QStringList{"12", "", "20"}, QStringList(2));
-    row("Calcola failing silently", QString("cmd_Calcola"), QStringList{"3", "3", "0"},
+    row("supply below the LED", u"cmd_Calcola"_s, QStringList{u"2"_s, u"3"_s, u"20"_s},
+        QStringList{u"La tensione del circuito non supera la tensione totale dei Led"_s, u""_s});
+    row("Cancella", u"cmd_Canc"_s, kExamples[0].fields, QStringList(2));
+    row("failing Calcola", u"cmd_Calcola"_s, QStringList{u"12"_s, u""_s, u"20"_s}, QStringList(2));
+    row("Calcola failing silently", u"cmd_Calcola"_s, QStringList{u"3"_s, u"3"_s, u"0"_s},
         QStringList(2));
 }
 
@@ -207,7 +208,7 @@ void TestMainWindowPanels::hints()
     // Screen readers still get the value and the role, not the hint.
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
     QCOMPARE(accessible->text(QAccessible::Name), result->text());
-    QCOMPARE(accessible->text(QAccessible::Description), QString("Resistenza calcolata, ohm"));
+    QCOMPARE(accessible->text(QAccessible::Description), u"Resistenza calcolata, ohm"_s);
 }
 
 QTEST_MAIN(TestMainWindowPanels)

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 class TestMainWindowX11 : public QObject {
     Q_OBJECT
@@ -30,7 +31,7 @@ private:
 
 void TestMainWindowX11::initTestCase()
 {
-    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
     m_mainWindow = m_shown.emplace().get();
     showFramed(m_mainWindow);
 }
@@ -42,12 +43,12 @@ void TestMainWindowX11::cleanupTestCase()
 
 void TestMainWindowX11::titledFixedClientArea()
 {
-    QVERIFY(xprop(*m_mainWindow, "_NET_WM_NAME").contains("\"Varelux\""));
-    const QString info = runTool("xwininfo", {"-id", QString::number(m_mainWindow->winId())});
-    QVERIFY2(info.contains("Width: 713") && info.contains("Height: 337"), qPrintable(info));
-    const QString hints = xprop(*m_mainWindow, "WM_NORMAL_HINTS");
-    QVERIFY2(hints.contains("minimum size: 713 by 337") &&
-                 hints.contains("maximum size: 713 by 337"),
+    QVERIFY(xprop(*m_mainWindow, u"_NET_WM_NAME"_s).contains(u"\"Varelux\""_s));
+    const QString info = runTool(u"xwininfo"_s, {u"-id"_s, QString::number(m_mainWindow->winId())});
+    QVERIFY2(info.contains(u"Width: 713"_s) && info.contains(u"Height: 337"_s), qPrintable(info));
+    const QString hints = xprop(*m_mainWindow, u"WM_NORMAL_HINTS"_s);
+    QVERIFY2(hints.contains(u"minimum size: 713 by 337"_s) &&
+                 hints.contains(u"maximum size: 713 by 337"_s),
              qPrintable(hints));
 }
 
@@ -55,8 +56,7 @@ void TestMainWindowX11::centredOnTheScreen()
 {
     const QRect area = m_mainWindow->screen()->availableGeometry();
     QTRY_VERIFY2((frame().center() - area.center()).manhattanLength() <= 2,
-                 qPrintable(QString("frame %1,%2 %3x%4")
-                                .arg(frame().x())
+                 qPrintable(u"frame %1,%2 %3x%4"_s.arg(frame().x())
                                 .arg(frame().y())
                                 .arg(frame().width())
                                 .arg(frame().height())));
@@ -64,14 +64,15 @@ void TestMainWindowX11::centredOnTheScreen()
 
 void TestMainWindowX11::cannotBeResizedOrMaximised()
 {
-    const QString actions = xprop(*m_mainWindow, "_NET_WM_ALLOWED_ACTIONS");
-    QVERIFY2(actions.contains("_NET_WM_ACTION_MINIMIZE") &&
-                 actions.contains("_NET_WM_ACTION_CLOSE") &&
-                 !actions.contains("_NET_WM_ACTION_MAXIMIZE") &&
-                 !actions.contains("_NET_WM_ACTION_RESIZE"),
+    const QString actions = xprop(*m_mainWindow, u"_NET_WM_ALLOWED_ACTIONS"_s);
+    QVERIFY2(actions.contains(u"_NET_WM_ACTION_MINIMIZE"_s) &&
+                 actions.contains(u"_NET_WM_ACTION_CLOSE"_s) &&
+                 !actions.contains(u"_NET_WM_ACTION_MAXIMIZE"_s) &&
+                 !actions.contains(u"_NET_WM_ACTION_RESIZE"_s),
              qPrintable(actions));
 
-    runTool("xdotool", {"windowsize", QString::number(m_mainWindow->winId()), "900", "500"});
+    runTool(u"xdotool"_s,
+            {u"windowsize"_s, QString::number(m_mainWindow->winId()), u"900"_s, u"500"_s});
     m_mainWindow->showMaximized();
     QTest::qWait(300);
     QCOMPARE(m_mainWindow->size(), QSize(713, 337));
@@ -84,11 +85,11 @@ void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()
     const QPoint before = frame().topLeft();
 
     pointerTo(start);
-    xdotool({"mousedown", "1"});
+    xdotool({u"mousedown"_s, u"1"_s});
     pointerTo(start + QPoint(4, 3)); // Qt sees the move and hands over to the window manager
     pointerTo(start + QPoint(40, 30));
     pointerTo(start + QPoint(64, 48));
-    xdotool({"mouseup", "1"});
+    xdotool({u"mouseup"_s, u"1"_s});
     QTRY_COMPARE(frame().topLeft(), before + QPoint(60, 45));
 
     // Qt never saw the release: a plain move afterwards must not move the window again.
@@ -102,13 +103,13 @@ void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()
 void TestMainWindowX11::pressOnALabelMovesNothing()
 {
     const QPoint before = frame().topLeft();
-    QWidget *label = control(*m_mainWindow, "lbl_AlCirc");
+    QWidget *label = control(*m_mainWindow, u"lbl_AlCirc"_s);
     const QPoint start = label->mapToGlobal(label->rect().center());
     pointerTo(start);
-    xdotool({"mousedown", "1"});
+    xdotool({u"mousedown"_s, u"1"_s});
     pointerTo(start + QPoint(0, -30)); // over the bare background above the row
     pointerTo(start + QPoint(30, -50));
-    xdotool({"mouseup", "1"});
+    xdotool({u"mouseup"_s, u"1"_s});
     QTest::qWait(200);
     QCOMPARE(frame().topLeft(), before);
 }

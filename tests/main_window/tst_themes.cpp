@@ -12,6 +12,7 @@
 #include <QtTest>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 enum class Theme { Light, Darker, HighContrast };
 Q_DECLARE_METATYPE(Theme)
@@ -69,8 +70,8 @@ QString faultOf(QWidget *control, Theme theme)
     const QColor ink = *std::max_element(colours.begin(), colours.end(),
                                          [&](QRgb a, QRgb b) { return apart(a) < apart(b); });
     const double contrast = apart(ink.rgb());
-    const QString seen = control->objectName() + " is " + ink.name() + " on " + ground.name() +
-                         " at " + QString::number(contrast, 'f', 2);
+    const QString seen = control->objectName() + u" is "_s + ink.name() + u" on "_s +
+                         ground.name() + u" at "_s + QString::number(contrast, 'f', 2);
     if (qEnvironmentVariableIsSet("VARELUX_PRINT_CONTRAST"))
         qInfo().noquote() << QTest::currentDataTag() << control->window()->objectName() << seen;
     const QColor designed = designedColour(control->objectName());

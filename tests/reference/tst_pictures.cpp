@@ -10,6 +10,7 @@
 #include <QtTest>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(DiagramId)
 
@@ -167,13 +168,13 @@ void TestPictures::diagramSymbols()
     for (const QLine &line : black) {
         const QPoint step((line.dx() > 0) - (line.dx() < 0), (line.dy() > 0) - (line.dy() < 0));
         for (QPoint at = line.p1();; at += step) {
-            QVERIFY2(isBlack(image, at), qPrintable(QString("%1,%2").arg(at.x()).arg(at.y())));
+            QVERIFY2(isBlack(image, at), qPrintable(u"%1,%2"_s.arg(at.x()).arg(at.y())));
             if (at == line.p2())
                 break;
         }
     }
     for (const QPoint &at : clear)
-        QVERIFY2(!isInk(image, at), qPrintable(QString("%1,%2").arg(at.x()).arg(at.y())));
+        QVERIFY2(!isInk(image, at), qPrintable(u"%1,%2"_s.arg(at.x()).arg(at.y())));
 }
 
 void TestPictures::ledArrowsPointAway_data()
@@ -321,13 +322,13 @@ void TestPictures::e12GridAndRows()
         bool solid = true;
         for (int y = 0; y < image.height(); ++y)
             solid = solid && isBlack(image, {x, y});
-        QVERIFY2(solid == columns.contains(x), qPrintable(QString("column %1").arg(x)));
+        QVERIFY2(solid == columns.contains(x), qPrintable(u"column %1"_s.arg(x)));
     }
     for (int y = 0; y < image.height(); ++y) {
         bool solid = true;
         for (int x = 0; x < image.width(); ++x)
             solid = solid && isBlack(image, {x, y});
-        QVERIFY2(solid == (y % 17 == 0), qPrintable(QString("row %1").arg(y)));
+        QVERIFY2(solid == (y % 17 == 0), qPrintable(u"row %1"_s.arg(y)));
         if (y % 17 == 0)
             continue;
         const QRgb band = (y / 17) % 2 == 0 ? qRgb(255, 255, 255) : kE12Band.rgb();
@@ -369,7 +370,7 @@ void TestPictures::e12TextsCentredInCells()
                     digitTop = std::min(digitTop, inkRows(x).x());
             }
             const int baseline = inkRows(right).y();
-            const QString where = QString("row %1 column %2").arg(row + 1).arg(column + 1);
+            const QString where = u"row %1 column %2"_s.arg(row + 1).arg(column + 1);
             QVERIFY2(std::abs(left + right - cell.left() - cell.right()) <= 2, qPrintable(where));
             QVERIFY2(std::abs(top + baseline - cell.top() - cell.bottom()) <= 2, qPrintable(where));
             QVERIFY2(baseline - digitTop + 1 == 9, qPrintable(where));

@@ -16,6 +16,7 @@
 #endif
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(ReferenceId)
 
@@ -75,14 +76,14 @@ void TestReferenceWindows::openingRule_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("size");
 
-    row("Schema 1", ReferenceId::SingleDiagram, QString("Led singolo"), QSize(137, 201));
-    row("Schema 2", ReferenceId::SeriesDiagram, QString("Led in serie"), QSize(137, 265));
-    row("Schema 3", ReferenceId::ParallelDiagram, QString("Led in parallelo"), QSize(241, 265));
-    row("Tensione Led", ReferenceId::LedVoltages, QString("Tensione di alimentazione dei Led"),
+    row("Schema 1", ReferenceId::SingleDiagram, u"Led singolo"_s, QSize(137, 201));
+    row("Schema 2", ReferenceId::SeriesDiagram, u"Led in serie"_s, QSize(137, 265));
+    row("Schema 3", ReferenceId::ParallelDiagram, u"Led in parallelo"_s, QSize(241, 265));
+    row("Tensione Led", ReferenceId::LedVoltages, u"Tensione di alimentazione dei Led"_s,
         QSize(225, 145));
-    row("Valori standard", ReferenceId::StandardValues, QString("Valori standard delle resistenze"),
+    row("Valori standard", ReferenceId::StandardValues, u"Valori standard delle resistenze"_s,
         QSize(602, 205));
-    row("Potenza max res.", ReferenceId::PowerRatings, QString("Max potenza dissipabile"),
+    row("Potenza max res.", ReferenceId::PowerRatings, u"Max potenza dissipabile"_s,
         QSize(161, 209));
 }
 
@@ -138,8 +139,9 @@ void TestReferenceWindows::openingRule()
 void TestReferenceWindows::buttonsOpenTheirWindowsBesideAUsableMainWindow()
 {
     const std::pair<QString, QString> kOpeners[] = {
-        {"cmd_Schema1", "Form2"}, {"cmd_Schema2", "Form3"},   {"cmd_Schema3", "Form4"},
-        {"cmd_TensLed", "Form5"}, {"cmd_ValResStd", "Form6"}, {"cmd_PotMaxRes", "Form7"},
+        {u"cmd_Schema1"_s, u"Form2"_s},   {u"cmd_Schema2"_s, u"Form3"_s},
+        {u"cmd_Schema3"_s, u"Form4"_s},   {u"cmd_TensLed"_s, u"Form5"_s},
+        {u"cmd_ValResStd"_s, u"Form6"_s}, {u"cmd_PotMaxRes"_s, u"Form7"_s},
     };
     Shown<MainWindow> mainWindow;
     QVERIFY(mainWindow.usable());
@@ -171,10 +173,10 @@ void TestReferenceWindows::pictures_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QRect>("geometry");
 
-    row("Form2", ReferenceId::SingleDiagram, QString("img_DL1"), QRect(40, 24, 61, 157));
-    row("Form3", ReferenceId::SeriesDiagram, QString("img_DL2"), QRect(40, 24, 61, 217));
-    row("Form4", ReferenceId::ParallelDiagram, QString("img_DL3"), QRect(40, 24, 165, 217));
-    row("Form6", ReferenceId::StandardValues, QString("Image1"), QRect(0, 0, 602, 205));
+    row("Form2", ReferenceId::SingleDiagram, u"img_DL1"_s, QRect(40, 24, 61, 157));
+    row("Form3", ReferenceId::SeriesDiagram, u"img_DL2"_s, QRect(40, 24, 61, 217));
+    row("Form4", ReferenceId::ParallelDiagram, u"img_DL3"_s, QRect(40, 24, 165, 217));
+    row("Form6", ReferenceId::StandardValues, u"Image1"_s, QRect(0, 0, 602, 205));
 }
 
 // One picture at its natural size and nothing that takes the focus.
@@ -201,38 +203,38 @@ void TestReferenceWindows::tableRows_data()
     QTest::addColumn<QStringList>("regular"); // name, caption, Left in twips
 
     const auto f5 = ReferenceId::LedVoltages, f7 = ReferenceId::PowerRatings;
-    row("red", f5, 1, QStringList{"lbl_Lrosso", "Led rosso:", "120"},
-        QStringList{"lbl_Tens1", "1,8 V", "1320"});
-    row("green", f5, 2, QStringList{"lbl_Lverde", "Led verde:", "120"},
-        QStringList{"lbl_Tens2", "2 V", "1320"});
-    row("yellow above orange", f5, 3, QStringList{"lbl_Lgiallo", "Led giallo:", "120"},
-        QStringList{"lbl_Tens3", "1,9 V", "1320"});
-    row("orange", f5, 4, QStringList{"lbl_Larancio", "Led arancio:", "120"},
-        QStringList{"lbl_Tens4", "2 V", "1320"});
-    row("blue", f5, 5, QStringList{"lbl_Lblu", "Led blu:", "120"},
-        QStringList{"lbl_Tens5", "3 V", "1320"});
-    row("white", f5, 6, QStringList{"lbl_Lbianco", "Led bianco:", "120"},
-        QStringList{"lbl_Tens6", "3 V", "1320"});
-    row("1/8 W", f7, 1, QStringList{"lbl_WRes1", "1/8 W =", "120"},
-        QStringList{"lbl_PotRes1", "125 mW", "1200"});
-    row("1/4 W", f7, 2, QStringList{"lbl_WRes2", "1/4 W =", "120"},
-        QStringList{"lbl_PotRes2", "250 mW", "1200"});
-    row("1/2 W", f7, 3, QStringList{"lbl_WRes3", "1/2 W =", "120"},
-        QStringList{"lbl_PotRes3", "500 mW", "1200"});
-    row("1 W", f7, 4, QStringList{"lbl_WRes4", "1 W =", "315"},
-        QStringList{"lbl_PotRes4", "1000 mW", "1080"});
-    row("2 W", f7, 5, QStringList{"lbl_WRes5", "2 W =", "315"},
-        QStringList{"lbl_PotRes5", "2000 mW", "1080"});
-    row("3 W", f7, 6, QStringList{"lbl_WRes6", "3 W =", "315"},
-        QStringList{"lbl_PotRes6", "3000 mW", "1080"});
-    row("5 W", f7, 7, QStringList{"lbl_WRes7", "5 W =", "315"},
-        QStringList{"lbl_PotRes7", "5000 mW", "1080"});
-    row("10 W", f7, 8, QStringList{"lbl_WRes8", "10 W =", "210"},
-        QStringList{"lbl_PotRes8", "10000 mW", "960"});
-    row("20 W", f7, 9, QStringList{"lbl_WRes9", "20 W =", "210"},
-        QStringList{"lbl_PotRes9", "20000 mW", "960"});
-    row("30 W", f7, 10, QStringList{"lbl_WRes10", "30 W =", "210"},
-        QStringList{"lbl_PotRes10", "30000 mW", "960"});
+    row("red", f5, 1, QStringList{u"lbl_Lrosso"_s, u"Led rosso:"_s, u"120"_s},
+        QStringList{u"lbl_Tens1"_s, u"1,8 V"_s, u"1320"_s});
+    row("green", f5, 2, QStringList{u"lbl_Lverde"_s, u"Led verde:"_s, u"120"_s},
+        QStringList{u"lbl_Tens2"_s, u"2 V"_s, u"1320"_s});
+    row("yellow above orange", f5, 3, QStringList{u"lbl_Lgiallo"_s, u"Led giallo:"_s, u"120"_s},
+        QStringList{u"lbl_Tens3"_s, u"1,9 V"_s, u"1320"_s});
+    row("orange", f5, 4, QStringList{u"lbl_Larancio"_s, u"Led arancio:"_s, u"120"_s},
+        QStringList{u"lbl_Tens4"_s, u"2 V"_s, u"1320"_s});
+    row("blue", f5, 5, QStringList{u"lbl_Lblu"_s, u"Led blu:"_s, u"120"_s},
+        QStringList{u"lbl_Tens5"_s, u"3 V"_s, u"1320"_s});
+    row("white", f5, 6, QStringList{u"lbl_Lbianco"_s, u"Led bianco:"_s, u"120"_s},
+        QStringList{u"lbl_Tens6"_s, u"3 V"_s, u"1320"_s});
+    row("1/8 W", f7, 1, QStringList{u"lbl_WRes1"_s, u"1/8 W ="_s, u"120"_s},
+        QStringList{u"lbl_PotRes1"_s, u"125 mW"_s, u"1200"_s});
+    row("1/4 W", f7, 2, QStringList{u"lbl_WRes2"_s, u"1/4 W ="_s, u"120"_s},
+        QStringList{u"lbl_PotRes2"_s, u"250 mW"_s, u"1200"_s});
+    row("1/2 W", f7, 3, QStringList{u"lbl_WRes3"_s, u"1/2 W ="_s, u"120"_s},
+        QStringList{u"lbl_PotRes3"_s, u"500 mW"_s, u"1200"_s});
+    row("1 W", f7, 4, QStringList{u"lbl_WRes4"_s, u"1 W ="_s, u"315"_s},
+        QStringList{u"lbl_PotRes4"_s, u"1000 mW"_s, u"1080"_s});
+    row("2 W", f7, 5, QStringList{u"lbl_WRes5"_s, u"2 W ="_s, u"315"_s},
+        QStringList{u"lbl_PotRes5"_s, u"2000 mW"_s, u"1080"_s});
+    row("3 W", f7, 6, QStringList{u"lbl_WRes6"_s, u"3 W ="_s, u"315"_s},
+        QStringList{u"lbl_PotRes6"_s, u"3000 mW"_s, u"1080"_s});
+    row("5 W", f7, 7, QStringList{u"lbl_WRes7"_s, u"5 W ="_s, u"315"_s},
+        QStringList{u"lbl_PotRes7"_s, u"5000 mW"_s, u"1080"_s});
+    row("10 W", f7, 8, QStringList{u"lbl_WRes8"_s, u"10 W ="_s, u"210"_s},
+        QStringList{u"lbl_PotRes8"_s, u"10000 mW"_s, u"960"_s});
+    row("20 W", f7, 9, QStringList{u"lbl_WRes9"_s, u"20 W ="_s, u"210"_s},
+        QStringList{u"lbl_PotRes9"_s, u"20000 mW"_s, u"960"_s});
+    row("30 W", f7, 10, QStringList{u"lbl_WRes10"_s, u"30 W ="_s, u"210"_s},
+        QStringList{u"lbl_PotRes10"_s, u"30000 mW"_s, u"960"_s});
 }
 
 // Each row: a bold and a regular label on the row's line (16 px apart from 8 px down), at
@@ -278,9 +280,9 @@ void TestReferenceWindows::okButton()
     QFETCH(int, labels);
     QWidget *window = openShown(id);
     QVERIFY(waitUntilUsable(window));
-    auto *ok = window->findChild<QPushButton *>("cmd_OK");
+    auto *ok = window->findChild<QPushButton *>(u"cmd_OK"_s);
     QVERIFY(ok);
-    QCOMPARE(ok->text(), QString("OK"));
+    QCOMPARE(ok->text(), u"OK"_s);
     QCOMPARE(ok->geometry(), geometry);
     QCOMPARE(window->focusWidget(), ok);
     // The keyboard focus itself follows the active window, which on Wayland the compositor

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(ReferenceId)
 
@@ -27,9 +28,9 @@ QRect frameOf(const QWidget *window)
 // Client windows from bottom to top, as the window manager stacks them.
 QList<WId> stacking()
 {
-    const QString list = runTool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+    const QString list = runTool(u"xprop"_s, {u"-root"_s, u"_NET_CLIENT_LIST_STACKING"_s});
     QList<WId> ids;
-    for (const auto &match : QRegularExpression("0x[0-9a-f]+").globalMatch(list))
+    for (const auto &match : QRegularExpression(u"0x[0-9a-f]+"_s).globalMatch(list))
         ids << match.captured().toULongLong(nullptr, 16);
     return ids;
 }
@@ -38,8 +39,8 @@ QList<WId> stacking()
 void closeByWindowManager(const QWidget *window)
 {
     const QString id = QString::number(window->winId(), 16);
-    QTRY_VERIFY(runTool("xprop", {"-root", "_NET_ACTIVE_WINDOW"}).contains("0x" + id));
-    xdotool({"key", "alt+F4"});
+    QTRY_VERIFY(runTool(u"xprop"_s, {u"-root"_s, u"_NET_ACTIVE_WINDOW"_s}).contains(u"0x"_s + id));
+    xdotool({u"key"_s, u"alt+F4"_s});
 }
 
 bool stacksAbove(const QWidget *upper, const QWidget *lower)
@@ -53,7 +54,7 @@ QList<uint> motifHints(const QWidget &window)
 {
     QList<uint> values;
     for (const auto &match :
-         QRegularExpression("0x[0-9a-f]+").globalMatch(xprop(window, "_MOTIF_WM_HINTS")))
+         QRegularExpression(u"0x[0-9a-f]+"_s).globalMatch(xprop(window, u"_MOTIF_WM_HINTS"_s)))
         values << match.captured().toUInt(nullptr, 16);
     return values;
 }
@@ -84,7 +85,7 @@ private:
 
 void TestReferenceX11::initTestCase()
 {
-    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
     m_mainWindow = m_shown.emplace().get();
     showFramed(m_mainWindow);
     QTRY_VERIFY(
@@ -100,7 +101,7 @@ void TestReferenceX11::cleanupTestCase()
 void TestReferenceX11::clickForReal(const QWidget *widget, QPoint at)
 {
     pointerTo(widget->mapToGlobal(at));
-    xdotool({"click", "1"});
+    xdotool({u"click"_s, u"1"_s});
 }
 
 QWidget *TestReferenceX11::pressForReal(ReferenceId id)
@@ -138,28 +139,28 @@ void TestReferenceX11::frameHints()
     QPointer<QWidget> window = pressForReal(id);
     QVERIFY(window);
 
-    QVERIFY(xprop(*window, "_NET_WM_WINDOW_TYPE").contains("= _NET_WM_WINDOW_TYPE_UTILITY"));
-    QVERIFY(xprop(*window, "_NET_WM_STATE").contains("_NET_WM_STATE_SKIP_TASKBAR"));
-    QVERIFY(xprop(*window, "WM_TRANSIENT_FOR").contains("not found"));
-    QVERIFY(!xprop(*window, "WM_HINTS").contains("window id"));
-    const QString sizeText = QString("%1 by %2").arg(size.width()).arg(size.height());
-    const QString hints = xprop(*window, "WM_NORMAL_HINTS");
-    QVERIFY2(hints.contains("minimum size: " + sizeText) &&
-                 hints.contains("maximum size: " + sizeText),
+    QVERIFY(xprop(*window, u"_NET_WM_WINDOW_TYPE"_s).contains(u"= _NET_WM_WINDOW_TYPE_UTILITY"_s));
+    QVERIFY(xprop(*window, u"_NET_WM_STATE"_s).contains(u"_NET_WM_STATE_SKIP_TASKBAR"_s));
+    QVERIFY(xprop(*window, u"WM_TRANSIENT_FOR"_s).contains(u"not found"_s));
+    QVERIFY(!xprop(*window, u"WM_HINTS"_s).contains(u"window id"_s));
+    const QString sizeText = u"%1 by %2"_s.arg(size.width()).arg(size.height());
+    const QString hints = xprop(*window, u"WM_NORMAL_HINTS"_s);
+    QVERIFY2(hints.contains(u"minimum size: "_s + sizeText) &&
+                 hints.contains(u"maximum size: "_s + sizeText),
              qPrintable(hints));
-    const QString actions = xprop(*window, "_NET_WM_ALLOWED_ACTIONS");
-    QVERIFY2(actions.contains("_NET_WM_ACTION_CLOSE") &&
-                 !actions.contains("_NET_WM_ACTION_MAXIMIZE") &&
-                 !actions.contains("_NET_WM_ACTION_RESIZE"),
+    const QString actions = xprop(*window, u"_NET_WM_ALLOWED_ACTIONS"_s);
+    QVERIFY2(actions.contains(u"_NET_WM_ACTION_CLOSE"_s) &&
+                 !actions.contains(u"_NET_WM_ACTION_MAXIMIZE"_s) &&
+                 !actions.contains(u"_NET_WM_ACTION_RESIZE"_s),
              qPrintable(actions));
     const QList<uint> motif = motifHints(*window);
     QCOMPARE(motif.size(), 5);
     constexpr uint kMinimise = 0x8, kMaximise = 0x10, kClose = 0x20;
     QCOMPARE(motif[1] & (kMinimise | kMaximise | kClose), kClose);
-    QVERIFY(!xprop(*window, "_NET_WM_ICON").contains("Icon (32 x 32)"));
-    const QString info = runTool("xwininfo", {"-id", QString::number(window->winId())});
-    QVERIFY(info.contains(QString("Width: %1").arg(size.width())) &&
-            info.contains(QString("Height: %1").arg(size.height())));
+    QVERIFY(!xprop(*window, u"_NET_WM_ICON"_s).contains(u"Icon (32 x 32)"_s));
+    const QString info = runTool(u"xwininfo"_s, {u"-id"_s, QString::number(window->winId())});
+    QVERIFY(info.contains(u"Width: %1"_s.arg(size.width())) &&
+            info.contains(u"Height: %1"_s.arg(size.height())));
     QTRY_VERIFY((frameOf(window).center() - window->screen()->availableGeometry().center())
                     .manhattanLength() <= 2);
 
@@ -192,8 +193,9 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove()
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->resize(137, 201);
         window->move(m_mainWindow->geometry().center());
-        runTool("xprop", {"-id", QString::number(window->winId()), "-f", "_NET_WM_WINDOW_TYPE",
-                          "32a", "-set", "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_UTILITY"});
+        runTool(u"xprop"_s,
+                {u"-id"_s, QString::number(window->winId()), u"-f"_s, u"_NET_WM_WINDOW_TYPE"_s,
+                 u"32a"_s, u"-set"_s, u"_NET_WM_WINDOW_TYPE"_s, u"_NET_WM_WINDOW_TYPE_UTILITY"_s});
         window->show();
         QTRY_VERIFY(window->windowHandle()->frameMargins().top() > 0);
     }
@@ -216,8 +218,8 @@ void TestReferenceX11::diagramWindowIgnoresKeysAndClosesOnAClick()
 {
     QPointer<QWidget> window = pressForReal(ReferenceId::ParallelDiagram);
     QTRY_VERIFY(window->isActiveWindow());
-    for (const char *key : {"Escape", "Return", "space", "Tab", "KP_Enter"})
-        xdotool({"key", key});
+    for (const QString &key : {u"Escape"_s, u"Return"_s, u"space"_s, u"Tab"_s, u"KP_Enter"_s})
+        xdotool({u"key"_s, key});
     QVERIFY(window && window->isVisible());
     QTRY_VERIFY(window->isActiveWindow());
     clickForReal(window, QPoint(220, 250));

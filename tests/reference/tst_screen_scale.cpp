@@ -10,6 +10,7 @@
 #include <QtTest>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -92,7 +93,7 @@ void TestScreenScale::windowsAtTheScreenRatio()
         QCOMPARE(image.size(), picture->size() * factor);
         const QRect onScreen(picture->pos() * factor, image.size());
         QVERIFY2(rgb(shown.copy(onScreen)) == rgb(image),
-                 qPrintable(picture->objectName() + " is not shown pixel for pixel"));
+                 qPrintable(picture->objectName() + u" is not shown pixel for pixel"_s));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 using namespace varelux;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -147,7 +148,7 @@ void TestIcon::parts()
         for (int dy = -outline; dy <= outline && img.pixel(p) != kBlack; ++dy)
             for (int dx = std::abs(dy) - outline; dx <= outline - std::abs(dy); ++dx)
                 QVERIFY2(opaque(img, p + QPoint(dx, dy)),
-                         qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+                         qPrintable(u"%1,%2"_s.arg(p.x()).arg(p.y())));
 
     // Yellow glass; all white (highlight and lit edge of the base) on the left half.
     const QRect glass = bounds(ofColour(img, bulb, kYellow));
