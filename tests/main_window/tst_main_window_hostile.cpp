@@ -20,6 +20,22 @@ namespace {
 
 enum class Expect { Results, EmptyFieldsBox, ClearedSilently };
 
+// The processor time this process has used, in nanoseconds.
+qint64 processorNs()
+{
+#ifdef Q_OS_WIN
+    // There clock() counts wall time; the process's user and kernel time, in 100 ns steps.
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ticks = [](FILETIME t) {
+        return qint64(t.dwHighDateTime) << 32 | qint64(t.dwLowDateTime);
+    };
+    return (ticks(kernel) + ticks(user)) * 100;
+#else
+    return qint64(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC);
+#endif
+}
+
 // Processor time the program spends on a click, less what it spent while an application-modal
 // box stood open. Processor time, not wall time: a slow parse shows in it, while other programs
 // taking the processor from this one on a busy machine do not.
@@ -52,23 +68,7 @@ protected:
     }
 
 private:
-#ifdef Q_OS_WIN
-    // There clock() counts wall time; the process's user and kernel time, in 100 ns steps.
-    static qint64 now()
-    {
-        FILETIME created, exited, kernel, user;
-        GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-        const auto ticks = [](FILETIME t) {
-            return qint64(t.dwHighDateTime) << 32 | qint64(t.dwLowDateTime);
-        };
-        return (ticks(kernel) + ticks(user)) * 100;
-    }
-#else
-    static qint64 now()
-    {
-        return qint64(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC);
-    }
-#endif
+    static qint64 now() { return processorNs(); }
 
     qint64 m_open = 0;
     qint64 m_shownAt = -1;
