@@ -1,25 +1,32 @@
-# varelux_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI | X11])
+# varelux_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI | X11 | ATSPI])
 # One QTest executable per test file, registered with CTest. GUI tests run on the offscreen
 # platform so they need no display, and once more as <name>@wayland, the client of a headless
 # Wayland compositor of their own (run_wayland.sh); X11 tests on a private X server with a window
-# manager (run_x11.sh), one at a time.
+# manager (run_x11.sh), one at a time; ATSPI tests there too, with an accessibility bus and Qt's
+# bridge to it (run_atspi.sh), skipped where that bus cannot start.
 #
 # A Windows build made on Linux (the windows preset) runs its tests under Wine, through
 # CMAKE_CROSSCOMPILING_EMULATOR, on the X server that tests/run_wine.sh provides: core tests as
-# they are, GUI tests on the windows platform. X11 and Wayland runs have no place there.
+# they are, GUI tests on the windows platform. X11, AT-SPI and Wayland runs have no place there.
 set(VARELUX_UNDER_WINE OFF)
 if(WIN32 AND CMAKE_CROSSCOMPILING)
     set(VARELUX_UNDER_WINE ON)
 endif()
 
 function(varelux_add_test name)
-    cmake_parse_arguments(ARG "GUI;X11" "" "SOURCES;LIBS" ${ARGN})
-    if(VARELUX_UNDER_WINE AND ARG_X11)
+    cmake_parse_arguments(ARG "GUI;X11;ATSPI" "" "SOURCES;LIBS" ${ARGN})
+    if(VARELUX_UNDER_WINE AND (ARG_X11 OR ARG_ATSPI))
         return()
     endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    if(ARG_ATSPI)
+        add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tests/run_atspi.sh $<TARGET_FILE:${name}>)
+        set_tests_properties(${name} PROPERTIES
+            LABELS "x11;atspi" RESOURCE_LOCK x11 SKIP_RETURN_CODE 77)
+        return()
+    endif()
     if(ARG_X11)
         add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tests/run_x11.sh $<TARGET_FILE:${name}>)
         set_tests_properties(${name} PROPERTIES LABELS x11 RESOURCE_LOCK x11)

@@ -29,6 +29,21 @@ QString oneDecimal(int tenths)
            QString::number(tenths % 10);
 }
 
+// A row label as part of a sentence: "Potenza dissipata:" -> "Potenza dissipata".
+QString withoutColon(const QString &caption)
+{
+    QString text = caption.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+QString spoken(const ShownResult &result)
+{
+    return QStringList{withoutColon(result.caption), result.value, result.unit}.join(
+        QLatin1Char(' '));
+}
+
 } // namespace
 
 QString programTitle()
@@ -76,6 +91,71 @@ QString e12CellText(int row, int column)
     if (column == kE12Columns - 1)
         return oneDecimal(tenths) + QStringLiteral(" megaohm");
     return grouped(static_cast<long>(e12Ohms(row, column))) + QStringLiteral(" ohm");
+}
+
+QString singleDiagramText()
+{
+    return QStringLiteral(
+        "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+        "poi al Led, con l'anodo verso la resistenza, e dal catodo del Led a massa.");
+}
+
+QString seriesDiagramText()
+{
+    return QStringLiteral(
+        "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+        "poi a due Led in serie, uno sotto l'altro, ciascuno con l'anodo verso l'alto, e dal "
+        "catodo del secondo Led a massa.");
+}
+
+QString parallelDiagramText()
+{
+    return QStringLiteral(
+        "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+        "poi si divide in due rami affiancati con un Led ciascuno, l'anodo verso l'alto; i due "
+        "rami si riuniscono sotto i Led e vanno a massa.");
+}
+
+QString e12PictureName()
+{
+    return QStringLiteral("Tabella dei valori standard E12, per decade");
+}
+
+QString e12PictureValues()
+{
+    QStringList decades;
+    for (int column = 0; column < kE12Columns; ++column) {
+        QStringList values;
+        for (int row = 0; row < int(kE12Tenths.size()); ++row)
+            values << e12CellText(row, column);
+        decades << QStringLiteral("Decade da %1: %2.")
+                       .arg(values.first(), values.join(QStringLiteral(", ")));
+    }
+    return decades.join(QLatin1Char(' '));
+}
+
+QString inPanel(const QString &panel, const QString &caption)
+{
+    return panel + QStringLiteral(": ") + withoutColon(caption);
+}
+
+QString resultsAnnouncement(const ShownResult &first, const ShownResult &second)
+{
+    // One sentence: the second result goes on in lower case.
+    QString rest = spoken(second);
+    if (!rest.isEmpty())
+        rest[0] = rest[0].toLower();
+    return spoken(first) + QStringLiteral(", ") + rest;
+}
+
+QString clearedAnnouncement(const QString &panel)
+{
+    return QStringLiteral("Pannello %1 cancellato").arg(panel);
+}
+
+QString outOfRangeAnnouncement(const QString &panel)
+{
+    return QStringLiteral("Risultato fuori dai limiti, pannello %1 cancellato").arg(panel);
 }
 
 QString ratingText(int milliwatts)

@@ -32,6 +32,34 @@ QString powerDescription();
 // last columns keep one decimal with the decimal comma. row is 0..11, column 0..6.
 QString e12CellText(int row, int column);
 
+// The text alternatives of the wiring diagrams, each the circuit as drawn from top to bottom:
+// one LED, two LEDs in series, two LEDs in parallel.
+QString singleDiagramText();
+QString seriesDiagramText();
+QString parallelDiagramText();
+
+// The E12 picture for assistive technology: its name, and its values decade by decade, each
+// decade named by its first value ("Decade da 1,0 ohm: 1,0 ohm, 1,2 ohm, ... 8,2 ohm. Decade da
+// 10 ohm: ...").
+QString e12PictureName();
+QString e12PictureValues();
+
+// How assistive technology names a control of a panel: the panel's heading, then the control's
+// caption or row label without its colon ("Led in serie: Tensione circuito").
+QString inPanel(const QString &panel, const QString &caption);
+
+// A result as shown: its row label ("Resistenza calcolata:"), its value and its unit.
+struct ShownResult {
+    QString caption, value, unit;
+};
+
+// What a panel announces after a click: its results in one sentence, read from what is shown
+// ("Resistenza calcolata 120 ohm, potenza dissipata 30 mW"); that "Cancella" emptied it; that
+// "Calcola" emptied it because the result was out of range.
+QString resultsAnnouncement(const ShownResult &first, const ShownResult &second);
+QString clearedAnnouncement(const QString &panel);
+QString outOfRangeAnnouncement(const QString &panel);
+
 // A rating in watts as resistor makers print it: "1/8 W" below 1 W, "10 W" from 1 W up.
 // milliwatts is a divisor of 1000 below 1000 and a multiple of 1000 from 1000 up.
 QString ratingText(int milliwatts);

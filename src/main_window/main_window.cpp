@@ -74,25 +74,51 @@ void MainWindow::wirePanel(PanelId panel, const std::array<QWidget *, kPanelPart
     auto label = [&](PanelPart part) { return qobject_cast<QLabel *>(at(part)); };
     auto button = [&](PanelPart part) { return qobject_cast<QPushButton *>(at(part)); };
 
-    const PanelControls controls{field(PanelPart::Supply),     field(PanelPart::LedVoltage),
-                                 field(PanelPart::Current),    field(PanelPart::Count),
-                                 label(PanelPart::Resistance), label(PanelPart::Power)};
+    const PanelControls controls{
+        field(PanelPart::Supply),         field(PanelPart::LedVoltage),
+        field(PanelPart::Current),        field(PanelPart::Count),
+        label(PanelPart::Resistance),     label(PanelPart::Power),
+        label(PanelPart::Heading),        label(PanelPart::ResistanceLabel),
+        label(PanelPart::ResistanceUnit), label(PanelPart::PowerLabel),
+        label(PanelPart::PowerUnit)};
     auto *sizing = new SizingPanel(panel, controls, this);
     connect(button(PanelPart::CalculateButton), &QPushButton::clicked, sizing,
             &SizingPanel::calculate);
     connect(button(PanelPart::ClearButton), &QPushButton::clicked, sizing, &SizingPanel::clear);
 
-    // Screen readers announce a field by its row label, and a result by its value first.
-    const std::pair<PanelPart, PanelPart> buddies[] = {
-        {PanelPart::SupplyLabel, PanelPart::Supply},
-        {PanelPart::LedVoltageLabel, PanelPart::LedVoltage},
-        {PanelPart::CurrentLabel, PanelPart::Current},
-        {PanelPart::CountLabel, PanelPart::Count}};
-    for (const auto &[rowLabel, entry] : buddies)
-        if (at(entry))
-            label(rowLabel)->setBuddy(at(entry));
-    controls.resistance->setAccessibleDescription(ui::resistanceDescription());
-    controls.power->setAccessibleDescription(ui::powerDescription());
+    // Screen readers say a field's panel and row label, then its unit; a button's panel and
+    // caption; a result's value, then its panel and what it is. Each row label stays the buddy
+    // of its field.
+    const QString heading = label(PanelPart::Heading)->text();
+    struct Row {
+        PanelPart rowLabel{}, entry{};
+        std::optional<PanelPart> unit; // a count has none
+    };
+    const Row rows[] = {
+        {PanelPart::SupplyLabel, PanelPart::Supply, PanelPart::SupplyUnit},
+        {PanelPart::LedVoltageLabel, PanelPart::LedVoltage, PanelPart::LedVoltageUnit},
+        {PanelPart::CurrentLabel, PanelPart::Current, PanelPart::CurrentUnit},
+        {PanelPart::CountLabel, PanelPart::Count, std::nullopt}};
+    for (const Row &row : rows) {
+        QWidget *entry = at(row.entry);
+        if (!entry)
+            continue;
+        // Screen readers (Orca) name a field by the label that labels it rather than by the
+        // field's own name, so the label carries the panel's name too.
+        QLabel *rowLabel = label(row.rowLabel);
+        const QString name = ui::inPanel(heading, rowLabel->text());
+        rowLabel->setBuddy(entry);
+        rowLabel->setAccessibleName(name);
+        entry->setAccessibleName(name);
+        if (row.unit)
+            entry->setAccessibleDescription(label(*row.unit)->text());
+    }
+    for (const PanelPart part :
+         {PanelPart::SchemaButton, PanelPart::CalculateButton, PanelPart::ClearButton})
+        button(part)->setAccessibleName(ui::inPanel(heading, button(part)->text()));
+    controls.resistance->setAccessibleDescription(
+        ui::inPanel(heading, ui::resistanceDescription()));
+    controls.power->setAccessibleDescription(ui::inPanel(heading, ui::powerDescription()));
     for (QLabel *result : {controls.resistance, controls.power}) {
         result->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(result, &QWidget::customContextMenuRequested, this,

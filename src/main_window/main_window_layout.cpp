@@ -14,9 +14,11 @@ constexpr int kClientWidth = 10695;
 constexpr int kClientHeight = 5055;
 
 // Text colours of the panel headings and the notes on a light button face.
-const QColor kGreen{0, 192, 0};
-const QColor kDarkRed{192, 0, 0};
-const QColor kBlue{0, 0, 255};
+// Constants rather than QColors, so that every table here is set before any code runs: a test's
+// global may ask controlName() during the program's static initialisation.
+constexpr QRgb kGreen = qRgb(0, 192, 0);
+constexpr QRgb kDarkRed = qRgb(192, 0, 0);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
 
 // How a panel control's name is formed from its base: "Standard" appends "", "2", "3";
 // "Numbered" appends "1", "2", "3"; "Count" exists in the series ("") and parallel ("2") panels.
@@ -104,12 +106,12 @@ constexpr BelowPanelsRow kBelowPanels[] = {
 struct PanelLook {
     int originTwips = 0;
     const char *heading = nullptr;
-    QColor headingColour;
+    QRgb headingColour = 0;
     bool hasCount = false;
     ReferenceId diagram{};
 };
 
-const PanelLook kPanelLooks[kPanelCount] = {
+constexpr PanelLook kPanelLooks[kPanelCount] = {
     {120, "Led singolo", kGreen, false, ReferenceId::SingleDiagram},
     {3720, "Led in serie", kDarkRed, true, ReferenceId::SeriesDiagram},
     {7320, "Led in parallelo", kBlue, true, ReferenceId::ParallelDiagram},
@@ -134,7 +136,7 @@ std::vector<MainWindowRow> buildRows()
             if (row.part == PanelPart::SchemaButton)
                 item.opens = look.diagram;
             if (heading)
-                item.textColour = look.headingColour;
+                item.textColour = QColor(look.headingColour);
             rows.push_back(item);
         }
     }
@@ -145,7 +147,7 @@ std::vector<MainWindowRow> buildRows()
                            std::nullopt,
                            row.opens};
         if (row.role == ControlRole::NoteLine)
-            item.textColour = kDarkRed;
+            item.textColour = QColor(kDarkRed);
         rows.push_back(item);
     }
     return rows;

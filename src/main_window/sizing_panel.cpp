@@ -2,6 +2,7 @@
 // labels, and the message box of a failure.
 #include "main_window/sizing_panel.h"
 
+#include "common/announcer.h"
 #include "common/texts.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
@@ -86,10 +87,14 @@ void SizingPanel::calculate()
 {
     const Outcome<Results> outcome = size(m_kind, m_controls);
     if (!outcome) {
-        // The panel keeps what it shows until the message box is dismissed.
-        if (const QString message = failureMessage(m_kind, outcome.failure()); !message.isEmpty())
+        // The panel keeps what it shows until the message box is dismissed. The box takes the
+        // focus and is read out itself; a panel emptied without one says so.
+        const QString message = failureMessage(m_kind, outcome.failure());
+        if (!message.isEmpty())
             showError(m_controls.resistance->window(), message);
-        clear();
+        empty();
+        if (message.isEmpty())
+            announce(ui::outOfRangeAnnouncement(m_controls.heading->text()));
         return;
     }
     m_controls.resistance->setText(QString::fromStdString(writeNumber(outcome->resistance)));
@@ -99,9 +104,24 @@ void SizingPanel::calculate()
     lines.removeAll(QString());
     m_controls.resistance->setToolTip(lines.join(QLatin1Char('\n')));
     m_controls.power->setToolTip(rating);
+    announce(ui::resultsAnnouncement(
+        {m_controls.resistanceCaption->text(), m_controls.resistance->text(),
+         m_controls.resistanceUnit->text()},
+        {m_controls.powerCaption->text(), m_controls.power->text(), m_controls.powerUnit->text()}));
 }
 
 void SizingPanel::clear()
+{
+    empty();
+    announce(ui::clearedAnnouncement(m_controls.heading->text()));
+}
+
+void SizingPanel::announce(const QString &text) const
+{
+    ui::announce(m_controls.resistance, text);
+}
+
+void SizingPanel::empty()
 {
     // setText rather than clear(): clear() keeps every removed character as an undo step,
     // which for a pasted text of a million characters takes tens of milliseconds and as many

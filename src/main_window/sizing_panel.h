@@ -1,6 +1,8 @@
 // What one panel of the main window does: "Calcola" reads the panel's fields, sizes the
 // resistor in the core and shows the two results with their hints, or words the failure and
 // empties the panel; "Cancella" empties it. The panel knows its controls, not where they sit.
+// What a click changed without a message box is also announced to screen readers, since the
+// focus stays on the button: the results, or that the panel was emptied.
 #pragma once
 
 #include "main_window/panel_id.h"
@@ -20,6 +22,11 @@ struct PanelControls {
     QLineEdit *count = nullptr; // none in the single-LED panel
     QLabel *resistance = nullptr;
     QLabel *power = nullptr;
+    // What the announcements are worded from: the panel's heading, and the row label and unit
+    // shown beside each result.
+    const QLabel *heading = nullptr;
+    const QLabel *resistanceCaption = nullptr, *resistanceUnit = nullptr;
+    const QLabel *powerCaption = nullptr, *powerUnit = nullptr;
 };
 
 class SizingPanel : public QObject {
@@ -34,6 +41,10 @@ public slots:
     void clear();
 
 private:
+    // Empties the fields and the results, and says nothing.
+    void empty();
+    void announce(const QString &text) const;
+
     PanelId m_kind;
     PanelControls m_controls;
 };

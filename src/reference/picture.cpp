@@ -1,9 +1,21 @@
 // Picture control.
 #include "reference/picture.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace varelux {
+
+namespace {
+
+QAccessibleInterface *pictureInterface(const QString &, QObject *object)
+{
+    if (auto *picture = qobject_cast<Picture *>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
 
 Picture::Picture(const QString &name, QPoint topLeft, QSize size, Drawing draw, QWidget *parent)
     : QWidget(parent), m_draw(draw)
@@ -12,6 +24,11 @@ Picture::Picture(const QString &name, QPoint topLeft, QSize size, Drawing draw, 
     setGeometry(QRect(topLeft, size));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool accessible = [] {
+        QAccessible::installFactory(&pictureInterface);
+        return true;
+    }();
+    Q_UNUSED(accessible);
 }
 
 const QImage &Picture::image()

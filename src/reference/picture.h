@@ -1,6 +1,7 @@
 // A picture control: an image drawn for the screen's device pixel ratio and the window's colours,
 // shown at its natural size, with no border and no focus. Mouse presses go on to its window, like
-// a label's.
+// a label's. Screen readers see it as an image; its text alternative is its accessible name, and
+// its accessible description where there is more to read.
 #pragma once
 
 #include <QImage>

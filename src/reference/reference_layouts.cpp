@@ -15,6 +15,7 @@
 #include "reference/reference_window.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include <vector>
@@ -46,6 +47,10 @@ template <DiagramId id> void buildDiagram(ReferenceWindow &window)
             return drawDiagram(id, dpr, diagramColours(palette));
         },
         &window);
+    // Screen readers read the circuit in place of the picture.
+    static QString (*const kTexts[])() = {&ui::singleDiagramText, &ui::seriesDiagramText,
+                                          &ui::parallelDiagramText};
+    picture->setAccessibleName(kTexts[int(id)]());
     window.closeOnClick(picture);
 }
 
@@ -55,6 +60,8 @@ void buildE12(ReferenceWindow &window)
     auto *picture = new Picture(
         QStringLiteral("Image1"), QPoint(0, 0), kE12PictureSize,
         [](qreal dpr, const QPalette &) { return drawE12Table(dpr); }, &window);
+    picture->setAccessibleName(ui::e12PictureName());
+    picture->setAccessibleDescription(ui::e12PictureValues());
     window.closeOnClick(picture);
 }
 
@@ -80,8 +87,16 @@ protected:
 // bottom edge, and the only control that takes focus.
 void buildTable(ReferenceWindow &window, const std::vector<LayoutRow> &rows, QPoint okTwips)
 {
-    for (const LayoutRow &row : rows)
-        ui::createControl(row, &window);
+    // Rows come as pairs, the row's label first, and are made in that order, which is the order
+    // screen readers go through a window's children; each value is labelled by its row's label.
+    QLabel *rowLabel = nullptr;
+    for (const LayoutRow &row : rows) {
+        auto *label = qobject_cast<QLabel *>(ui::createControl(row, &window));
+        if (row.role == ControlRole::RowLabel)
+            rowLabel = label;
+        else if (rowLabel)
+            rowLabel->setBuddy(label);
+    }
     auto *ok = new OkButton(QStringLiteral("OK"), &window);
     ui::setUpControl(ok, {QStringLiteral("cmd_OK"), ControlRole::PushButton,
                           twipsRect(okTwips.x(), okTwips.y(), 1215, 375), QStringLiteral("OK")});

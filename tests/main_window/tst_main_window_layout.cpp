@@ -311,16 +311,17 @@ void TestMainWindowLayout::screenReaderTexts()
     auto description = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
-    QCOMPARE(name(control(mainWindow(), u"txt_AlCirc"_s)), u"Tensione circuito:"_s);
-    QCOMPARE(name(control(mainWindow(), u"txt_AlLed2"_s)), u"Tensione Led:"_s);
-    QCOMPARE(name(control(mainWindow(), u"txt_CorrLed3"_s)), u"Corrente Led:"_s);
-    QCOMPARE(name(control(mainWindow(), u"txt_NumLed2"_s)), u"Numero Led:"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_AlCirc"_s)), u"Led singolo: Tensione circuito"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_AlLed2"_s)), u"Led in serie: Tensione Led"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_CorrLed3"_s)), u"Led in parallelo: Corrente Led"_s);
+    QCOMPARE(name(control(mainWindow(), u"txt_NumLed2"_s)), u"Led in parallelo: Numero Led"_s);
 
     auto *result = control<QLabel>(mainWindow(), u"lbl_ResCalc3"_s);
     result->setText(u"37,5"_s);
     QCOMPARE(name(result), u"37,5"_s);
-    QCOMPARE(description(result), u"Resistenza calcolata, ohm"_s);
-    QCOMPARE(description(control(mainWindow(), u"lbl_Watt"_s)), u"Potenza dissipata, mW"_s);
+    QCOMPARE(description(result), u"Led in parallelo: Resistenza calcolata, ohm"_s);
+    QCOMPARE(description(control(mainWindow(), u"lbl_Watt"_s)),
+             u"Led singolo: Potenza dissipata, mW"_s);
 
     // No caption defines an access key.
     for (QWidget *w : allControls(mainWindow())) {

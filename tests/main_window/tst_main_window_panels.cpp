@@ -208,7 +208,8 @@ void TestMainWindowPanels::hints()
     // Screen readers still get the value and the role, not the hint.
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
     QCOMPARE(accessible->text(QAccessible::Name), result->text());
-    QCOMPARE(accessible->text(QAccessible::Description), u"Resistenza calcolata, ohm"_s);
+    QCOMPARE(accessible->text(QAccessible::Description),
+             u"Led singolo: Resistenza calcolata, ohm"_s);
 }
 
 QTEST_MAIN(TestMainWindowPanels)
