@@ -9,7 +9,8 @@ FUZZ_SECONDS ?= 1800
 STARTUP_PAIRS ?= 60
 SUBMAKE = $(MAKE) --no-print-directory
 
-.PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build
+.PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build \
+	windows test-windows
 
 all: debug
 
@@ -74,6 +75,22 @@ package:
 	@scripts/install-deps.sh build package
 	@$(SUBMAKE) release
 	cpack --preset release
+
+# The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
+# own Qt source (scripts/build-windows-qt.sh, cached outside the tree), and its packages:
+# build/windows/varelux.exe, build/windows/varelux-<version>-windows-x64.zip
+# and build/windows/varelux-<version>-setup.exe.
+windows:
+	@scripts/install-deps.sh windows
+	qt=$$(scripts/build-windows-qt.sh) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
+	cmake --build --preset windows --target varelux
+	cpack --preset windows
+
+# The Windows build's tests and the checks of the program file and its installer, under Wine
+# on a private X server.
+test-windows: windows
+	cmake --build --preset windows
+	WINEPREFIX=$(CURDIR)/build/windows/wine tests/run_wine.sh ctest --preset windows
 
 screenshot:
 	@scripts/install-deps.sh build test

@@ -11,6 +11,8 @@ set(VARELUX_MAINTAINER
     "Maintainer of the Debian package")
 
 set(VARELUX_PROGRAM varelux) # the program file's name, without .exe
+# Who publishes the program, as Windows lists it among the installed apps: the maintainer's name.
+string(REGEX REPLACE " *<.*$" "" VARELUX_PUBLISHER "${VARELUX_MAINTAINER}")
 
 string(LENGTH "${PROJECT_VERSION_MINOR}" minor_digits)
 if(minor_digits EQUAL 1)

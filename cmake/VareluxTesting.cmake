@@ -4,8 +4,20 @@
 # Wayland compositor of their own (run_wayland.sh); X11 tests on a private X server with a window
 # manager (run_x11.sh), one at a time; ATSPI tests there too, with an accessibility bus and Qt's
 # bridge to it (run_atspi.sh), skipped where that bus cannot start.
+#
+# A Windows build made on Linux (the windows preset) runs its tests under Wine, through
+# CMAKE_CROSSCOMPILING_EMULATOR, on the X server that tests/run_wine.sh provides: core tests as
+# they are, GUI tests on the windows platform. X11, AT-SPI and Wayland runs have no place there.
+set(VARELUX_UNDER_WINE OFF)
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+    set(VARELUX_UNDER_WINE ON)
+endif()
+
 function(varelux_add_test name)
     cmake_parse_arguments(ARG "GUI;X11;ATSPI" "" "SOURCES;LIBS" ${ARGN})
+    if(VARELUX_UNDER_WINE AND (ARG_X11 OR ARG_ATSPI))
+        return()
+    endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -21,7 +33,9 @@ function(varelux_add_test name)
         return()
     endif()
     add_test(NAME ${name} COMMAND ${name})
-    if(ARG_GUI)
+    if(ARG_GUI AND VARELUX_UNDER_WINE)
+        set_tests_properties(${name} PROPERTIES LABELS gui RESOURCE_LOCK wine)
+    elseif(ARG_GUI)
         set_tests_properties(${name} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
             LABELS gui)
@@ -36,6 +50,9 @@ endfunction()
 # Runs an already added test once more as <name>@<suffix>, with its labels and environment plus
 # the given variables, through the given launcher (may be empty).
 function(varelux_add_test_run name suffix launcher)
+    if(VARELUX_UNDER_WINE)
+        return() # the launchers are Linux scripts
+    endif()
     get_test_property(${name} ENVIRONMENT environment)
     get_test_property(${name} LABELS labels)
     if(NOT environment)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Varelux needs for the given purposes (build, test, package,
-# bench, run, fonts). Names that change from one Debian release to the next are asked of apt, so
+# bench, run, fonts, windows). Names that change from one Debian release to the next are asked of apt, so
 # the running release gets what it has: nothing here names a release or a compiler version. Does
 # nothing when all of them are present; uses sudo when not root; names the missing packages
 # when it cannot install them. With --check first, it installs nothing and only names them.
@@ -17,6 +17,7 @@ declare -A groups=(
     [test]="clang-format xvfb xauth openbox xdotool x11-utils weston qt6-wayland locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0"
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
+    [windows]="cmake ninja-build qt6-base-dev qt6-translations-l10n dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis xvfb xauth openbox xdotool x11-utils xclip imagemagick unzip"
     [run]=""
     [fonts]="python3-fonttools"
 )
@@ -117,7 +118,7 @@ fi
 
 echo "install-deps: installing ${missing[*]}"
 if { [ $updated -eq 0 ] && ! "${sudo[@]}" apt-get update -qq; } ||
-    ! "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+    ! "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"; then
     echo "install-deps: could not install: ${missing[*]}" >&2
     exit 1
 fi

@@ -21,6 +21,20 @@
 #include <functional>
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+// True when a Windows build runs under Wine, whose ntdll has an export that Windows' lacks.
+inline bool underWine()
+{
+#ifdef Q_OS_WIN
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
 using namespace Qt::StringLiterals;
 
 // Closes every open reference window and deletes what waits for deletion.

@@ -1,5 +1,10 @@
 // Which window system the application runs on. The few places where Varelux behaves differently
 // from one window system to another ask here.
+//
+// Windows is told apart when compiling (Q_OS_WIN), not here: a Windows build has Qt linked in
+// with the windows platform alone, and what differs there (the system's own "MS Sans Serif",
+// answering --help without a console) belongs to the system, not to a platform plugin chosen
+// at start-up.
 #pragma once
 
 namespace varelux::ui {

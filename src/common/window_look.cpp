@@ -24,9 +24,13 @@ constexpr int kHeadingPixels = 16; // 12 pt at 96 dpi
 
 QString resolveFontFamily()
 {
+#ifndef Q_OS_WIN
+    // Windows always has a face of this name, and not the one the fitted labels were measured
+    // with: there the embedded face is the only one whose widths are known to fit.
     const QString preferred = QStringLiteral("MS Sans Serif");
     if (QFontDatabase::families().contains(preferred))
         return preferred;
+#endif
     QString embedded;
     for (const char *path : {resources::kFontRegular, resources::kFontBold}) {
         // The faces are stored uncompressed, so this hands the font engine the bytes where they
@@ -117,14 +121,17 @@ void centreOnScreen(QWidget *window)
 
 bool installItalianTranslation(QApplication &app)
 {
+    // The program file carries the translation where Qt is linked in (Windows); elsewhere it
+    // comes with the system's Qt.
     auto *translator = new QTranslator(&app);
-    if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    for (const QString &folder : {QString::fromLatin1(resources::kTranslations),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+            return QCoreApplication::installTranslator(translator);
     }
-    return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 } // namespace varelux::ui

@@ -28,9 +28,10 @@ enum class FontRole {
     Heading, // 12 pt bold: panel headings
 };
 
-// "MS Sans Serif" where installed, otherwise the embedded Varelux Sans (Liberation Sans 2 cut
-// down to the characters the program draws), which has the metrics of the Helvetica family;
-// never the platform's default sans, whose wider glyphs would overflow the fitted labels.
+// "MS Sans Serif" where installed (except on Windows), otherwise the embedded Varelux Sans
+// (Liberation Sans 2 cut down to the characters the program draws), which has the metrics of the
+// Helvetica family; never the platform's default sans, whose wider glyphs would overflow the fitted
+// labels.
 QString fontFamily();
 QFont font(FontRole role);
 

@@ -13,6 +13,11 @@
 #include <cstdio>
 #include <initializer_list>
 
+#ifdef Q_OS_WIN
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace varelux {
 
 namespace {
@@ -117,8 +122,32 @@ bool displayAvailable(const Arguments &arguments)
 #endif
 }
 
+#ifdef Q_OS_WIN
+// A Windows GUI program has no console to print on unless it was started with redirected
+// handles (from a script, or QProcess): it then answers in a message box, as Qt's own parser
+// does on Windows.
+bool answersInMessageBox()
+{
+    if (GetConsoleWindow())
+        return false;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    return !(startup.dwFlags & STARTF_USESTDHANDLES);
+}
+#endif
+
 void print(std::FILE *stream, const QString &text)
 {
+#ifdef Q_OS_WIN
+    if (answersInMessageBox()) {
+        const UINT icon = stream == stderr ? MB_ICONERROR : MB_ICONINFORMATION;
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.trimmed().utf16()),
+                    reinterpret_cast<const wchar_t *>(QString::fromLatin1(identity::kName).utf16()),
+                    MB_OK | MB_TOPMOST | MB_SETFOREGROUND | icon);
+        return;
+    }
+#endif
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }

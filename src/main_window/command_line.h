@@ -13,7 +13,8 @@ inline constexpr int kExitNoDisplay = 1;
 inline constexpr int kExitUsage = 2; // unknown option or unexpected argument
 
 // Returns the exit status when the program is done with the command line alone (after printing
-// the help or the version on stdout, or one line on stderr), or nothing when the window should
+// the help or the version on stdout, or one line on stderr; on Windows, when started without a
+// console or redirected output, in a message box instead), or nothing when the window should
 // open.
 std::optional<int> answerCommandLine(int argc, char *argv[]);
 

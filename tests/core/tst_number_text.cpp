@@ -221,13 +221,20 @@ void TestNumberText::sameResultsUnderCommaLocale()
     const QStringList inC = snapshot();
     const char *previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
+#ifdef Q_OS_WIN
+    // The Windows C runtime's name; MinGW's libstdc++ has no named C++ locales besides "C".
+    QVERIFY2(std::setlocale(LC_ALL, "Italian_Italy.1252"), "no Italian locale");
+#else
     QVERIFY2(std::setlocale(LC_ALL, "it_IT.UTF-8"),
              "the it_IT.UTF-8 locale is missing (Debian package locales-all)");
     const std::locale savedGlobal = std::locale::global(std::locale("it_IT.UTF-8"));
+#endif
     QCOMPARE(QString::fromUtf8(std::localeconv()->decimal_point), u","_s);
 
     const QStringList inItalian = snapshot();
+#ifndef Q_OS_WIN
     std::locale::global(savedGlobal);
+#endif
     std::setlocale(LC_ALL, saved.c_str());
     QCOMPARE(inItalian, inC);
 }

@@ -23,7 +23,9 @@ void start(QProcess &process, const QStringList &arguments, const QStringList &v
     for (const QString &variable : variables)
         environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("VARELUX_PROGRAM"), arguments); // set by CTest
+    // Text mode: Windows ends the program's lines with CR LF.
+    process.start(qEnvironmentVariable("VARELUX_PROGRAM"), arguments,
+                  QIODevice::ReadWrite | QIODevice::Text); // set by CTest
 }
 
 } // namespace
@@ -80,6 +82,10 @@ void TestCommandLine::answersWithoutOpeningAWindow()
     QFETCH(QString, out);
     QFETCH(QString, err);
 
+#ifdef Q_OS_WIN
+    if (status == 1)
+        QSKIP("Windows always has a screen: the no-display check is Linux's");
+#endif
     QProcess process;
     start(process, arguments);
     QVERIFY2(process.waitForFinished(10000), "the program did not exit by itself");

@@ -9,12 +9,32 @@
 
 #include <ctime>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace varelux;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 enum class Expect { Results, EmptyFieldsBox, ClearedSilently };
+
+// The processor time this process has used, in nanoseconds.
+qint64 processorNs()
+{
+#ifdef Q_OS_WIN
+    // There clock() counts wall time; the process's user and kernel time, in 100 ns steps.
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ticks = [](FILETIME t) {
+        return qint64(t.dwHighDateTime) << 32 | qint64(t.dwLowDateTime);
+    };
+    return (ticks(kernel) + ticks(user)) * 100;
+#else
+    return qint64(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC);
+#endif
+}
 
 // Processor time the program spends on a click, less what it spent while an application-modal
 // box stood open. Processor time, not wall time: a slow parse shows in it, while other programs
@@ -48,7 +68,7 @@ protected:
     }
 
 private:
-    static qint64 now() { return qint64(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC); }
+    static qint64 now() { return processorNs(); }
 
     qint64 m_open = 0;
     qint64 m_shownAt = -1;
@@ -163,7 +183,7 @@ void TestMainWindowHostile::pastedIntoEveryField()
                 seen = closeBoxesDuring([&] { click(mainWindow, kPanels[panel].calculate); });
             });
             slowest = std::max(slowest, ns);
-            QVERIFY2(ns < kClickLimitNs,
+            QVERIFY2(underWine() || ns < kClickLimitNs, // see the end
                      qPrintable(u"%1: %2 ms"_s.arg(name).arg(double(ns) / 1e6)));
 
             QCOMPARE(seen.shown, expect == Expect::EmptyFieldsBox);
@@ -185,6 +205,9 @@ void TestMainWindowHostile::pastedIntoEveryField()
         }
     }
     qInfo("slowest click %.2f ms", double(slowest) / 1e6);
+    if (underWine())
+        QSKIP("the click time is not checked under Wine, which draws and lays out text for the "
+              "window system inside the process and counts it as the program's time");
 }
 
 QTEST_MAIN(TestMainWindowHostile)

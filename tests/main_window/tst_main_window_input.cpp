@@ -245,19 +245,19 @@ void TestMainWindowInput::copyResult()
     control<QPushButton>(recording(), u"cmd_Calcola2"_s)->click();
     QGuiApplication::clipboard()->setText(u"before"_s);
 
-    // A right click through the window, so Qt turns it into a context-menu request; moving on
-    // over the background then must not drag the window.
+    // A right click through the window, so Qt turns it into a context-menu request (on the
+    // press, or on Windows on the release); moving on over the background then must not drag
+    // the window, and the menu is open after the release.
     auto *result = control<QLabel>(recording(), label);
     const QPoint at = result->mapTo(&recording(), result->rect().center());
     QTest::mousePress(recording().windowHandle(), Qt::RightButton, {}, at);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QTest::mouseMove(&recording(), QPoint(700, 100));
     QTest::mouseRelease(recording().windowHandle(), Qt::RightButton, {}, at);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QCOMPARE(recording().moves, 0);
     QCOMPARE(menu != nullptr, !expected.isEmpty());
     if (!menu)
         return;
-    QCOMPARE(QApplication::activePopupWidget(), menu); // still open after the release
     QCOMPARE(menu->actions().size(), 1);
     QCOMPARE(menu->actions().first()->text(), u"&Copia"_s);
     QVERIFY(QTest::qWaitForWindowExposed(menu));

@@ -119,6 +119,11 @@ void TestThemes::textReadable()
 {
     QFETCH(Theme, theme);
     QFETCH(Theme, builtUnder);
+#ifdef Q_OS_WIN
+    if (theme != Theme::Light)
+        QSKIP("Qt's windowsvista style fills entry fields with the visual theme's white "
+              "whatever the palette; Windows hands Qt 6.4 no dark palette unless asked to");
+#endif
     MainWindow mainWindow;
     switchTo(theme, builtUnder, [&] {
         computeExamples(mainWindow);

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Compiles the program file's Windows resource with MinGW's windres and reads every field back:
-# check_windows_resource.sh path/to/windres path/to/varelux.rc
+# Compiles the program file's Windows resource with MinGW's windres and reads every field back,
+# or reads them back from the built program file itself:
+# check_windows_resource.sh path/to/windres path/to/varelux.rc|path/to/varelux.exe
 set -euo pipefail
-windres=${1:?usage: check_windows_resource.sh windres varelux.rc}
-rc=${2:?usage: check_windows_resource.sh windres varelux.rc}
+windres=${1:?usage: check_windows_resource.sh windres varelux.rc|varelux.exe}
+rc=${2:?usage: check_windows_resource.sh windres varelux.rc|varelux.exe}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-"$windres" --preprocessor=cpp -i "$rc" -O res -o "$work/varelux.res"
-"$windres" -i "$work/varelux.res" -O rc > "$work/back.rc"
+if [[ $rc == *.exe ]]; then
+    "$windres" -i "$rc" -O rc > "$work/back.rc"
+else
+    "$windres" --preprocessor=cpp -i "$rc" -O res -o "$work/varelux.res"
+    "$windres" -i "$work/varelux.res" -O rc > "$work/back.rc"
+fi
 
 fail=0
 expect() {

@@ -12,6 +12,10 @@
 #include <QScreen>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace varelux;
 using namespace Qt::StringLiterals;
 
@@ -105,6 +109,11 @@ void TestReferenceWindows::openingRule()
         !(first->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     if (placedByUs)
         QTRY_VERIFY(frameCentreOffset(first).manhattanLength() <= 2);
+#ifdef Q_OS_WIN
+    // A tool-window frame, which Windows leaves off the taskbar.
+    const LONG_PTR style = GetWindowLongPtrW(HWND(first->winId()), GWL_EXSTYLE);
+    QVERIFY((style & WS_EX_TOOLWINDOW) && !(style & WS_EX_APPWINDOW));
+#endif
 
     first->move(first->pos() + QPoint(-40, 60));
     const QPoint moved = first->pos();

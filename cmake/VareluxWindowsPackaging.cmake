@@ -1,0 +1,47 @@
+# The Windows packages (make windows): varelux-<version>-windows-x64.zip, to unpack and run
+# anywhere, and varelux-<version>-setup.exe, an NSIS installer with a Start-menu entry and an
+# uninstaller listed among the installed apps. Both hold the program, its licence and a read-me.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/LEGGIMI.txt.in
+    ${CMAKE_CURRENT_BINARY_DIR}/LEGGIMI.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+    COPYONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LEGGIMI.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+    DESTINATION .)
+# Packaging builds only the program, not every test.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_VERSION ${VARELUX_VERSION_TEXT})
+set(CPACK_PACKAGE_VENDOR ${VARELUX_PUBLISHER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
+set(CPACK_PACKAGE_HOMEPAGE_URL ${VARELUX_HOMEPAGE})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${PROJECT_NAME})
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
+set(CPACK_PACKAGE_EXECUTABLES ${VARELUX_PROGRAM} ${PROJECT_NAME}) # Start menu: "Varelux"
+set(CPACK_STRIP_FILES OFF) # linked stripped already
+
+# A 64-bit installer for the 64-bit program: it installs under "Program Files" and registers in
+# the 64-bit view of the registry, and runs where 32-bit programs cannot (Wine without wine32).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_DISPLAY_NAME ${PROJECT_NAME})
+set(CPACK_NSIS_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/windows/varelux.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CPACK_NSIS_MUI_ICON})
+set(CPACK_NSIS_INSTALLED_ICON_NAME ${VARELUX_PROGRAM}.exe)
+set(CPACK_NSIS_URL_INFO_ABOUT ${VARELUX_HOMEPAGE})
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+
+# One file name per generator, set when CPack runs each of them.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/VareluxCPackNames.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "
+if(CPACK_GENERATOR STREQUAL \"NSIS\")
+    set(CPACK_PACKAGE_FILE_NAME \"${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-setup\")
+else()
+    set(CPACK_PACKAGE_FILE_NAME \"${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-windows-x64\")
+endif()
+")
+include(CPack)

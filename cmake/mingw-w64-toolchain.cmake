@@ -1,0 +1,15 @@
+# Cross-compiling for 64-bit Windows with MinGW-w64 from a Debian host. The posix-threads
+# compilers are the ones whose libstdc++ has std::thread and std::mutex.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(VARELUX_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${VARELUX_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VARELUX_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VARELUX_MINGW_TRIPLE}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${VARELUX_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The finished program under Wine, driven from outside as a user drives it: the window titled
+# "Varelux" with its 713 x 337 client area, and in each panel the worked example typed in,
+# "Calcola" pressed from the keyboard and both results read back through their "Copia" menu,
+# which must give the texts the Linux program gives. Leaves a picture of the window with the
+# results in it. Runs under run_wine.sh: check_blackbox.sh varelux.exe [picture.png]
+set -euo pipefail
+exe=${1:?usage: check_blackbox.sh varelux.exe [picture.png]}
+picture=${2:-}
+
+wine "$exe" >/dev/null 2>&1 &
+program=$!
+trap 'kill $program 2>/dev/null || true; wait $program 2>/dev/null || true' EXIT
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$' | head -n 1) ||
+    { echo "no window titled Varelux" >&2; exit 1; }
+sleep 1 # the first paint
+
+fail=0
+info=$(xwininfo -id "$window")
+size=$(awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }' <<<"$info")
+[ "$size" = 713x337 ] || { echo "client area $size, not 713x337" >&2; fail=1; }
+
+at() { xdotool mousemove --window "$window" "$1" "$2" sleep 0.2; }
+# The text of the result label at x,y, through its context menu's "Copia".
+copied() {
+    printf '' | xclip -selection clipboard
+    at "$1" "$2"
+    xdotool click 3 sleep 0.5 key Down Return sleep 0.5
+    xclip -selection clipboard -o 2>/dev/null || true
+}
+
+# Per panel: its left edge in the window, the fields typed in order, the two results as the
+# Linux program shows them. Fields, "Calcola" and results sit at the same offsets in each panel.
+examples=(
+    "8   12,2,20    500  200"
+    "248 12,2,20,3  300  120"
+    "488 5,2,20,4   37,5 240"
+)
+for example in "${examples[@]}"; do
+    read -r left fields resistance power <<<"$example"
+    at $((left + 152)) 89 # the supply field
+    xdotool click 1 sleep 0.2
+    for value in ${fields//,/ }; do
+        xdotool type --delay 50 "$value"
+        xdotool key Tab # the next field; after the last one, "Calcola"
+    done
+    xdotool key space sleep 0.5
+    got="$(copied $((left + 155)) 225) $(copied $((left + 155)) 249)"
+    want="$resistance $power"
+    [ "$got" = "$want" ] || { echo "panel at x=$left ($fields): got '$got', want '$want'" >&2; fail=1; }
+    echo "panel at x=$left ($fields): $got"
+done
+
+if [ -n "$picture" ]; then
+    # The window with the frame the window manager gives it, cut from the whole screen.
+    read -r x y < <(xwininfo -id "$window" |
+        awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
+    read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ,)
+    import -window root -crop "$((713 + l + r))x$((337 + t + b))+$((x - l))+$((y - t))" +repage \
+        "$picture"
+fi
+exit $fail
