@@ -25,8 +25,8 @@ std::string textOf(const QLineEdit *field)
 
 // What a panel shows of a successful sizing.
 struct Results {
-    double resistance; // ohm
-    double power;      // mW
+    double resistance = 0; // ohm
+    double power = 0;      // mW
     ResistorHints hints;
 };
 

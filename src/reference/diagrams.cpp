@@ -26,7 +26,7 @@ enum class Symbol {
 enum class Side { None, Left, Right };
 
 struct Placed {
-    Symbol symbol;
+    Symbol symbol{};
     QPoint from;
     QPoint to = {};
     Side arrows = Side::None;
