@@ -23,18 +23,19 @@ key_dir=$cache/$qt_version-mingw-$gcc_version
 prefix=$key_dir/prefix
 stamp=$prefix/varelux-qt.stamp
 
-# Off: what Varelux does not use, and what Debian's repack leaves out (wintab, hence tablet
-# events and Direct2D). Qt compiles its DirectWrite font engine only together with Direct2D, yet
-# its font database still refers to it when DirectWrite alone is on (6.4 fails to link, 6.8 to
-# compile), so DirectWrite is off too. FreeType and HarfBuzz are Qt's own copies: the program
-# draws its text with FreeType on Windows as on Linux.
+# Off: what Varelux does not use, and tablet events, whose wintab headers Debian's repack leaves
+# out. Direct2D stays on although nothing draws with it: Qt compiles its DirectWrite font engine
+# only together with Direct2D, and its Windows font database needs that engine (without it 6.4
+# fails to link and 6.8 to compile). Only the separate Direct2D platform plugin (direct2d1_1) is
+# left out. FreeType and HarfBuzz are Qt's own copies: the program draws its text with FreeType
+# on Windows as on Linux.
 options=(
     -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DFEATURE_static_runtime=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_pkg_config=OFF -DFEATURE_testlib=ON -DFEATURE_gc_binaries=ON
     -DINPUT_opengl=no
     -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF
-    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF
 )
 for feature in network sql dbus opengl vulkan printsupport concurrent xml zstd icu glib \
     fontconfig jpeg gif system_zlib system_pcre2 system_harfbuzz system_jpeg \
