@@ -17,7 +17,7 @@ size=$(stat -c %s "$exe")
 echo "size: $size bytes"
 [ "$size" -le $((24 * 1024 * 1024)) ] || { echo "larger than 24 MB" >&2; fail=1; }
 
-system_dlls=" advapi32 authz bcrypt comctl32 comdlg32 crypt32 d2d1 d3d11 d3d12 d3d9 dwmapi dwrite dxgi
+system_dlls=" advapi32 authz bcrypt comctl32 comdlg32 crypt32 d3d11 d3d12 d3d9 dwmapi dwrite dxgi
     gdi32 imm32 kernel32 mpr msvcrt netapi32 ntdll ole32 oleaut32 rpcrt4 setupapi shcore shell32
     shlwapi user32 userenv uxtheme version winmm winspool.drv ws2_32 wtsapi32 "
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z' | sort -u)
