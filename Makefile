@@ -1,12 +1,22 @@
-# Entry points: `make test` and `make run` (see README), and bench, fuzz, package, screenshot, faces.
-# Each entry point first installs the Debian packages it needs that are missing
-# (scripts/install-deps.sh, through sudo when not root); `make deps` only installs, what
-# `make test` and `make run` need. The bare `make` and the preset targets (debug, release,
-# sanitize, fuzz-build) install nothing: they build with what is there, and name what is missing.
-# Tests run on the debug build; users, the package and the benchmarks get the optimised one.
+# Entry points (see README). Those marked * first install the Debian packages they need that are
+# missing (scripts/install-deps.sh, through sudo when not root):
+#   make test *        every test: debug build, then sanitizers, then a minute of fuzzing
+#   make run *         builds the optimised program and starts it
+#   make deps *        only installs what make test and make run need
+#   make package *     the Debian package of the optimised build
+#   make bench *       core, window and start-up benchmarks
+#   make fuzz *        the fuzz target for FUZZ_SECONDS (default half an hour)
+#   make screenshot *  the README's pictures in docs/
+#   make faces *       cuts the embedded faces again from the system's Liberation Sans 2
+#   make windows *     the Windows program, its zip and its installer
+#   make test-windows *  the Windows build's tests and checks, under Wine
+#   make format        clang-format over the sources
+#   make               (or debug, release, sanitize, fuzz-build) builds that preset with what is
+#                      installed, and names what is missing
+#   make clean         removes every build
+# Where each build goes is the presets' business (CMakePresets.json): the Makefile names presets
+# and the targets that run what they build, never a build directory.
 
-FUZZ_SECONDS ?= 1800
-STARTUP_PAIRS ?= 60
 SUBMAKE = $(MAKE) --no-print-directory
 
 .PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build \
@@ -51,35 +61,31 @@ test: deps
 run:
 	@scripts/install-deps.sh build
 	@$(SUBMAKE) release
-	@scripts/run.sh build/release/src/main_window/varelux
+	@cmake --build --preset release --target run
 
-# Core micro-benchmarks, window benchmarks, and start-up against a bare Qt window.
+# Core micro-benchmarks, window benchmarks, and start-up against a bare Qt window
+# (STARTUP_PAIRS pairs, default 60).
 bench:
 	@scripts/install-deps.sh build test bench
 	cmake --preset bench
-	cmake --build --preset bench
-	build/bench/bench/core/bench_core
-	QT_QPA_PLATFORM=offscreen build/bench/bench/ui/bench_ui
-	tests/run_x11.sh build/bench/bench/startup/bench_startup \
-	    build/bench/src/main_window/varelux build/bench/bench/startup/floor_window $(STARTUP_PAIRS)
+	cmake --build --preset bench --target run_benchmarks
 
-# The fuzz target for FUZZ_SECONDS (default half an hour); what it learns stays in
-# build/fuzz/fuzz/work/corpus for the next run, a failing input goes to .../work/artifacts.
+# The fuzz target for FUZZ_SECONDS (default half an hour); what it learns is kept for the next
+# run, a failing input is written beside it (README).
 fuzz:
 	@scripts/install-deps.sh build test
 	@$(SUBMAKE) fuzz-build
-	fuzz/run.sh build/fuzz/fuzz/fuzz_core $(FUZZ_SECONDS) fuzz/seeds build/fuzz/fuzz/work
+	cmake --build --preset fuzz --target run_fuzzer
 
-# The Debian package of the optimised build: build/release/varelux_<version>_<arch>.deb
+# The Debian package of the optimised build: varelux_<version>_<arch>.deb beside the build.
 package:
 	@scripts/install-deps.sh build package
 	@$(SUBMAKE) release
 	cpack --preset release
 
 # The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
-# own Qt source (scripts/build-windows-qt.sh, cached outside the tree), and its packages:
-# build/windows/varelux.exe, build/windows/varelux-<version>-windows-x64.zip
-# and build/windows/varelux-<version>-setup.exe.
+# own Qt source (scripts/build-windows-qt.sh, cached outside the tree), and its zip and
+# NSIS installer.
 windows:
 	@scripts/install-deps.sh windows
 	qt=$$(scripts/build-windows-qt.sh) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
@@ -90,15 +96,14 @@ windows:
 # on a private X server.
 test-windows: windows
 	cmake --build --preset windows
-	WINEPREFIX=$(CURDIR)/build/windows/wine tests/run_wine.sh ctest --preset windows
+	tests/run_wine.sh ctest --preset windows
 
 screenshot:
 	@scripts/install-deps.sh build test
 	@$(SUBMAKE) debug
-	scripts/screenshot.sh build/debug/scripts/screenshots/varelux_screenshots docs
+	cmake --build --preset debug --target screenshots
 
-# The embedded faces, resources/fonts/VareluxSans-*.ttf, cut again from the system's Liberation
-# Sans 2: after a text gains a character outside Latin-1 (tst_interface_face then fails).
+# After a text gains a character outside Latin-1 (tst_interface_face then fails).
 faces:
 	@scripts/install-deps.sh fonts
 	scripts/cut-faces.py

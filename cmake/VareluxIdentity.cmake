@@ -11,6 +11,10 @@ set(VARELUX_MAINTAINER
     "Maintainer of the Debian package")
 
 set(VARELUX_PROGRAM varelux) # the program file's name, without .exe
+# The description in English, for desktops and package managers; the Italian one is project()'s.
+set(VARELUX_SUMMARY "Series resistor calculator for LED circuits")
+# The day this version was released: the changelog, the metainfo and the manual page give it.
+set(VARELUX_RELEASE_DATE 2026-12-07)
 # Who publishes the program, as Windows lists it among the installed apps: the maintainer's name.
 string(REGEX REPLACE " *<.*$" "" VARELUX_PUBLISHER "${VARELUX_MAINTAINER}")
 
@@ -27,6 +31,10 @@ foreach(part MAJOR MINOR PATCH TWEAK)
 endforeach()
 set(VARELUX_VERSION_COMMAS
     "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},${PROJECT_VERSION_TWEAK}")
+
+# The Windows packages' file names, without their extensions (.exe, .zip).
+set(VARELUX_INSTALLER_NAME ${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-setup)
+set(VARELUX_ZIP_NAME ${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-windows-x64)
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/varelux_identity.h.in
     ${PROJECT_BINARY_DIR}/generated/varelux_identity.h @ONLY)

@@ -6,7 +6,11 @@ set(CPACK_PACKAGE_VERSION ${VARELUX_VERSION_TEXT})
 set(CPACK_PACKAGE_VENDOR ${PROJECT_NAME})
 set(CPACK_PACKAGE_CONTACT ${VARELUX_MAINTAINER})
 set(CPACK_PACKAGE_HOMEPAGE_URL ${VARELUX_HOMEPAGE})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "series resistor calculator for LED circuits")
+# Debian's synopsis starts in lower case.
+string(SUBSTRING "${VARELUX_SUMMARY}" 0 1 first)
+string(SUBSTRING "${VARELUX_SUMMARY}" 1 -1 rest)
+string(TOLOWER "${first}" first)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${first}${rest}")
 set(CPACK_PACKAGE_DESCRIPTION
     "Varelux sizes the series resistor of LED circuits: from the supply voltage,
 the LED's forward voltage, the LED current and the number of LEDs it computes

@@ -11,7 +11,22 @@
 set(VARELUX_UNDER_WINE OFF)
 if(WIN32 AND CMAKE_CROSSCOMPILING)
     set(VARELUX_UNDER_WINE ON)
+    # One Wine prefix beside the build, set up before the first test that needs it (a fixture)
+    # and its server stopped after the last.
+    set(VARELUX_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine)
+    add_test(NAME wine_prefix COMMAND bash -c "wineboot --init >/dev/null 2>&1 && wineserver --wait")
+    add_test(NAME wine_prefix_stop COMMAND wineserver --kill)
+    set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix)
+    set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine_prefix)
+    set_tests_properties(wine_prefix wine_prefix_stop PROPERTIES
+        ENVIRONMENT WINEPREFIX=${VARELUX_WINE_PREFIX} RESOURCE_LOCK wine)
 endif()
+
+# varelux_run_under_wine(<test>...): the tests run Windows programs in the build's Wine prefix.
+function(varelux_run_under_wine)
+    set_property(TEST ${ARGN} APPEND PROPERTY ENVIRONMENT WINEPREFIX=${VARELUX_WINE_PREFIX})
+    set_tests_properties(${ARGN} PROPERTIES FIXTURES_REQUIRED wine_prefix)
+endfunction()
 
 function(varelux_add_test name)
     cmake_parse_arguments(ARG "GUI;X11;ATSPI" "" "SOURCES;LIBS" ${ARGN})
@@ -33,6 +48,9 @@ function(varelux_add_test name)
         return()
     endif()
     add_test(NAME ${name} COMMAND ${name})
+    if(VARELUX_UNDER_WINE)
+        varelux_run_under_wine(${name})
+    endif()
     if(ARG_GUI AND VARELUX_UNDER_WINE)
         set_tests_properties(${name} PROPERTIES LABELS gui RESOURCE_LOCK wine)
     elseif(ARG_GUI)

@@ -37,11 +37,6 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
 # One file name per generator, set when CPack runs each of them.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/VareluxCPackNames.cmake)
-file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "
-if(CPACK_GENERATOR STREQUAL \"NSIS\")
-    set(CPACK_PACKAGE_FILE_NAME \"${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-setup\")
-else()
-    set(CPACK_PACKAGE_FILE_NAME \"${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-windows-x64\")
-endif()
-")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/VareluxCPackNames.cmake.in ${CPACK_PROJECT_CONFIG_FILE}
+    @ONLY)
 include(CPack)

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Runs the fuzz target for the given number of seconds from the committed seeds.
-# Usage: run.sh <fuzz_core> <seconds> <seed dir> <work dir>
+# Runs the fuzz target for the given number of seconds (else $FUZZ_SECONDS, else half an hour)
+# from the committed seeds. Usage: run.sh <fuzz_core> <seed dir> <work dir> [seconds]
 # New inputs that reach new code go to <work dir>/corpus (kept between runs), a failing input to
 # <work dir>/artifacts; the seeds themselves are never written.
 set -euo pipefail
-fuzzer=$1 seconds=$2 seeds=$3 work=$4
+fuzzer=$1 seeds=$2 work=$3 seconds=${4:-${FUZZ_SECONDS:-1800}}
 mkdir -p "$work/corpus" "$work/artifacts"
 
 # Symbolised stack traces come from LLVM's symbolizer (Debian package llvm-N), the newest one

@@ -3,25 +3,22 @@
 # source, against the host's moc, rcc and uic (the same Qt version), and prints its prefix last.
 #
 # The prefix lives in a cache outside the work tree, keyed by the Debian version of the Qt
-# source and of the MinGW-w64 compiler: it is built once and reused until either changes (or
-# the configuration below does). A prefix counts as finished only once its stamp, written last,
-# holds the configuration that built it; anything else there is thrown away and built again.
+# source and of the MinGW-w64 compiler and by the configuration below: it is built once and
+# reused until any of them changes. A prefix counts as finished only once its stamp, written
+# last, holds the configuration that built it; anything else there is thrown away and built
+# again. Two builds of the same key wait for each other rather than share a half-built prefix.
 #
 # The source comes from apt-get source through a private sources list and private package
 # lists, so the machine's apt configuration and state stay as they were.
 #
-# Usage: scripts/build-windows-qt.sh [--print-prefix]   (--print-prefix: only say where it is)
+# Usage: scripts/build-windows-qt.sh   (after scripts/install-deps.sh windows, which make windows runs)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
-"$here/scripts/install-deps.sh" windows
+"$here/scripts/install-deps.sh" --check windows
 
 qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 gcc_version=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/varelux/qt-windows
-key_dir=$cache/$qt_version-mingw-$gcc_version
-prefix=$key_dir/prefix
-stamp=$prefix/varelux-qt.stamp
 
 # Off: what Varelux does not use, and tablet events, whose wintab headers Debian's repack leaves
 # out. Direct2D stays on although nothing draws with it: Qt compiles its DirectWrite font engine
@@ -46,11 +43,14 @@ toolchain_source=$here/cmake/mingw-w64-toolchain.cmake
 config="qt6-base $qt_version, g++-mingw-w64-x86-64-posix $gcc_version
 toolchain $(sha256sum <"$toolchain_source" | cut -c1-16)
 ${options[*]}"
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/varelux/qt-windows
+key_dir=$cache/$qt_version-mingw-$gcc_version-$(sha256sum <<<"$config" | cut -c1-8)
+prefix=$key_dir/prefix
+stamp=$prefix/varelux-qt.stamp
 
-if [ "${1:-}" = --print-prefix ]; then
-    echo "$prefix"
-    exit 0
-fi
+mkdir -p "$cache"
+exec {lock}>"$key_dir.lock"
+flock "$lock"
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$config" ]; then
     echo "build-windows-qt: reusing the Windows Qt in $prefix" >&2
     echo "$prefix"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Varelux needs for the given purposes (build, test, package,
-# bench, run, fonts, windows). Names that change from one Debian release to the next are asked of apt, so
+# bench, fonts, windows). Names that change from one Debian release to the next are asked of apt, so
 # the running release gets what it has: nothing here names a release or a compiler version. Does
 # nothing when all of them are present; uses sudo when not root; names the missing packages
 # when it cannot install them. With --check first, it installs nothing and only names them.
@@ -18,7 +18,6 @@ declare -A groups=(
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
     [windows]="cmake ninja-build qt6-base-dev qt6-translations-l10n dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis xvfb xauth openbox xdotool x11-utils xclip imagemagick unzip"
-    [run]=""
     [fonts]="python3-fonttools"
 )
 

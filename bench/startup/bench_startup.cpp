@@ -1,11 +1,11 @@
 // Start-up of a program against a floor program, under an X server with a window manager:
 // bench_startup PROGRAM FLOOR [PAIRS]
 //
-// Runs them interleaved, A B B A, PAIRS pairs (default 25). Each run lasts from just before
-// exec until its main window is mapped and painted: the X server's Damage extension reports the
-// first drawing into a mapped window of the child, at least 300 x 200 pixels large. Peak
-// resident memory (VmHWM) and the processor time the child's threads have used are read at that
-// moment, then the child is ended. Prints the medians and the median of the per-pair ratios
+// Runs them interleaved, A B B A, PAIRS pairs (else $STARTUP_PAIRS, else 60). Each run lasts from
+// just before exec until its main window is mapped and painted: the X server's Damage extension
+// reports the first drawing into a mapped window of the child, at least 300 x 200 pixels large.
+// Peak resident memory (VmHWM) and the processor time the child's threads have used are read at
+// that moment, then the child is ended. Prints the medians and the median of the per-pair ratios
 // PROGRAM / FLOOR with its quartiles, for all three. Processor time is the steadier of the two
 // times on a machine that other work keeps busy: it leaves out the waits for a processor.
 #include <xcb/damage.h>
@@ -179,7 +179,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: bench_startup PROGRAM FLOOR [PAIRS]\n");
         return 2;
     }
-    const int pairs = argc > 3 ? std::atoi(argv[3]) : 25;
+    const char *pairsText = argc > 3 ? argv[3] : std::getenv("STARTUP_PAIRS");
+    const int pairs = pairsText ? std::atoi(pairsText) : 60;
     // Qt wants a private runtime folder; without one each run prints a warning.
     char runtime[] = "/tmp/bench_startup.XXXXXX";
     if (!std::getenv("XDG_RUNTIME_DIR") && mkdtemp(runtime))
