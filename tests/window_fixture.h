@@ -6,6 +6,7 @@
 #include "common/platform.h"
 #include "main_window/main_window.h"
 #include "reference/open_references.h"
+#include "system_probes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,20 +21,6 @@
 #include <array>
 #include <functional>
 #include <optional>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
-// True when a Windows build runs under Wine, whose ntdll has an export that Windows' lacks.
-inline bool underWine()
-{
-#ifdef Q_OS_WIN
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-#else
-    return false;
-#endif
-}
 
 using namespace Qt::StringLiterals;
 
@@ -130,23 +117,27 @@ template <typename T = QWidget> T *control(const QWidget &mainWindow, const QStr
     return found;
 }
 
-// The controls of each panel by name, as the layout names them: single-LED, series, parallel.
+// The controls of each panel by name, as the layout names them, in Circuit order: single-LED,
+// series, parallel. Tests name a panel by its index.
 struct PanelNames {
     QString supply, ledVoltage, current, count, resistance, power, calculate, clear;
 };
 
-inline PanelNames panelNames(varelux::PanelId panel)
+inline PanelNames panelNames(varelux::Circuit circuit)
 {
     using varelux::PanelPart;
-    auto name = [panel](PanelPart part) { return varelux::controlName(panel, part); };
+    auto name = [circuit](PanelPart part) { return varelux::controlName(circuit, part); };
     return {name(PanelPart::Supply),          name(PanelPart::LedVoltage), name(PanelPart::Current),
             name(PanelPart::Count),           name(PanelPart::Resistance), name(PanelPart::Power),
             name(PanelPart::CalculateButton), name(PanelPart::ClearButton)};
 }
 
-inline const PanelNames kPanels[] = {panelNames(varelux::PanelId::Single),
-                                     panelNames(varelux::PanelId::Series),
-                                     panelNames(varelux::PanelId::Parallel)};
+inline constexpr int kPanelCount = varelux::kCircuitCount;
+
+inline const PanelNames kPanels[] = {panelNames(varelux::Circuit::SingleLed),
+                                     panelNames(varelux::Circuit::Series),
+                                     panelNames(varelux::Circuit::Parallel)};
+static_assert(std::size(kPanels) == kPanelCount, "names for every circuit's panel");
 
 // A valid entry per panel, supply, LED, current and count, with its results.
 struct PanelExample {
@@ -159,6 +150,7 @@ inline const PanelExample kExamples[] = {
     {{u"12"_s, u"2"_s, u"20"_s, u"3"_s}, u"300"_s, u"120"_s},
     {{u"5"_s, u"2"_s, u"20"_s, u"4"_s}, u"37,5"_s, u"240"_s},
 };
+static_assert(std::size(kExamples) == kPanelCount, "a worked example for every circuit");
 
 inline const QStringList kEmptyPanel(6);
 
@@ -196,10 +188,10 @@ inline void compute(const QWidget &mainWindow, int panel, const QStringList &fie
 }
 
 // Computes every panel's worked example and returns what each panel then shows.
-inline std::array<QStringList, 3> computeExamples(const QWidget &mainWindow)
+inline std::array<QStringList, kPanelCount> computeExamples(const QWidget &mainWindow)
 {
-    std::array<QStringList, 3> shown;
-    for (int panel = 0; panel < 3; ++panel) {
+    std::array<QStringList, kPanelCount> shown;
+    for (int panel = 0; panel < kPanelCount; ++panel) {
         compute(mainWindow, panel, kExamples[panel].fields);
         shown[std::size_t(panel)] = panelTexts(mainWindow, panel);
     }

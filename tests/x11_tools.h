@@ -2,7 +2,7 @@
 // X11 command-line tools that read window properties and drive the pointer and keyboard.
 #pragma once
 
-#include "common/window_look.h"
+#include "common/window_placement.h"
 #include "qtry.h"
 
 #include <QProcess>

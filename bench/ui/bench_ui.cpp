@@ -75,9 +75,9 @@ void BenchUi::calculateClick()
 void BenchUi::openReferenceWindow_data()
 {
     QTest::addColumn<ReferenceId>("id");
-    QTest::newRow("Form2") << ReferenceId::SingleDiagram;
-    QTest::newRow("Form3") << ReferenceId::SeriesDiagram;
-    QTest::newRow("Form4") << ReferenceId::ParallelDiagram;
+    QTest::newRow("Form2") << diagramWindow(Circuit::SingleLed);
+    QTest::newRow("Form3") << diagramWindow(Circuit::Series);
+    QTest::newRow("Form4") << diagramWindow(Circuit::Parallel);
     QTest::newRow("Form5") << ReferenceId::LedVoltages;
     QTest::newRow("Form6") << ReferenceId::StandardValues;
     QTest::newRow("Form7") << ReferenceId::PowerRatings;

@@ -2,8 +2,9 @@
 // window, the three diagram windows side by side, the three table windows, and the main window
 // once more under a dark palette. Runs under a window manager (scripts/screenshot.sh):
 // screenshots OUTPUT_DIRECTORY
-#include "common/window_look.h"
+#include "common/window_placement.h"
 #include "main_window/main_window.h"
+#include "main_window/toolkit_translation.h"
 #include "reference/open_references.h"
 
 #include <QApplication>
@@ -77,7 +78,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    ui::installItalianTranslation(app);
+    installItalianTranslation(app);
 
     MainWindow mainWindow;
     ui::centreOnScreen(&mainWindow);
@@ -92,7 +93,8 @@ int main(int argc, char *argv[])
     };
     const Shot shots[] = {
         {"diagrams.png",
-         {ReferenceId::SingleDiagram, ReferenceId::SeriesDiagram, ReferenceId::ParallelDiagram}},
+         {diagramWindow(Circuit::SingleLed), diagramWindow(Circuit::Series),
+          diagramWindow(Circuit::Parallel)}},
         {"tables.png",
          {ReferenceId::LedVoltages, ReferenceId::PowerRatings, ReferenceId::StandardValues}},
     };

@@ -2,7 +2,7 @@
 // kind set up in one place.
 #pragma once
 
-#include "common/window_look.h"
+#include "common/fonts.h"
 
 #include <QRect>
 #include <QString>

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <iterator>
+
 namespace varelux::ui {
 
 namespace {
@@ -51,6 +53,40 @@ QString programTitle()
     return QStringLiteral("Varelux");
 }
 
+namespace {
+
+// In Circuit order: each circuit's heading and the text alternative of its diagram.
+struct CircuitWords {
+    const char16_t *heading;
+    const char16_t *diagram;
+};
+constexpr CircuitWords kCircuitWords[] = {
+    {u"Led singolo",
+     u"Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+     u"poi al Led, con l'anodo verso la resistenza, e dal catodo del Led a massa."},
+    {u"Led in serie",
+     u"Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+     u"poi a due Led in serie, uno sotto l'altro, ciascuno con l'anodo verso l'alto, e dal "
+     u"catodo del secondo Led a massa."},
+    {u"Led in parallelo",
+     u"Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+     u"poi si divide in due rami affiancati con un Led ciascuno, l'anodo verso l'alto; i due "
+     u"rami si riuniscono sotto i Led e vanno a massa."},
+};
+static_assert(std::size(kCircuitWords) == kCircuitCount);
+
+} // namespace
+
+QString circuitHeading(Circuit circuit)
+{
+    return QString::fromUtf16(kCircuitWords[int(circuit)].heading);
+}
+
+QString diagramText(Circuit circuit)
+{
+    return QString::fromUtf16(kCircuitWords[int(circuit)].diagram);
+}
+
 QString errorTitle()
 {
     return QStringLiteral("Errore");
@@ -93,29 +129,6 @@ QString e12CellText(int row, int column)
     return grouped(static_cast<long>(e12Ohms(row, column))) + QStringLiteral(" ohm");
 }
 
-QString singleDiagramText()
-{
-    return QStringLiteral(
-        "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
-        "poi al Led, con l'anodo verso la resistenza, e dal catodo del Led a massa.");
-}
-
-QString seriesDiagramText()
-{
-    return QStringLiteral(
-        "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
-        "poi a due Led in serie, uno sotto l'altro, ciascuno con l'anodo verso l'alto, e dal "
-        "catodo del secondo Led a massa.");
-}
-
-QString parallelDiagramText()
-{
-    return QStringLiteral(
-        "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
-        "poi si divide in due rami affiancati con un Led ciascuno, l'anodo verso l'alto; i due "
-        "rami si riuniscono sotto i Led e vanno a massa.");
-}
-
 QString e12PictureName()
 {
     return QStringLiteral("Tabella dei valori standard E12, per decade");
@@ -134,7 +147,7 @@ QString e12PictureValues()
     return decades.join(QLatin1Char(' '));
 }
 
-QString inPanel(const QString &panel, const QString &caption)
+QString accessibleNameInPanel(const QString &panel, const QString &caption)
 {
     return panel + QStringLiteral(": ") + withoutColon(caption);
 }

@@ -3,6 +3,8 @@
 // the results.
 #pragma once
 
+#include "core/circuit.h"
+
 #include <QString>
 
 namespace varelux {
@@ -13,6 +15,9 @@ namespace ui {
 
 // Title of the main window.
 QString programTitle();
+
+// A circuit's name: its panel's heading and its diagram window's caption ("Led in serie").
+QString circuitHeading(Circuit circuit);
 
 // The message box of a failed "Calcola": its title, and its texts when a field is empty or not
 // a number and when the LED current is zero (worded for one LED or for several).
@@ -32,11 +37,9 @@ QString powerDescription();
 // last columns keep one decimal with the decimal comma. row is 0..11, column 0..6.
 QString e12CellText(int row, int column);
 
-// The text alternatives of the wiring diagrams, each the circuit as drawn from top to bottom:
-// one LED, two LEDs in series, two LEDs in parallel.
-QString singleDiagramText();
-QString seriesDiagramText();
-QString parallelDiagramText();
+// The text alternative of a circuit's wiring diagram: the circuit as drawn from top to bottom
+// (one LED, two LEDs in series, two LEDs in parallel).
+QString diagramText(Circuit circuit);
 
 // The E12 picture for assistive technology: its name, and its values decade by decade, each
 // decade named by its first value ("Decade da 1,0 ohm: 1,0 ohm, 1,2 ohm, ... 8,2 ohm. Decade da
@@ -46,7 +49,7 @@ QString e12PictureValues();
 
 // How assistive technology names a control of a panel: the panel's heading, then the control's
 // caption or row label without its colon ("Led in serie: Tensione circuito").
-QString inPanel(const QString &panel, const QString &caption);
+QString accessibleNameInPanel(const QString &panel, const QString &caption);
 
 // A result as shown: its row label ("Resistenza calcolata:"), its value and its unit.
 struct ShownResult {

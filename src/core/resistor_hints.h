@@ -38,14 +38,9 @@ struct ResistorHints {
 // voltage across the resistor stays that of the supply less the LEDs'.
 ResistorHints resistorHints(double resistance, double power, double ledCurrent);
 
-inline ResistorHints resistorHints(const SeriesRecord &record)
+inline ResistorHints resistorHints(const Sizing &sizing)
 {
-    return resistorHints(record.resistance, record.power, record.current);
-}
-
-inline ResistorHints resistorHints(const ParallelRecord &record)
-{
-    return resistorHints(record.resistance, record.power, record.currentPerLed);
+    return resistorHints(sizing.resistance, sizing.power, sizing.ledCurrent);
 }
 
 } // namespace varelux

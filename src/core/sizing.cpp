@@ -57,59 +57,63 @@ private:
     std::optional<Failure> m_failure;
 };
 
-template <typename Record>
-Outcome<Record> finish(const CheckedArithmetic &steps, const Record &record)
+Outcome<Sizing> finish(const CheckedArithmetic &steps, const Sizing &sizing)
 {
     if (steps.failure())
         return *steps.failure();
-    return record;
+    return sizing;
 }
 
 } // namespace
 
-Outcome<SeriesRecord> sizeSingle(std::string_view supply, std::string_view ledVoltage,
-                                 std::string_view current)
+Outcome<Sizing> sizeSingle(std::string_view supply, std::string_view ledVoltage,
+                           std::string_view current)
 {
-    CheckedArithmetic s;
-    SeriesRecord r;
-    r.current = s.quotient(s.read(current), kMilliPerUnit);
-    const double vs = s.read(supply);
-    const double vf = s.read(ledVoltage);
-    r.resistorVoltage = s.difference(vs, vf);
-    r.resistance = s.quotient(r.resistorVoltage, r.current);
-    r.power = s.product(s.product(r.current, r.resistorVoltage), kMilliPerUnit);
-    return finish(s, r);
+    CheckedArithmetic steps;
+    Sizing sizing;
+    sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
+    sizing.resistorCurrent = sizing.ledCurrent;
+    const double vs = steps.read(supply);
+    const double vf = steps.read(ledVoltage);
+    sizing.resistorVoltage = steps.difference(vs, vf);
+    sizing.resistance = steps.quotient(sizing.resistorVoltage, sizing.ledCurrent);
+    sizing.power =
+        steps.product(steps.product(sizing.ledCurrent, sizing.resistorVoltage), kMilliPerUnit);
+    return finish(steps, sizing);
 }
 
-Outcome<SeriesRecord> sizeSeries(std::string_view supply, std::string_view ledVoltage,
-                                 std::string_view count, std::string_view current)
+Outcome<Sizing> sizeSeries(std::string_view supply, std::string_view ledVoltage,
+                           std::string_view count, std::string_view current)
 {
-    CheckedArithmetic s;
-    SeriesRecord r;
-    r.current = s.quotient(s.read(current), kMilliPerUnit);
-    const double vs = s.read(supply);
-    const double n = s.read(count);
-    const double vf = s.read(ledVoltage);
-    r.resistorVoltage = s.difference(vs, s.product(vf, n));
-    r.resistance = s.quotient(r.resistorVoltage, r.current);
-    r.power = s.product(s.product(r.current, r.resistorVoltage), kMilliPerUnit);
-    return finish(s, r);
+    CheckedArithmetic steps;
+    Sizing sizing;
+    sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
+    sizing.resistorCurrent = sizing.ledCurrent;
+    const double vs = steps.read(supply);
+    const double n = steps.read(count);
+    const double vf = steps.read(ledVoltage);
+    sizing.resistorVoltage = steps.difference(vs, steps.product(vf, n));
+    sizing.resistance = steps.quotient(sizing.resistorVoltage, sizing.ledCurrent);
+    sizing.power =
+        steps.product(steps.product(sizing.ledCurrent, sizing.resistorVoltage), kMilliPerUnit);
+    return finish(steps, sizing);
 }
 
-Outcome<ParallelRecord> sizeParallel(std::string_view supply, std::string_view ledVoltage,
-                                     std::string_view count, std::string_view current)
+Outcome<Sizing> sizeParallel(std::string_view supply, std::string_view ledVoltage,
+                             std::string_view count, std::string_view current)
 {
-    CheckedArithmetic s;
-    ParallelRecord r;
-    r.currentPerLed = s.quotient(s.read(current), kMilliPerUnit);
-    const double n = s.read(count);
-    r.totalCurrent = s.product(n, r.currentPerLed);
-    const double vs = s.read(supply);
-    const double vf = s.read(ledVoltage);
-    r.resistorVoltage = s.difference(vs, vf);
-    r.resistance = s.quotient(r.resistorVoltage, r.totalCurrent);
-    r.power = s.product(s.product(r.totalCurrent, r.resistorVoltage), kMilliPerUnit);
-    return finish(s, r);
+    CheckedArithmetic steps;
+    Sizing sizing;
+    sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
+    const double n = steps.read(count);
+    sizing.resistorCurrent = steps.product(n, sizing.ledCurrent);
+    const double vs = steps.read(supply);
+    const double vf = steps.read(ledVoltage);
+    sizing.resistorVoltage = steps.difference(vs, vf);
+    sizing.resistance = steps.quotient(sizing.resistorVoltage, sizing.resistorCurrent);
+    sizing.power =
+        steps.product(steps.product(sizing.resistorCurrent, sizing.resistorVoltage), kMilliPerUnit);
+    return finish(steps, sizing);
 }
 
 } // namespace varelux

@@ -12,19 +12,14 @@ namespace varelux {
 // W multiplied by it is in mW.
 inline constexpr double kMilliPerUnit = 1000.0;
 
-// What the single-LED and the series sizings compute, in the order they compute it.
-struct SeriesRecord {
-    double current = 0;         // A
+// What a sizing computes. The single-LED and series sizings compute the LED current, the
+// resistor voltage, the resistance and the power in this order, and one current flows through
+// the LEDs and the resistor alike; the parallel sizing computes the resistor's current (the
+// count times the LED current) after the LED current.
+struct Sizing {
+    double ledCurrent = 0;      // A through each LED
+    double resistorCurrent = 0; // A through the resistor
     double resistorVoltage = 0; // V across the series resistor
-    double resistance = 0;      // ohm
-    double power = 0;           // mW
-};
-
-// What the parallel sizing computes, in the order it computes it.
-struct ParallelRecord {
-    double currentPerLed = 0;   // A
-    double totalCurrent = 0;    // A
-    double resistorVoltage = 0; // V
     double resistance = 0;      // ohm
     double power = 0;           // mW
 };
@@ -36,17 +31,17 @@ struct ParallelRecord {
 
 // Reads current, supply, LED voltage. R = (Vs - Vf) / (I / 1000), P = ((I / 1000) * (Vs - Vf)) *
 // 1000.
-Outcome<SeriesRecord> sizeSingle(std::string_view supply, std::string_view ledVoltage,
-                                 std::string_view current);
+Outcome<Sizing> sizeSingle(std::string_view supply, std::string_view ledVoltage,
+                           std::string_view current);
 
 // Reads current, supply, count, LED voltage. R = (Vs - Vf * N) / (I / 1000),
 // P = ((I / 1000) * (Vs - Vf * N)) * 1000.
-Outcome<SeriesRecord> sizeSeries(std::string_view supply, std::string_view ledVoltage,
-                                 std::string_view count, std::string_view current);
+Outcome<Sizing> sizeSeries(std::string_view supply, std::string_view ledVoltage,
+                           std::string_view count, std::string_view current);
 
 // Reads current, count, supply, LED voltage. The current is per LED; the resistor carries
 // N * (I / 1000). R = (Vs - Vf) / (N * (I / 1000)), P = ((N * (I / 1000)) * (Vs - Vf)) * 1000.
-Outcome<ParallelRecord> sizeParallel(std::string_view supply, std::string_view ledVoltage,
-                                     std::string_view count, std::string_view current);
+Outcome<Sizing> sizeParallel(std::string_view supply, std::string_view ledVoltage,
+                             std::string_view count, std::string_view current);
 
 } // namespace varelux

@@ -1,6 +1,7 @@
 // Command-line options, Qt's pass-through options and the display check.
 #include "main_window/command_line.h"
 
+#include "common/platform.h"
 #include "varelux_identity.h"
 
 #include <QCommandLineOption>
@@ -12,11 +13,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
-
-#ifdef Q_OS_WIN
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#endif
 
 namespace varelux {
 
@@ -110,46 +106,9 @@ Arguments splitOffQtOptions(int argc, char *argv[])
     return arguments;
 }
 
-bool displayAvailable(const Arguments &arguments)
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    return arguments.namesDisplay || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-#else
-    Q_UNUSED(arguments);
-    return true; // Windows and macOS always have their own screen
-#endif
-}
-
-#ifdef Q_OS_WIN
-// A Windows GUI program has no console to print on unless it was started with redirected
-// handles (from a script, or QProcess): it then answers in a message box, as Qt's own parser
-// does on Windows.
-bool answersInMessageBox()
-{
-    if (GetConsoleWindow())
-        return false;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    GetStartupInfoW(&startup);
-    return !(startup.dwFlags & STARTF_USESTDHANDLES);
-}
-#endif
-
 void print(std::FILE *stream, const QString &text)
 {
-#ifdef Q_OS_WIN
-    if (answersInMessageBox()) {
-        const UINT icon = stream == stderr ? MB_ICONERROR : MB_ICONINFORMATION;
-        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.trimmed().utf16()),
-                    reinterpret_cast<const wchar_t *>(QString::fromLatin1(identity::kName).utf16()),
-                    MB_OK | MB_TOPMOST | MB_SETFOREGROUND | icon);
-        return;
-    }
-#endif
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    ui::printForCommandLine(stream, text, QString::fromLatin1(identity::kName));
 }
 
 void complain(const QString &text)
@@ -233,7 +192,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
                                                     QLatin1String(identity::kVersion)));
         return 0;
     }
-    if (!displayAvailable(arguments)) {
+    if (!ui::displayAvailable(arguments.namesDisplay)) {
         complain(QStringLiteral(
             "nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)"));
         return kExitNoDisplay;

@@ -1,7 +1,8 @@
 // Varelux: sizes the series resistor of LED circuits.
-#include "common/window_look.h"
+#include "common/window_placement.h"
 #include "main_window/command_line.h"
 #include "main_window/main_window.h"
+#include "main_window/toolkit_translation.h"
 #include "varelux_identity.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(varelux::identity::kVersion));
     // Wayland finds the window's icon through the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(varelux::identity::kAppId));
-    varelux::ui::installItalianTranslation(app);
+    varelux::installItalianTranslation(app);
 
     varelux::MainWindow window;
     varelux::ui::centreOnScreen(&window);

@@ -1,24 +1,26 @@
 // Building the main window from its rows and wiring its panels, the drag and the closing.
 #include "main_window/main_window.h"
 
+#include "common/fonts.h"
 #include "common/readable_colour.h"
 #include "common/texts.h"
-#include "common/window_look.h"
 #include "icon_images.h"
+#include "main_window/accessible_names.h"
 #include "main_window/entry_filter.h"
+#include "main_window/result_menu.h"
 #include "main_window/sizing_panel.h"
 #include "reference/open_references.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWindow>
+
+#include <array>
 
 namespace varelux {
 
@@ -37,17 +39,17 @@ MainWindow::MainWindow(QWidget *parent)
         icon.addPixmap(QPixmap::fromImage(resources::iconImage(size)));
     setWindowIcon(icon);
 
-    std::array<std::array<QWidget *, kPanelPartCount>, kPanelCount> parts{};
+    std::array<PanelWidgets, kCircuitCount> panels;
     QWidget *first = nullptr;
     for (const MainWindowRow &row : mainWindowRows()) {
         QWidget *control = createControl(row);
         if (!first && control->focusPolicy() != Qt::NoFocus)
             first = control;
         if (row.place)
-            parts[std::size_t(row.place->panel)][std::size_t(row.place->part)] = control;
+            panels[std::size_t(row.place->circuit)].set(row.place->part, control);
     }
-    for (int panel = 0; panel < kPanelCount; ++panel)
-        wirePanel(PanelId(panel), parts[std::size_t(panel)]);
+    for (const Circuit circuit : kAllCircuits)
+        wirePanel(circuit, panels[std::size_t(circuit)]);
     if (first)
         first->setFocus();
 }
@@ -67,76 +69,36 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
     return control;
 }
 
-void MainWindow::wirePanel(PanelId panel, const std::array<QWidget *, kPanelPartCount> &parts)
+void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
 {
-    auto at = [&](PanelPart part) { return parts[std::size_t(part)]; };
-    auto field = [&](PanelPart part) { return qobject_cast<QLineEdit *>(at(part)); };
-    auto label = [&](PanelPart part) { return qobject_cast<QLabel *>(at(part)); };
-    auto button = [&](PanelPart part) { return qobject_cast<QPushButton *>(at(part)); };
-
-    const PanelControls controls{
-        field(PanelPart::Supply),         field(PanelPart::LedVoltage),
-        field(PanelPart::Current),        field(PanelPart::Count),
-        label(PanelPart::Resistance),     label(PanelPart::Power),
-        label(PanelPart::Heading),        label(PanelPart::ResistanceLabel),
-        label(PanelPart::ResistanceUnit), label(PanelPart::PowerLabel),
-        label(PanelPart::PowerUnit)};
-    auto *sizing = new SizingPanel(panel, controls, this);
-    connect(button(PanelPart::CalculateButton), &QPushButton::clicked, sizing,
+    auto *sizing =
+        new SizingPanel(circuit,
+                        {.supply = panel.get<QLineEdit>(PanelPart::Supply),
+                         .ledVoltage = panel.get<QLineEdit>(PanelPart::LedVoltage),
+                         .current = panel.get<QLineEdit>(PanelPart::Current),
+                         .count = panel.get<QLineEdit>(PanelPart::Count),
+                         .resistance = panel.get<QLabel>(PanelPart::Resistance),
+                         .power = panel.get<QLabel>(PanelPart::Power),
+                         .heading = panel.get<QLabel>(PanelPart::Heading),
+                         .resistanceCaption = panel.get<QLabel>(PanelPart::ResistanceLabel),
+                         .resistanceUnit = panel.get<QLabel>(PanelPart::ResistanceUnit),
+                         .powerCaption = panel.get<QLabel>(PanelPart::PowerLabel),
+                         .powerUnit = panel.get<QLabel>(PanelPart::PowerUnit)},
+                        this);
+    connect(panel.get<QPushButton>(PanelPart::CalculateButton), &QPushButton::clicked, sizing,
             &SizingPanel::calculate);
-    connect(button(PanelPart::ClearButton), &QPushButton::clicked, sizing, &SizingPanel::clear);
-
-    // Screen readers say a field's panel and row label, then its unit; a button's panel and
-    // caption; a result's value, then its panel and what it is. Each row label stays the buddy
-    // of its field.
-    const QString heading = label(PanelPart::Heading)->text();
-    struct Row {
-        PanelPart rowLabel{}, entry{};
-        std::optional<PanelPart> unit; // a count has none
-    };
-    const Row rows[] = {
-        {PanelPart::SupplyLabel, PanelPart::Supply, PanelPart::SupplyUnit},
-        {PanelPart::LedVoltageLabel, PanelPart::LedVoltage, PanelPart::LedVoltageUnit},
-        {PanelPart::CurrentLabel, PanelPart::Current, PanelPart::CurrentUnit},
-        {PanelPart::CountLabel, PanelPart::Count, std::nullopt}};
-    for (const Row &row : rows) {
-        QWidget *entry = at(row.entry);
-        if (!entry)
-            continue;
-        // Screen readers (Orca) name a field by the label that labels it rather than by the
-        // field's own name, so the label carries the panel's name too.
-        QLabel *rowLabel = label(row.rowLabel);
-        const QString name = ui::inPanel(heading, rowLabel->text());
-        rowLabel->setBuddy(entry);
-        rowLabel->setAccessibleName(name);
-        entry->setAccessibleName(name);
-        if (row.unit)
-            entry->setAccessibleDescription(label(*row.unit)->text());
-    }
-    for (const PanelPart part :
-         {PanelPart::SchemaButton, PanelPart::CalculateButton, PanelPart::ClearButton})
-        button(part)->setAccessibleName(ui::inPanel(heading, button(part)->text()));
-    controls.resistance->setAccessibleDescription(
-        ui::inPanel(heading, ui::resistanceDescription()));
-    controls.power->setAccessibleDescription(ui::inPanel(heading, ui::powerDescription()));
-    for (QLabel *result : {controls.resistance, controls.power}) {
+    connect(panel.get<QPushButton>(PanelPart::ClearButton), &QPushButton::clicked, sizing,
+            &SizingPanel::clear);
+    nameForScreenReaders(panel);
+    for (const PanelPart part : {PanelPart::Resistance, PanelPart::Power}) {
+        auto *result = panel.get<QLabel>(part);
         result->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(result, &QWidget::customContextMenuRequested, this,
-                [this, result](const QPoint &pos) { onResultMenuRequested(result, pos); });
+                [this, result](const QPoint &pos) {
+                    m_moveArmed = false; // the popup takes the mouse: the release goes there
+                    showResultMenu(result, pos);
+                });
     }
-}
-
-void MainWindow::onResultMenuRequested(QLabel *result, const QPoint &pos)
-{
-    m_moveArmed = false; // the popup takes the mouse, so the window would miss the release
-    const QString text = result->text();
-    if (text.isEmpty())
-        return;
-    auto *menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu->addAction(ui::copyAction()), &QAction::triggered, this,
-            [text] { QGuiApplication::clipboard()->setText(text); });
-    menu->popup(result->mapToGlobal(pos));
 }
 
 void MainWindow::mousePressEvent(QMouseEvent *event)

@@ -4,8 +4,9 @@
 // MainWindow builds its 66 controls in one loop from the rows of main_window_layout.h, in tab
 // order, so the focus chain needs no further setup, and hands each panel's fields and results
 // to a SizingPanel (sizing_panel.h): a panel's "Calcola" and "Cancella" go straight there, and
-// nothing about positions lies on their way. Panels never touch each other's controls.
-// A right click on a result offers "Copia". Every entry field filters typed characters
+// nothing about positions lies on their way. Panels never touch each other's controls. What
+// screen readers say of each control is set in accessible_names.h; a right click on a result
+// offers its menu (result_menu.h). Every entry field filters typed characters
 // (entry_filter.h). Dragging the bare background with the left button moves the window; closing
 // the main window closes every window and ends the program.
 #pragma once
@@ -13,10 +14,6 @@
 #include "main_window/main_window_layout.h"
 
 #include <QWidget>
-
-#include <array>
-
-class QLabel;
 
 namespace varelux {
 
@@ -38,8 +35,7 @@ protected:
 
 private:
     QWidget *createControl(const MainWindowRow &row);
-    void wirePanel(PanelId panel, const std::array<QWidget *, kPanelPartCount> &parts);
-    void onResultMenuRequested(QLabel *result, const QPoint &pos);
+    void wirePanel(Circuit circuit, const PanelWidgets &panel);
 
     // Set by a left-button press on the bare background, cleared by the move it starts or by
     // the release: once the window system runs the move, Qt never sees the release, so the

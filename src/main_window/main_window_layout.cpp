@@ -1,7 +1,10 @@
 // Geometry, captions and colours of the main window (Form1), in twips.
 #include "main_window/main_window_layout.h"
 
-#include "common/window_look.h"
+#include "common/texts.h"
+#include "common/twips.h"
+
+#include <iterator>
 
 namespace varelux {
 
@@ -20,64 +23,78 @@ constexpr QRgb kGreen = qRgb(0, 192, 0);
 constexpr QRgb kDarkRed = qRgb(192, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 
-// How a panel control's name is formed from its base: "Standard" appends "", "2", "3";
-// "Numbered" appends "1", "2", "3"; "Count" exists in the series ("") and parallel ("2") panels.
-enum class Naming { Standard, Numbered, Count };
+// A panel control's objectName is its base and the panel's number, counted from 1 among the
+// panels that have the control (all of them, or for the count row those with several LEDs).
+enum class Numbering {
+    FromSecond, // the first panel's control has no number: txt_AlCirc, txt_AlCirc2, txt_AlCirc3
+    FromFirst,  // every panel's has: lbl_DL1, lbl_DL2, lbl_DL3
+};
 
 struct GridRow {
     PanelPart part;
     const char *base;
-    Naming naming;
+    Numbering numbering;
     ControlRole role;
-    int dx, top, width, height; // twips from the panel origin; 0 x 0 = fitted to caption
-    const char *caption;        // nullptr: the panel's heading, or empty
+    // Twips: left from the panel's origin, top from the window's, as the panels share their
+    // rows; a width and height of 0 fit the label to its caption.
+    int leftFromOrigin, top, width, height;
+    const char *caption; // nullptr: the panel's heading, or empty
 };
 
 // The panel grid, in tab order.
 constexpr GridRow kGrid[] = {
-    {PanelPart::Heading, "lbl_DL", Naming::Numbered, ControlRole::Heading, 0, 120, 0, 0, nullptr},
-    {PanelPart::SchemaButton, "cmd_Schema", Naming::Numbered, ControlRole::PushButton, 0, 600, 1095,
-     375, "Schema"},
-    {PanelPart::SupplyLabel, "lbl_AlCirc", Naming::Standard, ControlRole::RowLabel, 0, 1200, 0, 0,
-     "Tensione circuito:"},
-    {PanelPart::Supply, "txt_AlCirc", Naming::Standard, ControlRole::DecimalField, 1920, 1200, 735,
-     285, nullptr},
-    {PanelPart::SupplyUnit, "lbl_VCirc", Naming::Standard, ControlRole::UnitLabel, 2760, 1200, 0, 0,
-     "Volt"},
-    {PanelPart::LedVoltageLabel, "lbl_AlLed", Naming::Standard, ControlRole::RowLabel, 0, 1560, 0,
-     0, "Tensione Led:"},
-    {PanelPart::LedVoltage, "txt_AlLed", Naming::Standard, ControlRole::DecimalField, 1920, 1560,
-     735, 285, nullptr},
-    {PanelPart::LedVoltageUnit, "lbl_VLed", Naming::Standard, ControlRole::UnitLabel, 2760, 1560, 0,
-     0, "Volt"},
-    {PanelPart::CurrentLabel, "lbl_CorrLed", Naming::Standard, ControlRole::RowLabel, 0, 1920, 0, 0,
-     "Corrente Led:"},
-    {PanelPart::Current, "txt_CorrLed", Naming::Standard, ControlRole::DecimalField, 1920, 1920,
-     735, 285, nullptr},
-    {PanelPart::CurrentUnit, "lbl_ALed", Naming::Standard, ControlRole::UnitLabel, 2760, 1920, 0, 0,
-     "mA"},
-    {PanelPart::CountLabel, "lbl_NumLed", Naming::Count, ControlRole::RowLabel, 0, 2280, 0, 0,
-     "Numero Led:"},
-    {PanelPart::Count, "txt_NumLed", Naming::Count, ControlRole::CountField, 1920, 2280, 735, 285,
+    {PanelPart::Heading, "lbl_DL", Numbering::FromFirst, ControlRole::Heading, 0, 120, 0, 0,
      nullptr},
-    {PanelPart::CalculateButton, "cmd_Calcola", Naming::Standard, ControlRole::PushButton, 0, 2640,
-     1095, 375, "Calcola"},
-    {PanelPart::ClearButton, "cmd_Canc", Naming::Standard, ControlRole::PushButton, 1200, 2640,
+    {PanelPart::SchemaButton, "cmd_Schema", Numbering::FromFirst, ControlRole::PushButton, 0, 600,
+     1095, 375, "Schema"},
+    {PanelPart::SupplyLabel, "lbl_AlCirc", Numbering::FromSecond, ControlRole::RowLabel, 0, 1200, 0,
+     0, "Tensione circuito:"},
+    {PanelPart::Supply, "txt_AlCirc", Numbering::FromSecond, ControlRole::DecimalField, 1920, 1200,
+     735, 285, nullptr},
+    {PanelPart::SupplyUnit, "lbl_VCirc", Numbering::FromSecond, ControlRole::UnitLabel, 2760, 1200,
+     0, 0, "Volt"},
+    {PanelPart::LedVoltageLabel, "lbl_AlLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 1560,
+     0, 0, "Tensione Led:"},
+    {PanelPart::LedVoltage, "txt_AlLed", Numbering::FromSecond, ControlRole::DecimalField, 1920,
+     1560, 735, 285, nullptr},
+    {PanelPart::LedVoltageUnit, "lbl_VLed", Numbering::FromSecond, ControlRole::UnitLabel, 2760,
+     1560, 0, 0, "Volt"},
+    {PanelPart::CurrentLabel, "lbl_CorrLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 1920,
+     0, 0, "Corrente Led:"},
+    {PanelPart::Current, "txt_CorrLed", Numbering::FromSecond, ControlRole::DecimalField, 1920,
+     1920, 735, 285, nullptr},
+    {PanelPart::CurrentUnit, "lbl_ALed", Numbering::FromSecond, ControlRole::UnitLabel, 2760, 1920,
+     0, 0, "mA"},
+    {PanelPart::CountLabel, "lbl_NumLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 2280, 0,
+     0, "Numero Led:"},
+    {PanelPart::Count, "txt_NumLed", Numbering::FromSecond, ControlRole::CountField, 1920, 2280,
+     735, 285, nullptr},
+    {PanelPart::CalculateButton, "cmd_Calcola", Numbering::FromSecond, ControlRole::PushButton, 0,
+     2640, 1095, 375, "Calcola"},
+    {PanelPart::ClearButton, "cmd_Canc", Numbering::FromSecond, ControlRole::PushButton, 1200, 2640,
      1095, 375, "Cancella"},
-    {PanelPart::ResistanceLabel, "lbl_Res", Naming::Standard, ControlRole::RowLabel, 0, 3240, 0, 0,
-     "Resistenza calcolata:"},
-    {PanelPart::Resistance, "lbl_ResCalc", Naming::Standard, ControlRole::ResultLabel, 1920, 3240,
-     825, 285, nullptr},
-    {PanelPart::ResistanceUnit, "lbl_ohm", Naming::Standard, ControlRole::UnitLabel, 2880, 3240, 0,
-     0, "ohm"},
-    {PanelPart::PowerLabel, "lbl_Pot", Naming::Standard, ControlRole::RowLabel, 0, 3600, 0, 0,
+    {PanelPart::ResistanceLabel, "lbl_Res", Numbering::FromSecond, ControlRole::RowLabel, 0, 3240,
+     0, 0, "Resistenza calcolata:"},
+    {PanelPart::Resistance, "lbl_ResCalc", Numbering::FromSecond, ControlRole::ResultLabel, 1920,
+     3240, 825, 285, nullptr},
+    {PanelPart::ResistanceUnit, "lbl_ohm", Numbering::FromSecond, ControlRole::UnitLabel, 2880,
+     3240, 0, 0, "ohm"},
+    {PanelPart::PowerLabel, "lbl_Pot", Numbering::FromSecond, ControlRole::RowLabel, 0, 3600, 0, 0,
      "Potenza dissipata:"},
-    {PanelPart::Power, "lbl_Watt", Naming::Standard, ControlRole::ResultLabel, 1920, 3600, 825, 285,
-     nullptr},
-    {PanelPart::PowerUnit, "lbl_W", Naming::Standard, ControlRole::UnitLabel, 2880, 3600, 0, 0,
+    {PanelPart::Power, "lbl_Watt", Numbering::FromSecond, ControlRole::ResultLabel, 1920, 3600, 825,
+     285, nullptr},
+    {PanelPart::PowerUnit, "lbl_W", Numbering::FromSecond, ControlRole::UnitLabel, 2880, 3600, 0, 0,
      "mW"},
 };
 static_assert(std::size(kGrid) == kPanelPartCount);
+static_assert(
+    [] {
+        for (int i = 0; i < kPanelPartCount; ++i)
+            if (kGrid[i].part != PanelPart(i))
+                return false;
+        return true;
+    }(),
+    "kGrid is in PanelPart order");
 
 struct BelowPanelsRow {
     const char *name = nullptr;
@@ -102,39 +119,41 @@ constexpr BelowPanelsRow kBelowPanels[] = {
      "di corrente di ogni singolo Led."},
 };
 
-// Where each panel sits, how it looks and the diagram its "Schema" opens.
+// Where each circuit's panel sits and the colour of its heading, in Circuit order.
 struct PanelLook {
     int originTwips = 0;
-    const char *heading = nullptr;
     QRgb headingColour = 0;
-    bool hasCount = false;
-    ReferenceId diagram{};
 };
 
-constexpr PanelLook kPanelLooks[kPanelCount] = {
-    {120, "Led singolo", kGreen, false, ReferenceId::SingleDiagram},
-    {3720, "Led in serie", kDarkRed, true, ReferenceId::SeriesDiagram},
-    {7320, "Led in parallelo", kBlue, true, ReferenceId::ParallelDiagram},
+constexpr PanelLook kPanelLooks[] = {
+    {120, kGreen},
+    {3720, kDarkRed},
+    {7320, kBlue},
 };
+static_assert(std::size(kPanelLooks) == kCircuitCount);
+
+bool hasRow(Circuit circuit, PanelPart part)
+{
+    return !isCountRow(part) || circuitKind(circuit).severalLeds;
+}
 
 std::vector<MainWindowRow> buildRows()
 {
     std::vector<MainWindowRow> rows;
-    for (int panel = 0; panel < kPanelCount; ++panel) {
-        const PanelLook &look = kPanelLooks[panel];
+    for (const Circuit circuit : kAllCircuits) {
+        const PanelLook &look = kPanelLooks[int(circuit)];
         for (const GridRow &row : kGrid) {
-            const QString name = controlName(PanelId(panel), row.part);
-            if (name.isEmpty())
+            if (!hasRow(circuit, row.part))
                 continue;
             const bool heading = row.part == PanelPart::Heading;
             MainWindowRow item{
-                {name, row.role,
-                 twipsRect(look.originTwips + row.dx, row.top, row.width, row.height),
-                 QString::fromUtf8(heading ? look.heading : row.caption)},
-                PanelPlace{PanelId(panel), row.part},
+                {controlName(circuit, row.part), row.role,
+                 twipsRect(look.originTwips + row.leftFromOrigin, row.top, row.width, row.height),
+                 heading ? ui::circuitHeading(circuit) : QString::fromUtf8(row.caption)},
+                PanelPlace{circuit, row.part},
                 std::nullopt};
             if (row.part == PanelPart::SchemaButton)
-                item.opens = look.diagram;
+                item.opens = diagramWindow(circuit);
             if (heading)
                 item.textColour = QColor(look.headingColour);
             rows.push_back(item);
@@ -155,18 +174,18 @@ std::vector<MainWindowRow> buildRows()
 
 } // namespace
 
-QString controlName(PanelId panel, PanelPart part)
+QString controlName(Circuit circuit, PanelPart part)
 {
-    static const char *const standard[] = {"", "2", "3"};
-    static const char *const numbered[] = {"1", "2", "3"};
-    static const char *const count[] = {"", "", "2"};
-    const GridRow &row = kGrid[int(part)];
-    if (row.naming == Naming::Count && !kPanelLooks[int(panel)].hasCount)
+    if (!hasRow(circuit, part))
         return QString();
-    const char *const *suffixes = row.naming == Naming::Standard   ? standard
-                                  : row.naming == Naming::Numbered ? numbered
-                                                                   : count;
-    return QString::fromLatin1(row.base) + QString::fromLatin1(suffixes[int(panel)]);
+    int number = 0; // among the panels that have the row, up to this one
+    for (int i = 0; i <= int(circuit); ++i)
+        number += hasRow(Circuit(i), part) ? 1 : 0;
+    const GridRow &row = kGrid[int(part)];
+    const QString base = QString::fromLatin1(row.base);
+    if (number == 1 && row.numbering == Numbering::FromSecond)
+        return base;
+    return base + QString::number(number);
 }
 
 const std::vector<MainWindowRow> &mainWindowRows()
@@ -177,7 +196,7 @@ const std::vector<MainWindowRow> &mainWindowRows()
 
 QSize mainWindowSize()
 {
-    return QSize(ui::px(kClientWidth), ui::px(kClientHeight));
+    return QSize(ui::twipsToPixels(kClientWidth), ui::twipsToPixels(kClientHeight));
 }
 
 } // namespace varelux

@@ -1,12 +1,14 @@
 // The main window as data: where each control sits, its caption, its colour and which reference
 // window a button opens.
 //
-// The panels share one grid of controls and differ in their origin, names, heading and the
-// count row; five more controls sit below them. The panels' behaviour is in sizing_panel.h.
+// Each circuit has a panel; the panels share one grid of controls and differ in their origin,
+// names, heading and whether they have the count row; five more controls sit below them. The
+// panels' behaviour is in sizing_panel.h.
 #pragma once
 
 #include "common/controls.h"
-#include "main_window/panel_id.h"
+#include "core/circuit.h"
+#include "main_window/panel_parts.h"
 #include "reference/reference_id.h"
 
 #include <QColor>
@@ -17,35 +19,9 @@
 
 namespace varelux {
 
-// One control of a panel; the order is the tab order within the panel.
-enum class PanelPart {
-    Heading,
-    SchemaButton,
-    SupplyLabel,
-    Supply,
-    SupplyUnit,
-    LedVoltageLabel,
-    LedVoltage,
-    LedVoltageUnit,
-    CurrentLabel,
-    Current,
-    CurrentUnit,
-    CountLabel,
-    Count,
-    CalculateButton,
-    ClearButton,
-    ResistanceLabel,
-    Resistance,
-    ResistanceUnit,
-    PowerLabel,
-    Power,
-    PowerUnit,
-};
-inline constexpr int kPanelPartCount = int(PanelPart::PowerUnit) + 1;
-
-// A control of a panel, by its panel and its place in the grid.
+// A control of a panel, by its circuit and its place in the grid.
 struct PanelPlace {
-    PanelId panel;
+    Circuit circuit;
     PanelPart part;
 };
 
@@ -59,9 +35,9 @@ struct MainWindowRow {
 // All controls of the main window in tab order (labels hold places but never take focus).
 const std::vector<MainWindowRow> &mainWindowRows();
 
-// The objectName of a panel's control; empty for the count row of the single-LED panel, which
+// The objectName of a panel's control; empty for the count row of a circuit with one LED, which
 // has none.
-QString controlName(PanelId panel, PanelPart part);
+QString controlName(Circuit circuit, PanelPart part);
 
 // Client area of the main window, in logical pixels.
 QSize mainWindowSize();

@@ -6,7 +6,6 @@
 #include "common/texts.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
-#include "core/sizing.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,39 +29,29 @@ struct Results {
     ResistorHints hints;
 };
 
-template <typename Record> Outcome<Results> results(const Outcome<Record> &outcome)
-{
-    if (!outcome)
-        return outcome.failure();
-    return Results{outcome->resistance, outcome->power, resistorHints(*outcome)};
-}
-
 // Sizes the panel's resistor from what its fields hold now.
-Outcome<Results> size(PanelId kind, const PanelControls &controls)
+Outcome<Results> size(Circuit circuit, const PanelControls &controls)
 {
     const std::string supply = textOf(controls.supply);
     const std::string ledVoltage = textOf(controls.ledVoltage);
     const std::string current = textOf(controls.current);
-    switch (kind) {
-    case PanelId::Single:
-        return results(sizeSingle(supply, ledVoltage, current));
-    case PanelId::Series:
-        return results(sizeSeries(supply, ledVoltage, textOf(controls.count), current));
-    case PanelId::Parallel:
-        break;
-    }
-    return results(sizeParallel(supply, ledVoltage, textOf(controls.count), current));
+    const std::string count = textOf(controls.count);
+    const Outcome<Sizing> sizing = sizeCircuit(
+        circuit, {.supply = supply, .ledVoltage = ledVoltage, .current = current, .count = count});
+    if (!sizing)
+        return sizing.failure();
+    return Results{sizing->resistance, sizing->power, resistorHints(*sizing)};
 }
 
 // The text of the message box for a failed sizing; empty when the panel is cleared silently,
 // as it is for a result beyond the range of a double.
-QString failureMessage(PanelId kind, Failure failure)
+QString failureMessage(Circuit circuit, Failure failure)
 {
     switch (failure) {
     case Failure::Overflow:
         break;
     case Failure::DivisionByZero:
-        return ui::zeroCurrentMessage(kind != PanelId::Single);
+        return ui::zeroCurrentMessage(circuitKind(circuit).severalLeds);
     case Failure::NotANumber:
         return ui::emptyFieldsMessage();
     }
@@ -78,21 +67,21 @@ void showError(QWidget *window, const QString &message)
 
 } // namespace
 
-SizingPanel::SizingPanel(PanelId kind, const PanelControls &controls, QObject *parent)
-    : QObject(parent), m_kind(kind), m_controls(controls)
+SizingPanel::SizingPanel(Circuit circuit, const PanelControls &controls, QObject *parent)
+    : QObject(parent), m_circuit(circuit), m_controls(controls)
 {
 }
 
 void SizingPanel::calculate()
 {
-    const Outcome<Results> outcome = size(m_kind, m_controls);
+    const Outcome<Results> outcome = size(m_circuit, m_controls);
     if (!outcome) {
         // The panel keeps what it shows until the message box is dismissed. The box takes the
         // focus and is read out itself; a panel emptied without one says so.
-        const QString message = failureMessage(m_kind, outcome.failure());
+        const QString message = failureMessage(m_circuit, outcome.failure());
         if (!message.isEmpty())
             showError(m_controls.resistance->window(), message);
-        empty();
+        clearSilently();
         if (message.isEmpty())
             announce(ui::outOfRangeAnnouncement(m_controls.heading->text()));
         return;
@@ -112,7 +101,7 @@ void SizingPanel::calculate()
 
 void SizingPanel::clear()
 {
-    empty();
+    clearSilently();
     announce(ui::clearedAnnouncement(m_controls.heading->text()));
 }
 
@@ -121,7 +110,7 @@ void SizingPanel::announce(const QString &text) const
     ui::announce(m_controls.resistance, text);
 }
 
-void SizingPanel::empty()
+void SizingPanel::clearSilently()
 {
     // setText rather than clear(): clear() keeps every removed character as an undo step,
     // which for a pasted text of a million characters takes tens of milliseconds and as many

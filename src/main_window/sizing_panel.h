@@ -5,7 +5,7 @@
 // focus stays on the button: the results, or that the panel was emptied.
 #pragma once
 
-#include "main_window/panel_id.h"
+#include "core/circuit.h"
 
 #include <QObject>
 
@@ -14,12 +14,13 @@ class QLineEdit;
 
 namespace varelux {
 
-// The controls a panel reads and writes.
+// The controls a panel reads and writes. Given by name (designated initialisers), never by
+// position.
 struct PanelControls {
     QLineEdit *supply = nullptr;
     QLineEdit *ledVoltage = nullptr;
     QLineEdit *current = nullptr;
-    QLineEdit *count = nullptr; // none in the single-LED panel
+    QLineEdit *count = nullptr; // none where the circuit has one LED
     QLabel *resistance = nullptr;
     QLabel *power = nullptr;
     // What the announcements are worded from: the panel's heading, and the row label and unit
@@ -34,18 +35,18 @@ class SizingPanel : public QObject {
 
 public:
     // Every control but count must be given. The panel lives as long as parent.
-    SizingPanel(PanelId kind, const PanelControls &controls, QObject *parent);
+    SizingPanel(Circuit circuit, const PanelControls &controls, QObject *parent);
 
 public slots:
     void calculate();
     void clear();
 
 private:
-    // Empties the fields and the results, and says nothing.
-    void empty();
+    // Empties the fields and the results, and announces nothing.
+    void clearSilently();
     void announce(const QString &text) const;
 
-    PanelId m_kind;
+    Circuit m_circuit;
     PanelControls m_controls;
 };
 

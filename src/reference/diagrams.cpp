@@ -8,6 +8,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <iterator>
 #include <span>
 
 namespace varelux {
@@ -74,11 +75,13 @@ constexpr Placed kParallel[] = {
     {Symbol::Ground, {82, 206}},
 };
 
+// In Circuit order.
 const Diagram kDiagrams[] = {
     {{61, 157}, kSingle},
     {{61, 217}, kSeries},
     {{165, 217}, kParallel},
 };
+static_assert(std::size(kDiagrams) == kCircuitCount);
 
 // Centre of a pixel.
 QPointF centre(int x, int y)
@@ -187,9 +190,9 @@ void quantise(QImage &image, const DiagramColours &colours)
 
 } // namespace
 
-QSize diagramSize(DiagramId id)
+QSize diagramSize(Circuit circuit)
 {
-    return kDiagrams[static_cast<int>(id)].size;
+    return kDiagrams[int(circuit)].size;
 }
 
 DiagramColours diagramColours(const QPalette &palette)
@@ -203,9 +206,9 @@ DiagramColours diagramColours(const QPalette &palette)
     return {ink, edge, background};
 }
 
-QImage drawDiagram(DiagramId id, qreal dpr, const DiagramColours &colours)
+QImage drawDiagram(Circuit circuit, qreal dpr, const DiagramColours &colours)
 {
-    const Diagram &diagram = kDiagrams[static_cast<int>(id)];
+    const Diagram &diagram = kDiagrams[int(circuit)];
     QImage image(diagram.size * dpr, QImage::Format_RGB32);
     image.fill(Qt::white);
     {

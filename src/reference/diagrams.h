@@ -1,6 +1,8 @@
-// The three wiring diagrams (one LED, LEDs in series, LEDs in parallel), drawn at run time
-// from one description of where each symbol sits.
+// The wiring diagram of each circuit (one LED, LEDs in series, LEDs in parallel), drawn at run
+// time from one description of where each symbol sits.
 #pragma once
+
+#include "core/circuit.h"
 
 #include <QColor>
 #include <QImage>
@@ -8,10 +10,8 @@
 
 namespace varelux {
 
-enum class DiagramId { Single, Series, Parallel };
-
 // Size in logical pixels: 61 x 157, 61 x 217 and 165 x 217.
-QSize diagramSize(DiagramId id);
+QSize diagramSize(Circuit circuit);
 
 inline const QColor kDiagramBackground{224, 223, 227};
 inline const QColor kDiagramEdge{127, 127, 127};
@@ -32,6 +32,6 @@ DiagramColours diagramColours(const QPalette &palette);
 // The diagram at the given device pixel ratio: an RGB image of diagramSize() * dpr device
 // pixels that uses only the three colours. Lines are one logical pixel wide; slanted and round
 // edges are softened with edge pixels. The colours change no pixel's place.
-QImage drawDiagram(DiagramId id, qreal dpr, const DiagramColours &colours = kLightDiagram);
+QImage drawDiagram(Circuit circuit, qreal dpr, const DiagramColours &colours = kLightDiagram);
 
 } // namespace varelux

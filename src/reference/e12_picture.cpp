@@ -2,8 +2,8 @@
 // (times the ratio) wide and the unsmoothed text adds no colour of its own.
 #include "reference/e12_picture.h"
 
+#include "common/fonts.h"
 #include "common/texts.h"
-#include "common/window_look.h"
 #include "core/standard_values.h"
 
 #include <QPainter>

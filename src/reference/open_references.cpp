@@ -27,7 +27,7 @@ void openReference(ReferenceId id)
     if (!window || !window->isVisible()) {
         // A closed window is on its way to deletion; its entry takes a new one built afresh.
         // Some window managers leave a new utility window unfocused, so it asks for the focus.
-        window = buildReference(id);
+        window = new ReferenceWindow(referenceLayout(id));
         window->show();
         window->activateWindow();
         return;

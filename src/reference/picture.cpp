@@ -17,7 +17,8 @@ QAccessibleInterface *pictureInterface(const QString &, QObject *object)
 
 } // namespace
 
-Picture::Picture(const QString &name, QPoint topLeft, QSize size, Drawing draw, QWidget *parent)
+Picture::Picture(const QString &name, QPoint topLeft, QSize size, const Drawing &draw,
+                 QWidget *parent)
     : QWidget(parent), m_draw(draw)
 {
     setObjectName(name);

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace varelux {
 
 class Picture : public QWidget {
@@ -15,9 +17,9 @@ class Picture : public QWidget {
 public:
     // draw(dpr, palette) returns the picture at that device pixel ratio, sized size * dpr. It may
     // take the palette's Window and WindowText colours; it is drawn again when they change.
-    using Drawing = QImage (*)(qreal dpr, const QPalette &palette);
+    using Drawing = std::function<QImage(qreal dpr, const QPalette &palette)>;
 
-    Picture(const QString &name, QPoint topLeft, QSize size, Drawing draw, QWidget *parent);
+    Picture(const QString &name, QPoint topLeft, QSize size, const Drawing &draw, QWidget *parent);
 
     // The image shown now, drawn for the current device pixel ratio and palette.
     const QImage &image();

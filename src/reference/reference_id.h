@@ -1,16 +1,33 @@
 // The six reference windows, for the buttons that open them.
 #pragma once
 
+#include "core/circuit.h"
+
+#include <optional>
+
 namespace varelux {
 
+// The wiring diagram of each circuit comes first, numbered as the circuits are
+// (diagramWindow()), then the three tables.
 enum class ReferenceId {
-    SingleDiagram,   // wiring of one LED behind its resistor
-    SeriesDiagram,   // wiring of LEDs in series
-    ParallelDiagram, // wiring of LEDs in parallel
-    LedVoltages,     // typical forward voltage by LED colour
-    StandardValues,  // the E12 table
-    PowerRatings,    // the usual resistor power ratings
+    LedVoltages = kCircuitCount, // typical forward voltage by LED colour
+    StandardValues,              // the E12 table
+    PowerRatings,                // the usual resistor power ratings
 };
-inline constexpr int kReferenceCount = 6;
+inline constexpr int kReferenceCount = int(ReferenceId::PowerRatings) + 1;
+
+// The window that shows the circuit's wiring diagram.
+constexpr ReferenceId diagramWindow(Circuit circuit)
+{
+    return ReferenceId(int(circuit));
+}
+
+// The circuit whose diagram the window shows; none for a table.
+constexpr std::optional<Circuit> diagramShown(ReferenceId id)
+{
+    if (int(id) < kCircuitCount)
+        return Circuit(int(id));
+    return std::nullopt;
+}
 
 } // namespace varelux

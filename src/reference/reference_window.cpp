@@ -1,18 +1,41 @@
-// The reference-window frame and its close clicks.
+// The reference-window frame, its picture or table, and its close clicks.
 #include "reference/reference_window.h"
 
+#include "common/fonts.h"
 #include "common/platform.h"
-#include "common/window_look.h"
+#include "common/window_placement.h"
+#include "reference/reference_layouts.h"
 #include "reference/x11_window_hints.h"
 
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include <utility>
 
 namespace varelux {
 
 namespace {
+
+// "OK" closes its window by a click, Space or Enter. Enter is taken here rather than through
+// the auto-default mechanism, which would make the button the window's default button.
+class OkButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            event->accept();
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 // A fixed tool-window frame: caption and close box, nothing else. Under X11 Qt makes a
 // Qt::Tool window transient for the application, and the window manager then keeps it above
@@ -26,20 +49,50 @@ Qt::WindowFlags frameFlags()
 
 } // namespace
 
-ReferenceWindow::ReferenceWindow(const QString &name, const QString &caption, QSize clientSize,
-                                 bool closesOnBareClick)
-    : QWidget(nullptr, frameFlags()), m_closesOnBareClick(closesOnBareClick)
+ReferenceWindow::ReferenceWindow(const ReferenceLayout &layout)
+    : QWidget(nullptr, frameFlags()), m_closesOnBareClick(layout.closesOnBareClick)
 {
-    setObjectName(name);
-    setWindowTitle(caption);
+    setObjectName(layout.name);
+    setWindowTitle(layout.caption);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(clientSize);
+    setFixedSize(layout.clientSize);
     setFont(ui::font(ui::FontRole::Regular));
     setWindowIcon(QIcon()); // not the application's icon: the frame shows none
+    if (const auto *picture = std::get_if<PictureLayout>(&layout.content))
+        addPicture(*picture);
+    else
+        addTable(std::get<TableLayout>(layout.content));
 
     if (ui::onX11())
         setX11UtilityWindowHints(this);
     ui::centreOnScreen(this);
+}
+
+void ReferenceWindow::addPicture(const PictureLayout &layout)
+{
+    auto *picture = new Picture(layout.name, layout.topLeft, layout.size, layout.draw, this);
+    picture->setAccessibleName(layout.accessibleName);
+    if (!layout.accessibleDescription.isEmpty())
+        picture->setAccessibleDescription(layout.accessibleDescription);
+    closeOnClick(picture);
+}
+
+void ReferenceWindow::addTable(const TableLayout &layout)
+{
+    // Each value is labelled by its row's label, which comes just before it.
+    QLabel *rowLabel = nullptr;
+    for (const ui::LayoutRow &row : layout.rows) {
+        auto *label = qobject_cast<QLabel *>(ui::createControl(row, this));
+        if (row.role == ui::ControlRole::RowLabel)
+            rowLabel = label;
+        else if (rowLabel)
+            rowLabel->setBuddy(label);
+    }
+    // The only control that takes the focus.
+    auto *ok = new OkButton(layout.okButton.caption, this);
+    ui::setUpControl(ok, layout.okButton);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    ok->setFocus();
 }
 
 void ReferenceWindow::closeOnClick(QWidget *control)

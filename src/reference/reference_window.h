@@ -1,9 +1,11 @@
-// The frame every reference window shares, and the clicks that close it.
+// The frame every reference window shares, what it holds, and what closes it.
 //
 // A ReferenceWindow is a fixed-size tool window without an owner: a small title bar with the
 // caption and a close box, no icon, no taskbar entry, centred on the screen whenever it is
-// built. It is destroyed when it closes. What it holds comes from its layout
-// (reference_layouts.h); when it opens comes from the registry of open windows (open_references.h).
+// built. It is destroyed when it closes. It is built from its layout (reference_layouts.h):
+// a picture, which a click closes the window by, or a table of labels whose "OK" button closes
+// it by a click, Space or Enter. When it opens comes from the registry of open windows
+// (open_references.h).
 #pragma once
 
 #include <QList>
@@ -11,24 +13,28 @@
 
 namespace varelux {
 
+struct PictureLayout;
+struct ReferenceLayout;
+struct TableLayout;
+
 class ReferenceWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // clientSize in logical pixels. A window whose bare background closes it on a click says so
-    // with closesOnBareClick; controls added with closeOnClick() close it too.
-    ReferenceWindow(const QString &name, const QString &caption, QSize clientSize,
-                    bool closesOnBareClick);
-
-    // A click (press and release on it, left button) on this control closes the window. The
-    // control must leave mouse presses to its window, as labels and pictures do.
-    void closeOnClick(QWidget *control);
+    explicit ReferenceWindow(const ReferenceLayout &layout);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void addPicture(const PictureLayout &layout);
+    void addTable(const TableLayout &layout);
+
+    // A click (press and release on it, left button) on this control closes the window. The
+    // control must leave mouse presses to its window, as labels and pictures do.
+    void closeOnClick(QWidget *control);
+
     // What a left click at pos lands on, if that click closes the window: this window for its
     // bare background, or one of the registered controls. nullptr when the click does nothing.
     const QWidget *closingTargetAt(QPoint pos) const;

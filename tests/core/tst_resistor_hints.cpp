@@ -70,9 +70,10 @@ void TestResistorHints::hints()
     QFETCH(bool, tooLow);
 
     const double amps = 0.02;
-    const ResistorHints hints =
-        leds > 1 ? resistorHints(ParallelRecord{amps, leds * amps, 0, resistance, power})
-                 : resistorHints(SeriesRecord{amps, 0, resistance, power});
+    const ResistorHints hints = resistorHints(Sizing{.ledCurrent = amps,
+                                                     .resistorCurrent = leds * amps,
+                                                     .resistance = resistance,
+                                                     .power = power});
     QCOMPARE(nearestOf(hints), nearest);
     QCOMPARE(hints.ratingMilliwatts.value_or(0), rating);
     QCOMPARE(hints.supplyNotAboveLeds, tooLow);

@@ -2,6 +2,7 @@
 // grouping of every formula (rows marked "grouping" change text if a formula is rewritten).
 #include "core/sizing.h"
 
+#include "core/circuit.h"
 #include "core/number_text.h"
 
 #include "data_row.h"
@@ -15,34 +16,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Panel { Single, Series, Parallel };
-
 struct Texts {
     QString resistance;
     QString power;
 };
 
-// Runs one panel's sizing; count is ignored by the single-LED panel.
-Outcome<Texts> run(Panel panel, const QString &supply, const QString &led, const QString &count,
+// Runs one circuit's sizing, as its panel does; count is ignored with one LED.
+Outcome<Texts> run(Circuit circuit, const QString &supply, const QString &led, const QString &count,
                    const QString &current)
 {
     const std::string vs = supply.toStdString(), vf = led.toStdString(), n = count.toStdString(),
                       i = current.toStdString();
-    auto texts = [](const auto &outcome) -> Outcome<Texts> {
-        if (!outcome)
-            return outcome.failure();
-        return Texts{QString::fromStdString(writeNumber(outcome->resistance)),
-                     QString::fromStdString(writeNumber(outcome->power))};
-    };
-    switch (panel) {
-    case Panel::Single:
-        return texts(sizeSingle(vs, vf, i));
-    case Panel::Series:
-        return texts(sizeSeries(vs, vf, n, i));
-    case Panel::Parallel:
-        break;
-    }
-    return texts(sizeParallel(vs, vf, n, i));
+    const Outcome<Sizing> outcome =
+        sizeCircuit(circuit, {.supply = vs, .ledVoltage = vf, .current = i, .count = n});
+    if (!outcome)
+        return outcome.failure();
+    return Texts{QString::fromStdString(writeNumber(outcome->resistance)),
+                 QString::fromStdString(writeNumber(outcome->power))};
 }
 
 QString digits(int n, char c = '9')
@@ -52,7 +42,7 @@ QString digits(int n, char c = '9')
 
 } // namespace
 
-Q_DECLARE_METATYPE(Panel)
+Q_DECLARE_METATYPE(Circuit)
 Q_DECLARE_METATYPE(Failure)
 
 class TestSizing : public QObject {
@@ -68,7 +58,7 @@ private slots:
 
 void TestSizing::results_data()
 {
-    QTest::addColumn<Panel>("panel");
+    QTest::addColumn<Circuit>("circuit");
     QTest::addColumn<QString>("supply");
     QTest::addColumn<QString>("led");
     QTest::addColumn<QString>("count");
@@ -76,7 +66,7 @@ void TestSizing::results_data()
     QTest::addColumn<QString>("resistance");
     QTest::addColumn<QString>("power");
 
-    const auto S = Panel::Single, R = Panel::Series, P = Panel::Parallel;
+    const auto S = Circuit::SingleLed, R = Circuit::Series, P = Circuit::Parallel;
     // Worked examples.
     row("single 12 2 20", S, "12", "2", "", "20", "500", "200");
     row("single 5 2,1 15", S, "5", "2,1", "", "15", "193,333333333333", "43,5");
@@ -109,7 +99,7 @@ void TestSizing::results_data()
 
 void TestSizing::results()
 {
-    QFETCH(Panel, panel);
+    QFETCH(Circuit, circuit);
     QFETCH(QString, supply);
     QFETCH(QString, led);
     QFETCH(QString, count);
@@ -117,7 +107,7 @@ void TestSizing::results()
     QFETCH(QString, resistance);
     QFETCH(QString, power);
 
-    const Outcome<Texts> out = run(panel, supply, led, count, current);
+    const Outcome<Texts> out = run(circuit, supply, led, count, current);
     QVERIFY2(out.ok(), out ? "" : qPrintable(u"failure %1"_s.arg(int(out.failure()))));
     QCOMPARE(out->resistance, resistance);
     QCOMPARE(out->power, power);
@@ -125,14 +115,14 @@ void TestSizing::results()
 
 void TestSizing::failures_data()
 {
-    QTest::addColumn<Panel>("panel");
+    QTest::addColumn<Circuit>("circuit");
     QTest::addColumn<QString>("supply");
     QTest::addColumn<QString>("led");
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("current");
     QTest::addColumn<Failure>("failure");
 
-    const auto S = Panel::Single, R = Panel::Series, P = Panel::Parallel;
+    const auto S = Circuit::SingleLed, R = Circuit::Series, P = Circuit::Parallel;
     const auto mismatch = Failure::NotANumber, overflow = Failure::Overflow,
                byZero = Failure::DivisionByZero;
     const QString huge = digits(400);
@@ -175,14 +165,14 @@ void TestSizing::failures_data()
 
 void TestSizing::failures()
 {
-    QFETCH(Panel, panel);
+    QFETCH(Circuit, circuit);
     QFETCH(QString, supply);
     QFETCH(QString, led);
     QFETCH(QString, count);
     QFETCH(QString, current);
     QFETCH(Failure, failure);
 
-    const Outcome<Texts> out = run(panel, supply, led, count, current);
+    const Outcome<Texts> out = run(circuit, supply, led, count, current);
     QVERIFY2(!out.ok(), out ? qPrintable(out->resistance + u' ' + out->power) : "");
     QCOMPARE(int(out.failure()), int(failure));
 }
@@ -191,20 +181,22 @@ void TestSizing::recordsHoldEveryStep()
 {
     const auto single = sizeSingle("5", "2,1", "15");
     QVERIFY(single.ok());
-    QCOMPARE(single->current, 0.015);
+    QCOMPARE(single->ledCurrent, 0.015);
+    QCOMPARE(single->resistorCurrent, 0.015);
     QCOMPARE(single->resistorVoltage, 5 - 2.1);
     QCOMPARE(single->resistance, (5 - 2.1) / 0.015);
     QCOMPARE(single->power, 0.015 * (5 - 2.1) * 1000);
 
     const auto series = sizeSeries("12", "3,3", "3", "20");
     QVERIFY(series.ok());
-    QCOMPARE(series->current, 0.02);
+    QCOMPARE(series->ledCurrent, 0.02);
+    QCOMPARE(series->resistorCurrent, 0.02);
     QCOMPARE(series->resistorVoltage, 12 - 3.3 * 3);
 
     const auto parallel = sizeParallel("5", "2", "4", "20");
     QVERIFY(parallel.ok());
-    QCOMPARE(parallel->currentPerLed, 0.02);
-    QCOMPARE(parallel->totalCurrent, 0.08);
+    QCOMPARE(parallel->ledCurrent, 0.02);
+    QCOMPARE(parallel->resistorCurrent, 0.08);
     QCOMPARE(parallel->resistorVoltage, 3.0);
     QCOMPARE(parallel->resistance, 37.5);
     QCOMPARE(parallel->power, 240.0);

@@ -72,9 +72,11 @@ void TestAccessibleNames::namesAndDescriptions_data()
     add("cmd_ValResStd", kMain, button, u"Valori standard"_s);
 
     // The pictures stand for their text alternatives; the E12 values are read decade by decade.
-    add("img_DL1", int(ReferenceId::SingleDiagram), image, ui::singleDiagramText());
-    add("img_DL2", int(ReferenceId::SeriesDiagram), image, ui::seriesDiagramText());
-    add("img_DL3", int(ReferenceId::ParallelDiagram), image, ui::parallelDiagramText());
+    add("img_DL1", int(diagramWindow(Circuit::SingleLed)), image,
+        ui::diagramText(Circuit::SingleLed));
+    add("img_DL2", int(diagramWindow(Circuit::Series)), image, ui::diagramText(Circuit::Series));
+    add("img_DL3", int(diagramWindow(Circuit::Parallel)), image,
+        ui::diagramText(Circuit::Parallel));
     add("Image1", int(ReferenceId::StandardValues), image,
         u"Tabella dei valori standard E12, per decade"_s,
         u"Decade da 1,0 ohm: 1,0 ohm, 1,2 ohm, 1,5 ohm, 1,8 ohm, 2,2 ohm, 2,7 ohm, 3,3 ohm, 3,9 "_s

@@ -3,6 +3,7 @@
 #include "data_row.h"
 #include "varelux_identity.h"
 
+#include <QOperatingSystemVersion>
 #include <QProcess>
 #include <QtTest>
 
@@ -82,10 +83,8 @@ void TestCommandLine::answersWithoutOpeningAWindow()
     QFETCH(QString, out);
     QFETCH(QString, err);
 
-#ifdef Q_OS_WIN
-    if (status == 1)
+    if (status == 1 && QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
         QSKIP("Windows always has a screen: the no-display check is Linux's");
-#endif
     QProcess process;
     start(process, arguments);
     QVERIFY2(process.waitForFinished(10000), "the program did not exit by itself");

@@ -5,16 +5,11 @@
 #include "window_fixture.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QtTest>
 
 #ifdef __SANITIZE_ADDRESS__
 // From the sanitizer runtime's allocator interface, whose header GCC does not install.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#elif defined(Q_OS_WIN)
-#include <windows.h>
-// after windows.h, which it needs
-#include <psapi.h>
 #endif
 
 using namespace varelux;
@@ -36,27 +31,11 @@ qint64 memoryInUse()
 {
     return qint64(__sanitizer_get_current_allocated_bytes());
 }
-#elif defined(Q_OS_WIN)
-const char *const kMemoryKind = "working set";
-qint64 memoryInUse()
-{
-    PROCESS_MEMORY_COUNTERS counters = {};
-    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
-        return -1;
-    return qint64(counters.WorkingSetSize);
-}
 #else
-// Resident set size in bytes, from /proc/self/status.
-const char *const kMemoryKind = "resident memory";
+const char *const kMemoryKind = residentMemoryKind();
 qint64 memoryInUse()
 {
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return -1;
+    return residentMemory();
 }
 #endif
 

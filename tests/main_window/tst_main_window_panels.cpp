@@ -141,7 +141,7 @@ void TestMainWindowPanels::failures()
         QCOMPARE(whileOpen, beforeClick); // nothing cleared until the box is dismissed
     }
     QCOMPARE(panelTexts(mainWindow(), panel), kEmptyPanel);
-    for (int p = 0; p < 3; ++p)
+    for (int p = 0; p < kPanelCount; ++p)
         if (p != panel)
             QCOMPARE(panelTexts(mainWindow(), p), others[std::size_t(p)]);
 }

@@ -1,6 +1,5 @@
 // The main window as a real window manager sees it: title, client size, centring, and that
 // it can be neither resized nor maximised.
-#include "common/window_look.h"
 #include "window_fixture.h"
 #include "x11_tools.h"
 

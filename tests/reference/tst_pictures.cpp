@@ -12,7 +12,7 @@
 using namespace varelux;
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(DiagramId)
+Q_DECLARE_METATYPE(Circuit)
 
 namespace {
 
@@ -39,7 +39,7 @@ QSet<QRgb> coloursOf(const QImage &image)
 }
 
 // Rows for the symbols the diagrams share, at the places the design gives.
-void terminal(const char *name, DiagramId id, int x)
+void terminal(const char *name, Circuit id, int x)
 {
     row(name, id,
         Lines{{x - 4, 10, x + 4, 10},
@@ -50,7 +50,7 @@ void terminal(const char *name, DiagramId id, int x)
         Points{{x, 0}, {x - 10, 10}, {x + 10, 10}, {x - 3, 7}, {x + 3, 13}});
 }
 
-void resistor(const char *name, DiagramId id, int x)
+void resistor(const char *name, Circuit id, int x)
 {
     row(name, id,
         Lines{{x - 9, 33, x - 9, 59},
@@ -69,7 +69,7 @@ void resistor(const char *name, DiagramId id, int x)
 }
 
 // The circle's outermost rows, beside the wire that runs through it, and its widest columns.
-void ledCircle(const char *name, DiagramId id, int x, int top, int bottom)
+void ledCircle(const char *name, Circuit id, int x, int top, int bottom)
 {
     const int radius = (bottom - top) / 2, middle = (top + bottom) / 2;
     row(name, id,
@@ -86,7 +86,7 @@ void ledCircle(const char *name, DiagramId id, int x, int top, int bottom)
                {x + radius + 1, middle}});
 }
 
-void ground(const char *name, DiagramId id, int x, int top)
+void ground(const char *name, Circuit id, int x, int top)
 {
     row(name, id,
         Lines{{x - 12, top, x + 12, top},
@@ -127,12 +127,12 @@ private slots:
 
 void TestPictures::diagramSymbols_data()
 {
-    QTest::addColumn<DiagramId>("id");
+    QTest::addColumn<Circuit>("id");
     QTest::addColumn<Lines>("black");  // every pixel of each line
     QTest::addColumn<Points>("clear"); // background
 
-    const auto single = DiagramId::Single, series = DiagramId::Series;
-    const auto parallel = DiagramId::Parallel;
+    const auto single = Circuit::SingleLed, series = Circuit::Series;
+    const auto parallel = Circuit::Parallel;
     terminal("single: terminal", single, 18);
     resistor("single: resistor", single, 18);
     ledCircle("single: LED circle", single, 18, 77, 111);
@@ -161,7 +161,7 @@ void TestPictures::diagramSymbols_data()
 
 void TestPictures::diagramSymbols()
 {
-    QFETCH(DiagramId, id);
+    QFETCH(Circuit, id);
     QFETCH(Lines, black);
     QFETCH(Points, clear);
     const QImage image = drawDiagram(id, 1);
@@ -179,23 +179,23 @@ void TestPictures::diagramSymbols()
 
 void TestPictures::ledArrowsPointAway_data()
 {
-    QTest::addColumn<DiagramId>("id");
+    QTest::addColumn<Circuit>("id");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("top");
     QTest::addColumn<int>("bottom");
     QTest::addColumn<int>("side"); // +1 lower right, -1 lower left
 
-    row("single", DiagramId::Single, 18, 77, 111, 1);
-    row("series, first", DiagramId::Series, 18, 77, 111, 1);
-    row("series, second", DiagramId::Series, 18, 137, 171, 1);
-    row("parallel, left", DiagramId::Parallel, 42, 118, 150, -1);
-    row("parallel, right", DiagramId::Parallel, 122, 118, 150, 1);
+    row("single", Circuit::SingleLed, 18, 77, 111, 1);
+    row("series, first", Circuit::Series, 18, 77, 111, 1);
+    row("series, second", Circuit::Series, 18, 137, 171, 1);
+    row("parallel, left", Circuit::Parallel, 42, 118, 150, -1);
+    row("parallel, right", Circuit::Parallel, 122, 118, 150, 1);
 }
 
 // Outside the circle and off the wire, ink lies only in the lower quadrant on the arrows' side.
 void TestPictures::ledArrowsPointAway()
 {
-    QFETCH(DiagramId, id);
+    QFETCH(Circuit, id);
     QFETCH(int, x);
     QFETCH(int, top);
     QFETCH(int, bottom);
@@ -218,21 +218,21 @@ void TestPictures::ledArrowsPointAway()
 
 void TestPictures::diagramColours_data()
 {
-    QTest::addColumn<DiagramId>("id");
+    QTest::addColumn<Circuit>("id");
     QTest::addColumn<qreal>("dpr");
     QTest::addColumn<QSize>("size");
 
-    row("single", DiagramId::Single, 1.0, QSize(61, 157));
-    row("series", DiagramId::Series, 1.0, QSize(61, 217));
-    row("parallel", DiagramId::Parallel, 1.0, QSize(165, 217));
-    row("parallel at 2", DiagramId::Parallel, 2.0, QSize(330, 434));
-    row("series at 1.5", DiagramId::Series, 1.5, QSize(92, 326));
+    row("single", Circuit::SingleLed, 1.0, QSize(61, 157));
+    row("series", Circuit::Series, 1.0, QSize(61, 217));
+    row("parallel", Circuit::Parallel, 1.0, QSize(165, 217));
+    row("parallel at 2", Circuit::Parallel, 2.0, QSize(330, 434));
+    row("series at 1.5", Circuit::Series, 1.5, QSize(92, 326));
 }
 
 // Black lines, edge-grey softening and the background; nothing else, at any ratio.
 void TestPictures::diagramColours()
 {
-    QFETCH(DiagramId, id);
+    QFETCH(Circuit, id);
     QFETCH(qreal, dpr);
     QFETCH(QSize, size);
     const QImage image = drawDiagram(id, dpr);
@@ -244,17 +244,17 @@ void TestPictures::diagramColours()
 
 void TestPictures::diagramsStayCrispAtDoubleRatio_data()
 {
-    QTest::addColumn<DiagramId>("id");
-    row("single", DiagramId::Single);
-    row("series", DiagramId::Series);
-    row("parallel", DiagramId::Parallel);
+    QTest::addColumn<Circuit>("id");
+    row("single", Circuit::SingleLed);
+    row("series", Circuit::Series);
+    row("parallel", Circuit::Parallel);
 }
 
 // Drawn again at twice the pixels, not scaled up: every straight black line of the 96 dpi
 // picture is a solid 2 x 2 block per pixel, and grey edges take no larger share of the ink.
 void TestPictures::diagramsStayCrispAtDoubleRatio()
 {
-    QFETCH(DiagramId, id);
+    QFETCH(Circuit, id);
     const QImage one = drawDiagram(id, 1), two = drawDiagram(id, 2);
     auto greyShare = [](const QImage &image) {
         int grey = 0, ink = 0;

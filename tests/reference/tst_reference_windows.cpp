@@ -12,10 +12,6 @@
 #include <QScreen>
 #include <QtTest>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 using namespace varelux;
 using namespace Qt::StringLiterals;
 
@@ -77,9 +73,9 @@ void TestReferenceWindows::openingRule_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("size");
 
-    row("Schema 1", ReferenceId::SingleDiagram, u"Led singolo"_s, QSize(137, 201));
-    row("Schema 2", ReferenceId::SeriesDiagram, u"Led in serie"_s, QSize(137, 265));
-    row("Schema 3", ReferenceId::ParallelDiagram, u"Led in parallelo"_s, QSize(241, 265));
+    row("Schema 1", diagramWindow(Circuit::SingleLed), u"Led singolo"_s, QSize(137, 201));
+    row("Schema 2", diagramWindow(Circuit::Series), u"Led in serie"_s, QSize(137, 265));
+    row("Schema 3", diagramWindow(Circuit::Parallel), u"Led in parallelo"_s, QSize(241, 265));
     row("Tensione Led", ReferenceId::LedVoltages, u"Tensione di alimentazione dei Led"_s,
         QSize(225, 145));
     row("Valori standard", ReferenceId::StandardValues, u"Valori standard delle resistenze"_s,
@@ -109,11 +105,8 @@ void TestReferenceWindows::openingRule()
         !(first->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     if (placedByUs)
         QTRY_VERIFY(frameCentreOffset(first).manhattanLength() <= 2);
-#ifdef Q_OS_WIN
-    // A tool-window frame, which Windows leaves off the taskbar.
-    const LONG_PTR style = GetWindowLongPtrW(HWND(first->winId()), GWL_EXSTYLE);
-    QVERIFY((style & WS_EX_TOOLWINDOW) && !(style & WS_EX_APPWINDOW));
-#endif
+    // Where the system has tool-window frames (Windows), one, which it leaves off the taskbar.
+    QVERIFY(toolWindowOffTaskbar(first).value_or(true));
 
     first->move(first->pos() + QPoint(-40, 60));
     const QPoint moved = first->pos();
@@ -174,9 +167,9 @@ void TestReferenceWindows::pictures_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QRect>("geometry");
 
-    row("Form2", ReferenceId::SingleDiagram, u"img_DL1"_s, QRect(40, 24, 61, 157));
-    row("Form3", ReferenceId::SeriesDiagram, u"img_DL2"_s, QRect(40, 24, 61, 217));
-    row("Form4", ReferenceId::ParallelDiagram, u"img_DL3"_s, QRect(40, 24, 165, 217));
+    row("Form2", diagramWindow(Circuit::SingleLed), u"img_DL1"_s, QRect(40, 24, 61, 157));
+    row("Form3", diagramWindow(Circuit::Series), u"img_DL2"_s, QRect(40, 24, 61, 217));
+    row("Form4", diagramWindow(Circuit::Parallel), u"img_DL3"_s, QRect(40, 24, 165, 217));
     row("Form6", ReferenceId::StandardValues, u"Image1"_s, QRect(0, 0, 602, 205));
 }
 
@@ -306,7 +299,7 @@ void TestReferenceWindows::clicks_data()
     QTest::addColumn<bool>("closes");
 
     const auto left = Qt::LeftButton;
-    const auto f2 = ReferenceId::SingleDiagram, f4 = ReferenceId::ParallelDiagram,
+    const auto f2 = diagramWindow(Circuit::SingleLed), f4 = diagramWindow(Circuit::Parallel),
                f5 = ReferenceId::LedVoltages;
     const auto f6 = ReferenceId::StandardValues, f7 = ReferenceId::PowerRatings;
     row("Form2: picture", f2, QPoint(60, 100), QPoint(60, 100), left, true);
@@ -355,8 +348,8 @@ void TestReferenceWindows::keys_data()
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<bool>("closes");
 
-    row("Form2: Escape", ReferenceId::SingleDiagram, Qt::Key_Escape, false);
-    row("Form4: Space", ReferenceId::ParallelDiagram, Qt::Key_Space, false);
+    row("Form2: Escape", diagramWindow(Circuit::SingleLed), Qt::Key_Escape, false);
+    row("Form4: Space", diagramWindow(Circuit::Parallel), Qt::Key_Space, false);
     row("Form6: Escape", ReferenceId::StandardValues, Qt::Key_Escape, false);
     row("Form5: Return on OK", ReferenceId::LedVoltages, Qt::Key_Return, true);
     row("Form5: keypad Enter on OK", ReferenceId::LedVoltages, Qt::Key_Enter, true);

@@ -120,9 +120,9 @@ void TestReferenceX11::frameHints_data()
     QTest::addColumn<ReferenceId>("id");
     QTest::addColumn<QSize>("size");
 
-    row("Form2", ReferenceId::SingleDiagram, QSize(137, 201));
-    row("Form3", ReferenceId::SeriesDiagram, QSize(137, 265));
-    row("Form4", ReferenceId::ParallelDiagram, QSize(241, 265));
+    row("Form2", diagramWindow(Circuit::SingleLed), QSize(137, 201));
+    row("Form3", diagramWindow(Circuit::Series), QSize(137, 265));
+    row("Form4", diagramWindow(Circuit::Parallel), QSize(241, 265));
     row("Form5", ReferenceId::LedVoltages, QSize(225, 145));
     row("Form6", ReferenceId::StandardValues, QSize(602, 205));
     row("Form7", ReferenceId::PowerRatings, QSize(161, 209));
@@ -187,7 +187,7 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove()
     QFETCH(bool, form1OnTop);
     QPointer<QWidget> window;
     if (reference) {
-        window = pressForReal(ReferenceId::SingleDiagram);
+        window = pressForReal(diagramWindow(Circuit::SingleLed));
     } else {
         window = new QWidget;
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -216,7 +216,7 @@ void TestReferenceX11::form1RaisedByAClickStacksAbove()
 // free margin closes it.
 void TestReferenceX11::diagramWindowIgnoresKeysAndClosesOnAClick()
 {
-    QPointer<QWidget> window = pressForReal(ReferenceId::ParallelDiagram);
+    QPointer<QWidget> window = pressForReal(diagramWindow(Circuit::Parallel));
     QTRY_VERIFY(window->isActiveWindow());
     for (const QString &key : {u"Escape"_s, u"Return"_s, u"space"_s, u"Tab"_s, u"KP_Enter"_s})
         xdotool({u"key"_s, key});

@@ -45,9 +45,9 @@ void TestScreenScale::windowsAtTheScreenRatio_data()
     QTest::addColumn<int>("pictures");
 
     row("Form1", -1, QSize(713, 337), 0);
-    row("Form2", int(ReferenceId::SingleDiagram), QSize(137, 201), 1);
-    row("Form3", int(ReferenceId::SeriesDiagram), QSize(137, 265), 1);
-    row("Form4", int(ReferenceId::ParallelDiagram), QSize(241, 265), 1);
+    row("Form2", int(diagramWindow(Circuit::SingleLed)), QSize(137, 201), 1);
+    row("Form3", int(diagramWindow(Circuit::Series)), QSize(137, 265), 1);
+    row("Form4", int(diagramWindow(Circuit::Parallel)), QSize(241, 265), 1);
     row("Form5", int(ReferenceId::LedVoltages), QSize(225, 145), 0);
     row("Form6", int(ReferenceId::StandardValues), QSize(602, 205), 1);
     row("Form7", int(ReferenceId::PowerRatings), QSize(161, 209), 0);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs clang-tidy, with the repository's .clang-tidy, over every C++ source file under src/, two
-# at a time, with the flags of the build's compile_commands.json: check_tidy.sh source-dir
-# build-dir. Any finding fails it. The clang-tidy is that of the newest Clang which
+# Runs clang-tidy, with the repository's .clang-tidy, over every C++ source file under src/ that
+# the build compiles (another system's platform file is not), two at a time, with the flags of
+# the build's compile_commands.json: check_tidy.sh source-dir build-dir. Any finding fails it. The clang-tidy is that of the newest Clang which
 # scripts/find-clang.sh finds; without one it exits 77, which CTest reports as skipped.
 set -euo pipefail
 source_dir=${1:?usage: check_tidy.sh source-dir build-dir}
@@ -17,7 +17,9 @@ if [ ! -f "$build_dir/compile_commands.json" ]; then
     exit 1
 fi
 
-mapfile -d '' files < <(find "$source_dir/src" -name '*.cpp' -print0 | sort -z)
+src=$(cd "$source_dir/src" && pwd)
+mapfile -t files < <(grep -o "\"file\": *\"$src/[^\"]*\\.cpp\"" "$build_dir/compile_commands.json" |
+    sed 's/^"file": *"//; s/"$//' | sort -u)
 [ ${#files[@]} -gt 0 ] || { echo "tidy: no C++ file under $source_dir/src" >&2; exit 1; }
 if ! printf '%s\0' "${files[@]}" |
     xargs -0 -n 1 -P 2 "$tidy" -p "$build_dir" --quiet --warnings-as-errors='*'; then
