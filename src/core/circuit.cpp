@@ -19,12 +19,14 @@ constexpr CircuitKind kCircuits[] = {
      }},
 };
 static_assert(std::size(kCircuits) == kCircuitCount);
-static_assert([] {
-    for (int i = 0; i < kCircuitCount; ++i)
-        if (kCircuits[i].circuit != Circuit(i))
-            return false;
-    return true;
-}(), "kCircuits is in Circuit order");
+static_assert(
+    [] {
+        for (int i = 0; i < kCircuitCount; ++i)
+            if (kCircuits[i].circuit != Circuit(i))
+                return false;
+        return true;
+    }(),
+    "kCircuits is in Circuit order");
 
 } // namespace
 

@@ -40,10 +40,9 @@ void nameForScreenReaders(const PanelWidgets &panel)
         button->setAccessibleName(ui::accessibleNameInPanel(heading, button->text()));
     }
     panel.get(PanelPart::Resistance)
-        ->setAccessibleDescription(
-            ui::accessibleNameInPanel(heading, ui::resistanceDescription()));
-    panel.get(PanelPart::Power)->setAccessibleDescription(
-        ui::accessibleNameInPanel(heading, ui::powerDescription()));
+        ->setAccessibleDescription(ui::accessibleNameInPanel(heading, ui::resistanceDescription()));
+    panel.get(PanelPart::Power)
+        ->setAccessibleDescription(ui::accessibleNameInPanel(heading, ui::powerDescription()));
 }
 
 } // namespace varelux
