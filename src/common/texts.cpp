@@ -1,6 +1,7 @@
 // The Italian texts of every window.
 #include "common/texts.h"
 
+#include "core/colour_code.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
 #include "core/standard_values.h"
@@ -13,23 +14,39 @@ namespace varelux::ui {
 
 namespace {
 
-// LED currents in the hints are rough figures: three significant digits.
-constexpr int kHintCurrentDigits = 3;
+// Figures in the hints (currents, a branch resistor and its power) are rough: three significant
+// digits.
+constexpr int kHintDigits = 3;
 
-// Digits grouped by three from the right with a full stop: 1000 -> "1.000".
-QString grouped(long value)
+QString rough(double value)
 {
-    QString digits = QString::number(value);
+    return QString::fromStdString(writeNumber(value, kHintDigits));
+}
+
+// Digits grouped by three from the right with a full stop: "1000" -> "1.000".
+QString grouped(QString digits)
+{
     for (auto at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, QLatin1Char('.'));
     return digits;
 }
 
-QString oneDecimal(int tenths)
+// significand * 10^exponent with every significant digit shown: "47" and -1 give "4,7",
+// "10" and -1 "1,0", "102" and 1 "1020".
+QString withExponent(int significand, int exponent)
 {
-    return QString::number(tenths / 10) + QLatin1Char(kDecimalSeparator) +
-           QString::number(tenths % 10);
+    QString digits = QString::number(significand);
+    if (exponent >= 0)
+        return digits + QString(exponent, QLatin1Char('0'));
+    digits.insert(digits.size() + exponent, QLatin1Char(kDecimalSeparator));
+    return digits;
 }
+
+// In Italian, in BandColour order.
+constexpr const char16_t *kBandColourNames[] = {u"nero",   u"marrone", u"rosso", u"arancione",
+                                                u"giallo", u"verde",   u"blu",   u"viola",
+                                                u"grigio", u"bianco",  u"oro",   u"argento"};
+static_assert(std::size(kBandColourNames) == std::size_t(BandColour::Silver) + 1);
 
 // A row label as part of a sentence: "Potenza dissipata:" -> "Potenza dissipata".
 QString withoutColon(const QString &caption)
@@ -119,14 +136,42 @@ QString powerDescription()
     return QStringLiteral("Potenza dissipata, mW");
 }
 
+QString standardValueText(StandardValue value)
+{
+    constexpr int kMegaExponent = 6;
+    if (value.ohms() >= 1e6)
+        return withExponent(value.significand, value.exponent - kMegaExponent) +
+               QStringLiteral(" megaohm");
+    const QString ohms = withExponent(value.significand, value.exponent);
+    return (value.exponent >= 0 ? grouped(ohms) : ohms) + QStringLiteral(" ohm");
+}
+
 QString e12CellText(int row, int column)
 {
-    const int tenths = kE12Tenths.at(static_cast<std::size_t>(row));
-    if (column == 0)
-        return oneDecimal(tenths) + QStringLiteral(" ohm");
-    if (column == kE12Columns - 1)
-        return oneDecimal(tenths) + QStringLiteral(" megaohm");
-    return grouped(static_cast<long>(e12Ohms(row, column))) + QStringLiteral(" ohm");
+    return standardValueText(seriesValue(ESeries::E12, column * int(kE12Tenths.size()) + row));
+}
+
+QString seriesName(ESeries series)
+{
+    return QLatin1Char('E') + QString::number(seriesNumbers(series).size());
+}
+
+QString seriesChoice(ESeries series)
+{
+    return QStringLiteral("Serie ") + seriesName(series);
+}
+
+QString bandColourName(BandColour colour)
+{
+    return QString::fromUtf16(kBandColourNames[std::size_t(colour)]);
+}
+
+QString colourCodeText(const std::vector<BandColour> &bands)
+{
+    QStringList names;
+    for (const BandColour band : bands)
+        names << bandColourName(band);
+    return names.join(QStringLiteral(", "));
 }
 
 QString e12PictureName()
@@ -178,19 +223,30 @@ QString ratingText(int milliwatts)
     return QStringLiteral("%1 W").arg(milliwatts / 1000);
 }
 
-QString standardValuesHint(const ResistorHints &hints)
+QString supplyNotAboveLedsHint()
 {
-    if (hints.supplyNotAboveLeds)
-        return QStringLiteral("La tensione del circuito non supera la tensione totale dei Led");
-    QStringList values;
-    for (const StandardResistor &value : hints.nearest)
-        values << QStringLiteral("%1 (%2 mA)")
-                      .arg(e12CellText(value.row, value.column),
-                           QString::fromStdString(
-                               writeNumber(value.ledMilliamps, kHintCurrentDigits)));
-    if (values.isEmpty())
-        return QString();
-    return QStringLiteral("Valori standard E12: ") + values.join(QStringLiteral(" · "));
+    return QStringLiteral("La tensione del circuito non supera la tensione totale dei Led");
+}
+
+QString standardValuesHeading(ESeries series)
+{
+    return QStringLiteral("Valori standard %1:").arg(seriesName(series));
+}
+
+QString standardValueLine(const StandardResistor &resistor, ESeries series)
+{
+    return QStringLiteral("%1 (%2 mA): %3")
+        .arg(standardValueText(resistor.value), rough(resistor.ledMilliamps),
+             colourCodeText(colourBands(resistor.value, series)));
+}
+
+QString branchResistorHint(const BranchResistor &branch)
+{
+    QString power = rough(branch.power) + QStringLiteral(" mW");
+    if (branch.hints.ratingMilliwatts)
+        power += QStringLiteral(" (%1)").arg(ratingText(*branch.hints.ratingMilliwatts));
+    return QStringLiteral("Più sicuro, una resistenza per ogni Led: %1 ohm, %2 ciascuna")
+        .arg(rough(branch.resistance), power);
 }
 
 QString ratingHint(const ResistorHints &hints)

@@ -4,12 +4,18 @@
 #pragma once
 
 #include "core/circuit.h"
+#include "core/colour_code.h"
+#include "core/standard_values.h"
 
 #include <QString>
 
+#include <vector>
+
 namespace varelux {
 
+struct BranchResistor;
 struct ResistorHints;
+struct StandardResistor;
 
 namespace ui {
 
@@ -32,10 +38,24 @@ QString copyAction();
 QString resistanceDescription();
 QString powerDescription();
 
-// Text of one cell of the E12 table: "1,0 ohm", "10 ohm", "1.000 ohm", "100.000 ohm",
-// "1,0 megaohm". Ohm values from 1000 up are grouped by three with a full stop; the first and
-// last columns keep one decimal with the decimal comma. row is 0..11, column 0..6.
+// A standard value with every significant digit of its series: "1,0 ohm", "4,7 ohm", "470 ohm",
+// "4.700 ohm", "100.000 ohm", "8,2 megaohm"; in E96 "1,00 ohm", "37,4 ohm", "9,76 megaohm".
+// Whole ohms from 1000 up are grouped by three with a full stop; from 1 megaohm on the value is
+// in megaohm, with the decimal comma.
+QString standardValueText(StandardValue value);
+
+// Text of one cell of the E12 table, its standard value: "1,0 ohm", "10 ohm", "1.000 ohm",
+// "100.000 ohm", "1,0 megaohm". row is 0..11, column 0..6.
 QString e12CellText(int row, int column);
+
+// A series by its name ("E24"), and as the menu offers it ("Serie E24").
+QString seriesName(ESeries series);
+QString seriesChoice(ESeries series);
+
+// A band's colour in Italian ("marrone"), and a value's bands from the first to the tolerance
+// band ("giallo, viola, marrone, oro").
+QString bandColourName(BandColour colour);
+QString colourCodeText(const std::vector<BandColour> &bands);
 
 // The text alternative of a circuit's wiring diagram: the circuit as drawn from top to bottom
 // (one LED, two LEDs in series, two LEDs in parallel).
@@ -67,9 +87,15 @@ QString outOfRangeAnnouncement(const QString &panel);
 // milliwatts is a divisor of 1000 below 1000 and a multiple of 1000 from 1000 up.
 QString ratingText(int milliwatts);
 
-// "Valori standard E12: 470 ohm (21,3 mA) · 560 ohm (17,9 mA)", or the sentence that the supply
-// is too low; empty when the resistance lies outside the table.
-QString standardValuesHint(const ResistorHints &hints);
+// The lines of a resistance's hint: that the supply is too low for anything to buy; the heading of
+// the standard values ("Valori standard E24:"), then one line per value with the LED current it
+// gives and its colour code ("470 ohm (21,3 mA): giallo, viola, marrone, oro"); for LEDs in
+// parallel, the resistor for each LED ("Più sicuro, una resistenza per ogni Led: 150 ohm, 60 mW
+// (1/8 W) ciascuna"), followed by its own standard values.
+QString supplyNotAboveLedsHint();
+QString standardValuesHeading(ESeries series);
+QString standardValueLine(const StandardResistor &resistor, ESeries series);
+QString branchResistorHint(const BranchResistor &branch);
 
 // "Resistore consigliato: 1/2 W"; empty when there is no rating to suggest.
 QString ratingHint(const ResistorHints &hints);

@@ -9,11 +9,11 @@ namespace {
 
 // In Circuit order.
 constexpr CircuitKind kCircuits[] = {
-    {Circuit::SingleLed, false,
+    {Circuit::SingleLed, false, false,
      [](const CircuitFields &f) { return sizeSingle(f.supply, f.ledVoltage, f.current); }},
-    {Circuit::Series, true,
+    {Circuit::Series, true, false,
      [](const CircuitFields &f) { return sizeSeries(f.supply, f.ledVoltage, f.count, f.current); }},
-    {Circuit::Parallel, true,
+    {Circuit::Parallel, true, true,
      [](const CircuitFields &f) {
          return sizeParallel(f.supply, f.ledVoltage, f.count, f.current);
      }},

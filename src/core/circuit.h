@@ -1,6 +1,7 @@
 // The circuits Varelux sizes a resistor for. Each has a panel in the main window and a wiring
 // diagram among the reference windows; every layer reads what it needs of a circuit here, by
-// the circuit's id: whether it has several LEDs and how its resistor is sized. Its words live in
+// the circuit's id: whether it has several LEDs, whether they stand in parallel and how its
+// resistor is sized. Its words live in
 // the texts (common/texts.h), its drawing and its place in the layout files, each in an array
 // indexed by Circuit whose size is checked against kCircuitCount.
 #pragma once
@@ -37,6 +38,9 @@ struct CircuitKind {
     Circuit circuit;
     // A count field, and messages that speak of LEDs in the plural.
     bool severalLeds;
+    // The LEDs stand in parallel branches behind the one resistor, so a resistor in each branch
+    // (resistor_hints.h) is worth suggesting.
+    bool ledsInParallel;
     // The circuit's sizing (sizing.h), from its fields.
     Outcome<Sizing> (*size)(const CircuitFields &fields);
 };

@@ -1,21 +1,13 @@
-// Picking the E12 neighbours and the power rating of a computed resistor.
+// Picking the neighbours in a series and the power rating of a computed resistor.
 #include "core/resistor_hints.h"
 
 #include "core/number_text.h"
-#include "core/standard_values.h"
+
+#include <cmath>
 
 namespace varelux {
 
 namespace {
-
-constexpr int kE12Rows = static_cast<int>(kE12Tenths.size());
-constexpr int kE12Count = kE12Rows * kE12Columns;
-
-// The table's values in ascending order run down each column in turn.
-double e12Value(int index)
-{
-    return e12Ohms(index % kE12Rows, index / kE12Rows);
-}
 
 bool sameWhenShown(double a, double b)
 {
@@ -24,7 +16,7 @@ bool sameWhenShown(double a, double b)
 
 } // namespace
 
-ResistorHints resistorHints(double resistance, double power, double ledCurrent)
+ResistorHints resistorHints(double resistance, double power, double ledCurrent, ESeries series)
 {
     ResistorHints hints;
     if (!(resistance > 0)) {
@@ -32,21 +24,23 @@ ResistorHints resistorHints(double resistance, double power, double ledCurrent)
         return hints;
     }
 
+    const int count = seriesLength(series);
+    auto ohms = [series](int index) { return seriesValue(series, index).ohms(); };
     int above = 0; // first value at or above the resistance
-    while (above < kE12Count && e12Value(above) < resistance)
+    while (above < count && ohms(above) < resistance)
         ++above;
     int first = above - 1;
     int last = above;
-    if (above < kE12Count && sameWhenShown(e12Value(above), resistance))
+    if (above < count && sameWhenShown(ohms(above), resistance))
         first = above;
-    else if (above > 0 && sameWhenShown(e12Value(above - 1), resistance))
+    else if (above > 0 && sameWhenShown(ohms(above - 1), resistance))
         last = above - 1;
-    else if (above == 0 || above == kE12Count)
-        first = last + 1; // outside the table: none
+    else if (above == 0 || above == count)
+        first = last + 1; // outside the series: none
 
     for (int i = first; i <= last; ++i)
-        hints.nearest.push_back({i % kE12Rows, i / kE12Rows, e12Value(i),
-                                 ledCurrent * kMilliPerUnit * (resistance / e12Value(i))});
+        hints.nearest.push_back(
+            {seriesValue(series, i), ohms(i), ledCurrent * kMilliPerUnit * (resistance / ohms(i))});
 
     const double needed = kRatingMargin * power;
     for (const int milliwatts : kPowerRatingsMilliwatts) {
@@ -56,6 +50,16 @@ ResistorHints resistorHints(double resistance, double power, double ledCurrent)
         }
     }
     return hints;
+}
+
+std::optional<BranchResistor> branchResistor(const Sizing &sizing, ESeries series)
+{
+    const double resistance = sizing.resistorVoltage / sizing.ledCurrent;
+    const double power = sizing.ledCurrent * sizing.resistorVoltage * kMilliPerUnit;
+    if (!(resistance > 0) || !std::isfinite(resistance) || !std::isfinite(power))
+        return std::nullopt;
+    return BranchResistor{resistance, power,
+                          resistorHints(resistance, power, sizing.ledCurrent, series)};
 }
 
 } // namespace varelux

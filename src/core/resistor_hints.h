@@ -1,8 +1,9 @@
-// Which resistor to buy for a computed one: the nearest E12 values, with the LED current each
-// would give, and a power rating with a safety margin.
+// Which resistor to buy for a computed one: the nearest values of a standard series, with the
+// LED current each would give, and a power rating with a safety margin.
 #pragma once
 
 #include "core/sizing.h"
+#include "core/standard_values.h"
 
 #include <optional>
 #include <vector>
@@ -12,10 +13,9 @@ namespace varelux {
 // A resistor is rated for at least this many times the power it dissipates.
 inline constexpr double kRatingMargin = 2.0;
 
-// One value of the E12 table, by its cell, and the current of one LED it would give.
+// One value of the series and the current of one LED it would give.
 struct StandardResistor {
-    int row = 0; // as in e12Ohms()
-    int column = 0;
+    StandardValue value;
     double ohms = 0;
     double ledMilliamps = 0;
 };
@@ -24,8 +24,8 @@ struct ResistorHints {
     // The resistance is 0 or below: the supply does not exceed the LEDs' voltage, and there is
     // nothing to buy. Then the other members are empty.
     bool supplyNotAboveLeds = false;
-    // The nearest E12 values below and above, smallest first; only one when the resistance shows
-    // as a standard value; none outside the table (1 ohm to 8,2 megaohm).
+    // The nearest values of the series below and above, smallest first; only one when the
+    // resistance shows as a value of the series; none outside the series' seven decades.
     std::vector<StandardResistor> nearest;
     // The smallest usual rating of at least kRatingMargin times the power; none above 30 W.
     std::optional<int> ratingMilliwatts;
@@ -36,11 +36,24 @@ struct ResistorHints {
 // is the standard 470 ohm even when the double is 469.99999999999994.
 // A standard value R' changes the current in proportion, ledCurrent * resistance / R', since the
 // voltage across the resistor stays that of the supply less the LEDs'.
-ResistorHints resistorHints(double resistance, double power, double ledCurrent);
+ResistorHints resistorHints(double resistance, double power, double ledCurrent, ESeries series);
 
-inline ResistorHints resistorHints(const Sizing &sizing)
+inline ResistorHints resistorHints(const Sizing &sizing, ESeries series)
 {
-    return resistorHints(sizing.resistance, sizing.power, sizing.ledCurrent);
+    return resistorHints(sizing.resistance, sizing.power, sizing.ledCurrent, series);
 }
+
+// LEDs in parallel behind one resistor share its current unevenly, as their forward voltages
+// differ; a resistor in each LED's branch is the safer wiring. That resistor carries the current
+// of one LED: (supply - LED voltage) / LED current, and dissipates LED current * that voltage.
+struct BranchResistor {
+    double resistance = 0; // ohm
+    double power = 0;      // mW
+    ResistorHints hints;
+};
+
+// The branch resistor of a successful parallel sizing; none when the supply does not exceed
+// the LED voltage or the values leave the double range.
+std::optional<BranchResistor> branchResistor(const Sizing &sizing, ESeries series);
 
 } // namespace varelux

@@ -8,6 +8,7 @@
 #include "main_window/accessible_names.h"
 #include "main_window/entry_filter.h"
 #include "main_window/result_menu.h"
+#include "main_window/series_choice.h"
 #include "main_window/sizing_panel.h"
 #include "reference/open_references.h"
 
@@ -27,7 +28,8 @@ namespace varelux {
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_seriesChoice(new SeriesChoice(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ui::programTitle());
@@ -84,7 +86,8 @@ void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
                          .resistanceUnit = panel.get<QLabel>(PanelPart::ResistanceUnit),
                          .powerCaption = panel.get<QLabel>(PanelPart::PowerLabel),
                          .powerUnit = panel.get<QLabel>(PanelPart::PowerUnit)},
-                        this);
+                        *m_seriesChoice, this);
+    connect(m_seriesChoice, &SeriesChoice::chosen, sizing, &SizingPanel::showHints);
     connect(panel.get<QPushButton>(PanelPart::CalculateButton), &QPushButton::clicked, sizing,
             &SizingPanel::calculate);
     connect(panel.get<QPushButton>(PanelPart::ClearButton), &QPushButton::clicked, sizing,
@@ -96,7 +99,7 @@ void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
         connect(result, &QWidget::customContextMenuRequested, this,
                 [this, result](const QPoint &pos) {
                     m_moveArmed = false; // the popup takes the mouse: the release goes there
-                    showResultMenu(result, pos);
+                    showResultMenu(result, pos, *m_seriesChoice);
                 });
     }
 }

@@ -17,6 +17,8 @@
 
 namespace varelux {
 
+class SeriesChoice;
+
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -36,6 +38,8 @@ protected:
 private:
     QWidget *createControl(const MainWindowRow &row);
     void wirePanel(Circuit circuit, const PanelWidgets &panel);
+
+    SeriesChoice *m_seriesChoice; // for every panel's hints
 
     // Set by a left-button press on the bare background, cleared by the move it starts or by
     // the release: once the window system runs the move, Qt never sees the release, so the

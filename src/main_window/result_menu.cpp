@@ -2,7 +2,9 @@
 #include "main_window/result_menu.h"
 
 #include "common/texts.h"
+#include "main_window/series_choice.h"
 
+#include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,15 +12,27 @@
 
 namespace varelux {
 
-void showResultMenu(QLabel *result, QPoint pos)
+void showResultMenu(QLabel *result, QPoint pos, SeriesChoice &seriesChoice)
 {
     const QString text = result->text();
-    if (text.isEmpty())
-        return;
     auto *menu = new QMenu(result->window());
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(menu->addAction(ui::copyAction()), &QAction::triggered, menu,
+    QAction *copy = menu->addAction(ui::copyAction());
+    copy->setEnabled(!text.isEmpty());
+    QObject::connect(copy, &QAction::triggered, menu,
                      [text] { QGuiApplication::clipboard()->setText(text); });
+
+    menu->addSeparator();
+    auto *series = new QActionGroup(menu);
+    for (int i = 0; i < kESeriesCount; ++i) {
+        const auto choice = ESeries(i);
+        QAction *item = series->addAction(ui::seriesChoice(choice));
+        item->setCheckable(true);
+        item->setChecked(choice == seriesChoice.series());
+        QObject::connect(item, &QAction::triggered, &seriesChoice,
+                         [&seriesChoice, choice] { seriesChoice.choose(choice); });
+    }
+    menu->addActions(series->actions());
     menu->popup(result->mapToGlobal(pos));
 }
 

@@ -1,4 +1,6 @@
-// The context menu of a result label: "Copia" puts the result's text on the clipboard.
+// The context menu of a result label: "Copia" puts the result's text on the clipboard (greyed
+// while the label is empty); after a separator, "Serie E12", "Serie E24" and "Serie E96" choose
+// the series the hints of every panel use, the one in use checked.
 #pragma once
 
 #include <QPoint>
@@ -7,7 +9,9 @@ class QLabel;
 
 namespace varelux {
 
-// Pops the menu up at pos (in the label's coordinates); nothing when the label is empty.
-void showResultMenu(QLabel *result, QPoint pos);
+class SeriesChoice;
+
+// Pops the menu up at pos, in the label's coordinates.
+void showResultMenu(QLabel *result, QPoint pos, SeriesChoice &seriesChoice);
 
 } // namespace varelux

@@ -3,9 +3,11 @@
 #include "main_window/sizing_panel.h"
 
 #include "common/announcer.h"
+#include "common/resistance_hint.h"
 #include "common/texts.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
+#include "main_window/series_choice.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,25 +24,15 @@ std::string textOf(const QLineEdit *field)
     return field ? field->text().toStdString() : std::string();
 }
 
-// What a panel shows of a successful sizing.
-struct Results {
-    double resistance = 0; // ohm
-    double power = 0;      // mW
-    ResistorHints hints;
-};
-
 // Sizes the panel's resistor from what its fields hold now.
-Outcome<Results> size(Circuit circuit, const PanelControls &controls)
+Outcome<Sizing> size(Circuit circuit, const PanelControls &controls)
 {
     const std::string supply = textOf(controls.supply);
     const std::string ledVoltage = textOf(controls.ledVoltage);
     const std::string current = textOf(controls.current);
     const std::string count = textOf(controls.count);
-    const Outcome<Sizing> sizing = sizeCircuit(
+    return sizeCircuit(
         circuit, {.supply = supply, .ledVoltage = ledVoltage, .current = current, .count = count});
-    if (!sizing)
-        return sizing.failure();
-    return Results{sizing->resistance, sizing->power, resistorHints(*sizing)};
 }
 
 // The text of the message box for a failed sizing; empty when the panel is cleared silently,
@@ -67,14 +59,15 @@ void showError(QWidget *window, const QString &message)
 
 } // namespace
 
-SizingPanel::SizingPanel(Circuit circuit, const PanelControls &controls, QObject *parent)
-    : QObject(parent), m_circuit(circuit), m_controls(controls)
+SizingPanel::SizingPanel(Circuit circuit, const PanelControls &controls,
+                         const SeriesChoice &seriesChoice, QObject *parent)
+    : QObject(parent), m_circuit(circuit), m_controls(controls), m_seriesChoice(seriesChoice)
 {
 }
 
 void SizingPanel::calculate()
 {
-    const Outcome<Results> outcome = size(m_circuit, m_controls);
+    const Outcome<Sizing> outcome = size(m_circuit, m_controls);
     if (!outcome) {
         // The panel keeps what it shows until the message box is dismissed. The box takes the
         // focus and is read out itself; a panel emptied without one says so.
@@ -88,11 +81,8 @@ void SizingPanel::calculate()
     }
     m_controls.resistance->setText(QString::fromStdString(writeNumber(outcome->resistance)));
     m_controls.power->setText(QString::fromStdString(writeNumber(outcome->power)));
-    const QString rating = ui::ratingHint(outcome->hints);
-    QStringList lines{ui::standardValuesHint(outcome->hints), rating};
-    lines.removeAll(QString());
-    m_controls.resistance->setToolTip(lines.join(QLatin1Char('\n')));
-    m_controls.power->setToolTip(rating);
+    m_shown = *outcome;
+    showHints();
     announce(ui::resultsAnnouncement(
         {m_controls.resistanceCaption->text(), m_controls.resistance->text(),
          m_controls.resistanceUnit->text()},
@@ -103,6 +93,19 @@ void SizingPanel::clear()
 {
     clearSilently();
     announce(ui::clearedAnnouncement(m_controls.heading->text()));
+}
+
+void SizingPanel::showHints()
+{
+    if (!m_shown)
+        return;
+    const ESeries series = m_seriesChoice.series();
+    const ResistorHints hints = resistorHints(*m_shown, series);
+    std::optional<BranchResistor> branch;
+    if (circuitKind(m_circuit).ledsInParallel && !hints.supplyNotAboveLeds)
+        branch = branchResistor(*m_shown, series);
+    m_controls.resistance->setToolTip(ui::resistanceHint(hints, series, branch));
+    m_controls.power->setToolTip(ui::ratingHint(hints));
 }
 
 void SizingPanel::announce(const QString &text) const
@@ -123,6 +126,7 @@ void SizingPanel::clearSilently()
         result->clear();
         result->setToolTip(QString());
     }
+    m_shown.reset();
 }
 
 } // namespace varelux

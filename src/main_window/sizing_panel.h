@@ -9,10 +9,14 @@
 
 #include <QObject>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 
 namespace varelux {
+
+class SeriesChoice;
 
 // The controls a panel reads and writes. Given by name (designated initialisers), never by
 // position.
@@ -34,12 +38,16 @@ class SizingPanel : public QObject {
     Q_OBJECT
 
 public:
-    // Every control but count must be given. The panel lives as long as parent.
-    SizingPanel(Circuit circuit, const PanelControls &controls, QObject *parent);
+    // Every control but count must be given. The panel lives as long as parent; the hints
+    // follow seriesChoice, which must live as long.
+    SizingPanel(Circuit circuit, const PanelControls &controls, const SeriesChoice &seriesChoice,
+                QObject *parent);
 
 public slots:
     void calculate();
     void clear();
+    // Words the hints of the results shown anew, in the series in use.
+    void showHints();
 
 private:
     // Empties the fields and the results, and announces nothing.
@@ -48,6 +56,8 @@ private:
 
     Circuit m_circuit;
     PanelControls m_controls;
+    const SeriesChoice &m_seriesChoice;
+    std::optional<Sizing> m_shown; // the sizing whose results are shown, for their hints
 };
 
 } // namespace varelux

@@ -1,6 +1,8 @@
-// The Italian texts built from numbers: the 84 cell texts of the E12 table.
+// The Italian texts built from numbers: the 84 cell texts of the E12 table, and a standard
+// value with its colour code in words.
 #include "common/texts.h"
 
+#include "core/colour_code.h"
 #include "core/standard_values.h"
 
 #include "data_row.h"
@@ -18,7 +20,11 @@ private slots:
     void e12Cells_data();
     void e12Cells();
     void e12CellsFollowTheColumnRule();
+    void colourCode_data();
+    void colourCode();
 };
+
+Q_DECLARE_METATYPE(ESeries)
 
 void TestTexts::e12Cells_data()
 {
@@ -61,6 +67,48 @@ void TestTexts::e12CellsFollowTheColumnRule()
             QCOMPARE(digits.toDouble() * unit, e12Ohms(row, column));
         }
     }
+}
+
+// A 4-band and a 5-band value in each decade, each decade with its multiplier from silver to
+// yellow and green, and the ends of the series.
+void TestTexts::colourCode_data()
+{
+    QTest::addColumn<ESeries>("series");
+    QTest::addColumn<int>("significand");
+    QTest::addColumn<int>("exponent");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("bands");
+
+    const auto E12 = ESeries::E12, E24 = ESeries::E24, E96 = ESeries::E96;
+    row("E12 bottom", E12, 10, -1, u"1,0 ohm"_s, u"marrone, nero, oro, oro"_s);
+    row("4,7 ohm", E12, 47, -1, u"4,7 ohm"_s, u"giallo, viola, oro, oro"_s);
+    row("91 ohm", E24, 91, 0, u"91 ohm"_s, u"bianco, marrone, nero, oro"_s);
+    row("470 ohm", E12, 47, 1, u"470 ohm"_s, u"giallo, viola, marrone, oro"_s);
+    row("2.400 ohm", E24, 24, 2, u"2.400 ohm"_s, u"rosso, giallo, rosso, oro"_s);
+    row("56.000 ohm", E12, 56, 3, u"56.000 ohm"_s, u"verde, blu, arancione, oro"_s);
+    row("130.000 ohm", E24, 13, 4, u"130.000 ohm"_s, u"marrone, arancione, giallo, oro"_s);
+    row("E12 top", E12, 82, 5, u"8,2 megaohm"_s, u"grigio, rosso, verde, oro"_s);
+    row("E24 top", E24, 91, 5, u"9,1 megaohm"_s, u"bianco, marrone, verde, oro"_s);
+    row("E96 bottom", E96, 100, -2, u"1,00 ohm"_s, u"marrone, nero, nero, argento, marrone"_s);
+    row("37,4 ohm", E96, 374, -1, u"37,4 ohm"_s, u"arancione, viola, giallo, oro, marrone"_s);
+    row("499 ohm", E96, 499, 0, u"499 ohm"_s, u"giallo, bianco, bianco, nero, marrone"_s);
+    row("1.020 ohm", E96, 102, 1, u"1.020 ohm"_s, u"marrone, nero, rosso, marrone, marrone"_s);
+    row("16.500 ohm", E96, 165, 2, u"16.500 ohm"_s, u"marrone, blu, verde, rosso, marrone"_s);
+    row("200.000 ohm", E96, 200, 3, u"200.000 ohm"_s, u"rosso, nero, nero, arancione, marrone"_s);
+    row("E96 top", E96, 976, 4, u"9,76 megaohm"_s, u"bianco, viola, blu, giallo, marrone"_s);
+}
+
+void TestTexts::colourCode()
+{
+    QFETCH(ESeries, series);
+    QFETCH(int, significand);
+    QFETCH(int, exponent);
+    QFETCH(QString, value);
+    QFETCH(QString, bands);
+
+    const StandardValue standard{significand, exponent};
+    QCOMPARE(ui::standardValueText(standard), value);
+    QCOMPARE(ui::colourCodeText(colourBands(standard, series)), bands);
 }
 
 QTEST_GUILESS_MAIN(TestTexts)

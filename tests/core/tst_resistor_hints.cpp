@@ -1,4 +1,5 @@
-// The resistor to buy: E12 neighbours with the LED current each gives, and the power rating.
+// The resistor to buy: the neighbours in a series with the LED current each gives, the power
+// rating, and the resistor of each branch of LEDs in parallel.
 #include "core/resistor_hints.h"
 
 #include "core/number_text.h"
@@ -19,6 +20,8 @@ class TestResistorHints : public QObject {
 private slots:
     void hints_data();
     void hints();
+    void branchResistor_data();
+    void branchResistor();
 };
 
 namespace {
@@ -35,8 +38,11 @@ QString nearestOf(const ResistorHints &hints)
 
 } // namespace
 
+Q_DECLARE_METATYPE(ESeries)
+
 void TestResistorHints::hints_data()
 {
+    QTest::addColumn<ESeries>("series");
     QTest::addColumn<double>("resistance"); // ohm
     QTest::addColumn<double>("power");      // mW
     QTest::addColumn<int>("leds");          // above 1: a parallel panel's record, 20 mA per LED
@@ -44,24 +50,37 @@ void TestResistorHints::hints_data()
     QTest::addColumn<int>("rating"); // mW; 0 for none
     QTest::addColumn<bool>("tooLow");
 
-    row("worked example", 500.0, 200.0, 1, u"470:21,3 560:17,9"_s, 500, false);
-    row("exact, power half of 1/2 W", 470.0, 250.0, 1, u"470:20"_s, 500, false);
-    row("shown as 470, power above half", std::nextafter(470.0, 0.0), 250.001, 1, u"470:20"_s, 1000,
+    const auto E12 = ESeries::E12, E24 = ESeries::E24, E96 = ESeries::E96;
+    row("worked example", E12, 500.0, 200.0, 1, u"470:21,3 560:17,9"_s, 500, false);
+    row("exact, power half of 1/2 W", E12, 470.0, 250.0, 1, u"470:20"_s, 500, false);
+    row("shown as 470, power above half", E12, std::nextafter(470.0, 0.0), 250.001, 1, u"470:20"_s,
+        1000, false);
+    row("just below a decade", E12, 9.9, 15000.0, 1, u"8,2:24,1 10:19,8"_s, 30000, false);
+    row("just above a decade, beyond 30 W", E12, 10.1, 15000.001, 1, u"10:20,2 12:16,8"_s, 0,
         false);
-    row("just below a decade", 9.9, 15000.0, 1, u"8,2:24,1 10:19,8"_s, 30000, false);
-    row("just above a decade, beyond 30 W", 10.1, 15000.001, 1, u"10:20,2 12:16,8"_s, 0, false);
-    row("lowest value", 1.0, 0.4, 1, u"1:20"_s, 125, false);
-    row("below the table", 0.99, 0.4, 1, QString(), 125, false);
-    row("ohm to megaohm", 9e5, 0.4, 1, u"820000:22 1000000:18"_s, 125, false);
-    row("highest value", 8.2e6, 0.4, 1, u"8200000:20"_s, 125, false);
-    row("above the table", 8.3e6, 0.4, 1, QString(), 125, false);
-    row("zero resistance", 0.0, 0.0, 1, QString(), 0, true);
-    row("negative resistance", -50.0, -20.0, 1, QString(), 0, true);
-    row("parallel, current per LED", 440.0 / 3, 528.0, 3, u"120:24,4 150:19,6"_s, 2000, false);
+    row("lowest value", E12, 1.0, 0.4, 1, u"1:20"_s, 125, false);
+    row("below the table", E12, 0.99, 0.4, 1, QString(), 125, false);
+    row("ohm to megaohm", E12, 9e5, 0.4, 1, u"820000:22 1000000:18"_s, 125, false);
+    row("highest value", E12, 8.2e6, 0.4, 1, u"8200000:20"_s, 125, false);
+    row("above the table", E12, 8.3e6, 0.4, 1, QString(), 125, false);
+    row("zero resistance", E12, 0.0, 0.0, 1, QString(), 0, true);
+    row("negative resistance", E12, -50.0, -20.0, 1, QString(), 0, true);
+    row("parallel, current per LED", E12, 440.0 / 3, 528.0, 3, u"120:24,4 150:19,6"_s, 2000, false);
+    row("E24, worked example", E24, 500.0, 200.0, 1, u"470:21,3 510:19,6"_s, 500, false);
+    row("E24, above the E12 top", E24, 8.3e6, 0.4, 1, u"8200000:20,2 9100000:18,2"_s, 125, false);
+    row("E24, highest value", E24, 9.1e6, 0.4, 1, u"9100000:20"_s, 125, false);
+    row("E24, above the table", E24, 9.2e6, 0.4, 1, QString(), 125, false);
+    row("E96, worked example", E96, 500.0, 200.0, 1, u"499:20 511:19,6"_s, 500, false);
+    row("E96, exact", E96, 37.4, 1.0, 1, u"37,4:20"_s, 125, false);
+    row("E96, lowest value", E96, 1.0, 0.4, 1, u"1:20"_s, 125, false);
+    row("E96, between its first two", E96, 1.01, 0.4, 1, u"1:20,2 1,02:19,8"_s, 125, false);
+    row("E96, highest value", E96, 9.76e6, 0.4, 1, u"9760000:20"_s, 125, false);
+    row("E96, above the table", E96, 9.8e6, 0.4, 1, QString(), 125, false);
 }
 
 void TestResistorHints::hints()
 {
+    QFETCH(ESeries, series);
     QFETCH(double, resistance);
     QFETCH(double, power);
     QFETCH(int, leds);
@@ -73,13 +92,49 @@ void TestResistorHints::hints()
     const ResistorHints hints = resistorHints(Sizing{.ledCurrent = amps,
                                                      .resistorCurrent = leds * amps,
                                                      .resistance = resistance,
-                                                     .power = power});
+                                                     .power = power},
+                                              series);
     QCOMPARE(nearestOf(hints), nearest);
     QCOMPARE(hints.ratingMilliwatts.value_or(0), rating);
     QCOMPARE(hints.supplyNotAboveLeds, tooLow);
-    // Each value is the cell of the table it names.
-    for (const StandardResistor &value : hints.nearest)
-        QCOMPARE(e12Ohms(value.row, value.column), value.ohms);
+}
+
+void TestResistorHints::branchResistor_data()
+{
+    QTest::addColumn<QString>("supply");
+    QTest::addColumn<QString>("led");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("branch"); // "ohm mW nearest", or empty for none
+
+    row("worked example", u"5"_s, u"2"_s, u"4"_s, u"20"_s, u"150 60 150:20"_s);
+    row("between two values", u"12"_s, u"3,2"_s, u"3"_s, u"20"_s, u"440 176 390:22,6 470:18,7"_s);
+    row("supply equals LED", u"3"_s, u"3"_s, u"2"_s, u"20"_s, QString());
+    row("supply below LED", u"2"_s, u"3"_s, u"2"_s, u"20"_s, QString());
+    // Sized, as the count makes up for a current near the smallest double; one LED's branch
+    // would need more ohm than a double holds.
+    row("branch beyond the double range", u"5"_s, u"2"_s, u"1"_s + QString(300, u'0'),
+        u"0,"_s + QString(318, u'0') + u'1', QString());
+}
+
+void TestResistorHints::branchResistor()
+{
+    QFETCH(QString, supply);
+    QFETCH(QString, led);
+    QFETCH(QString, count);
+    QFETCH(QString, current);
+    QFETCH(QString, branch);
+
+    const Outcome<Sizing> sizing = sizeParallel(supply.toStdString(), led.toStdString(),
+                                                count.toStdString(), current.toStdString());
+    QVERIFY(sizing.ok());
+    const std::optional<BranchResistor> resistor = varelux::branchResistor(*sizing, ESeries::E12);
+    QString shown;
+    if (resistor)
+        shown = QString::fromStdString(writeNumber(resistor->resistance, 3) + ' ' +
+                                       writeNumber(resistor->power, 3) + ' ') +
+                nearestOf(resistor->hints);
+    QCOMPARE(shown, branch);
 }
 
 QTEST_GUILESS_MAIN(TestResistorHints)

@@ -1,10 +1,13 @@
 // "Calcola" and "Cancella" through the real buttons: result texts, the error boxes and their
-// timing, the independence of the three panels, and the hints on the results.
+// timing, the independence of the three panels, and the hints on the results in each series.
 #include "data_row.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QMenu>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QtTest>
 
@@ -13,11 +16,39 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The tooltips of a panel's resistance and power results.
+// A tooltip's words, a line each, as screen readers get them: rich text without its markup and
+// the empty table cells of the drawn bands.
+QString words(const QString &tip)
+{
+    QTextDocument document;
+    document.setHtml(tip);
+    QStringList lines = document.toPlainText().split(u'\n');
+    for (QString &line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    return lines.join(u'\n');
+}
+
+// The words of the tooltips of a panel's resistance and power results.
 QStringList panelTips(const QWidget &mainWindow, int panel)
 {
-    return {control(mainWindow, kPanels[panel].resistance)->toolTip(),
-            control(mainWindow, kPanels[panel].power)->toolTip()};
+    return {words(control(mainWindow, kPanels[panel].resistance)->toolTip()),
+            words(control(mainWindow, kPanels[panel].power)->toolTip())};
+}
+
+// Picks an item of a result's context menu, opened as a right click on the result opens it.
+void pickFromMenu(const QWidget &mainWindow, const QString &result, const QString &item)
+{
+    auto *label = control(mainWindow, result);
+    const QPoint at = label->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, label->mapToGlobal(at));
+    QCoreApplication::sendEvent(label, &request);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    for (QAction *action : menu->actions())
+        if (action->text() == item)
+            action->trigger();
+    menu->close();
 }
 
 // The tooltip shown when the pointer rests on the middle of the widget, once the window system
@@ -46,6 +77,8 @@ private slots:
     void clearEmptiesOnlyItsPanel();
     void hints_data();
     void hints();
+    void seriesFromTheMenu_data();
+    void seriesFromTheMenu();
 };
 
 void TestMainWindowPanels::workedExamples_data()
@@ -174,7 +207,10 @@ void TestMainWindowPanels::hints_data()
 
     const QString rating = u"Resistore consigliato: 1/2 W"_s;
     row("worked example", u"cmd_Calcola"_s, QStringList{u"12"_s, u"2"_s, u"20"_s},
-        QStringList{u"Valori standard E12: 470 ohm (21,3 mA) · 560 ohm (17,9 mA)\n"_s + rating,
+        QStringList{u"Valori standard E12:\n"
+                    "470 ohm (21,3 mA): giallo, viola, marrone, oro\n"
+                    "560 ohm (17,9 mA): verde, blu, marrone, oro\n"_s +
+                        rating,
                     rating});
     row("supply below the LED", u"cmd_Calcola"_s, QStringList{u"2"_s, u"3"_s, u"20"_s},
         QStringList{u"La tensione del circuito non supera la tensione totale dei Led"_s, u""_s});
@@ -203,13 +239,69 @@ void TestMainWindowPanels::hints()
     // The hint shows over the result, on Wayland as a popup the compositor maps beside the main
     // window.
     auto *result = control<QLabel>(mainWindow(), kPanels[0].resistance);
-    QCOMPARE(shownToolTip(result), tips[0]);
+    QCOMPARE(words(shownToolTip(result)), tips[0]);
 
     // Screen readers still get the value and the role, not the hint.
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(result);
     QCOMPARE(accessible->text(QAccessible::Name), result->text());
     QCOMPARE(accessible->text(QAccessible::Description),
              u"Led singolo: Resistenza calcolata, ohm"_s);
+}
+
+// The series chosen in one result's menu holds for every panel: the hints of the panels already
+// computed follow at once, and the parallel panel's resistor for each LED too.
+void TestMainWindowPanels::seriesFromTheMenu_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("single"); // the single-LED panel's resistance hint afterwards
+    QTest::addColumn<QString>("parallel");
+
+    const QString rating = u"Resistore consigliato: 1/2 W"_s;
+    const QString branch = u"Più sicuro, una resistenza per ogni Led: 150 ohm, 60 mW (1/8 W) "
+                           "ciascuna\n"_s;
+    row("E24", u"Serie E24"_s,
+        u"Valori standard E24:\n470 ohm (21,3 mA): giallo, viola, marrone, oro\n"
+        "510 ohm (19,6 mA): verde, marrone, marrone, oro\n"_s +
+            rating,
+        u"Valori standard E24:\n36 ohm (20,8 mA): arancione, blu, nero, oro\n"
+        "39 ohm (19,2 mA): arancione, bianco, nero, oro\n"_s +
+            rating + u'\n' + branch + u"150 ohm (20 mA): marrone, verde, marrone, oro"_s);
+    row("E96", u"Serie E96"_s,
+        u"Valori standard E96:\n499 ohm (20 mA): giallo, bianco, bianco, nero, marrone\n"
+        "511 ohm (19,6 mA): verde, marrone, marrone, nero, marrone\n"_s +
+            rating,
+        u"Valori standard E96:\n37,4 ohm (20,1 mA): arancione, viola, giallo, oro, marrone\n"
+        "38,3 ohm (19,6 mA): arancione, grigio, arancione, oro, marrone\n"_s +
+            rating + u'\n' + branch + u"150 ohm (20 mA): marrone, verde, nero, nero, marrone"_s);
+}
+
+void TestMainWindowPanels::seriesFromTheMenu()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, single);
+    QFETCH(QString, parallel);
+
+    computeExamples(mainWindow());
+    pickFromMenu(mainWindow(), kPanels[1].power, item);
+    QCOMPARE(panelTips(mainWindow(), 0)[0], single);
+    QCOMPARE(panelTips(mainWindow(), 2)[0], parallel);
+
+    // The choice stays, shown checked in every result's menu, and the next result follows it.
+    click(mainWindow(), kPanels[0].clear);
+    compute(mainWindow(), 0, kExamples[0].fields);
+    QCOMPARE(panelTips(mainWindow(), 0)[0], single);
+    auto *label = control(mainWindow(), kPanels[2].resistance);
+    const QPoint at = label->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, label->mapToGlobal(at));
+    QCoreApplication::sendEvent(label, &request);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList checked;
+    for (QAction *action : menu->actions())
+        if (action->isChecked())
+            checked << action->text();
+    menu->close();
+    QCOMPARE(checked, QStringList{item});
 }
 
 QTEST_MAIN(TestMainWindowPanels)

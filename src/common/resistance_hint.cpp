@@ -1,0 +1,93 @@
+// Rich text of the resistance hint and the drawn resistors.
+#include "common/resistance_hint.h"
+
+#include "common/texts.h"
+#include "core/colour_code.h"
+
+#include <QColor>
+#include <QStringList>
+
+#include <iterator>
+
+namespace varelux::ui {
+
+namespace {
+
+// The colours a band is printed in, in BandColour order.
+constexpr QRgb kBandRgb[] = {qRgb(0, 0, 0),       qRgb(139, 69, 19),  qRgb(220, 0, 0),
+                             qRgb(255, 140, 0),   qRgb(255, 230, 0),  qRgb(0, 160, 0),
+                             qRgb(0, 80, 230),    qRgb(140, 0, 220),  qRgb(128, 128, 128),
+                             qRgb(255, 255, 255), qRgb(212, 175, 55), qRgb(192, 192, 192)};
+static_assert(std::size(kBandRgb) == std::size_t(BandColour::Silver) + 1);
+
+constexpr QRgb kBody = qRgb(232, 211, 164); // a carbon-film body's beige
+constexpr QRgb kOutline = qRgb(64, 64, 64); // around the body
+
+// Widths in pixels: body before the first band, each band, the body between two bands, the wider
+// gap before the tolerance band, and the body after it.
+constexpr int kEnd = 4, kBand = 3, kGap = 2, kToleranceGap = 5;
+constexpr int kBodyHeight = 9;
+
+QString cell(QRgb colour, int width)
+{
+    return QStringLiteral("<td width=\"%1\" bgcolor=\"%2\"></td>")
+        .arg(width)
+        .arg(QColor(colour).name());
+}
+
+// The resistor body with its bands, the tolerance band set apart, inside a one-pixel outline.
+QString drawnResistor(const std::vector<BandColour> &bands)
+{
+    QString cells = cell(kBody, kEnd);
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        if (i > 0)
+            cells += cell(kBody, i + 1 == bands.size() ? kToleranceGap : kGap);
+        cells += cell(kBandRgb[std::size_t(bands[i])], kBand);
+    }
+    cells += cell(kBody, kEnd);
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" bgcolor=\"%1\"><tr><td>"
+                          "<table cellspacing=\"0\" cellpadding=\"0\" height=\"%2\"><tr>%3</tr>"
+                          "</table></td></tr></table>")
+        .arg(QColor(kOutline).name())
+        .arg(kBodyHeight)
+        .arg(cells);
+}
+
+QString paragraph(const QString &text)
+{
+    return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+}
+
+// One row per value: the drawn resistor, then the value, its current and its bands in words.
+QString valueRows(const std::vector<StandardResistor> &values, ESeries series)
+{
+    QString rows;
+    for (const StandardResistor &value : values)
+        rows += QStringLiteral("<tr><td valign=\"middle\">%1</td>"
+                               "<td valign=\"middle\" style=\"white-space:pre\"> %2</td></tr>")
+                    .arg(drawnResistor(colourBands(value.value, series)),
+                         standardValueLine(value, series).toHtmlEscaped());
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">%1</table>").arg(rows);
+}
+
+} // namespace
+
+QString resistanceHint(const ResistorHints &hints, ESeries series,
+                       const std::optional<BranchResistor> &branch)
+{
+    QString html;
+    if (hints.supplyNotAboveLeds)
+        html += paragraph(supplyNotAboveLedsHint());
+    if (!hints.nearest.empty())
+        html += paragraph(standardValuesHeading(series)) + valueRows(hints.nearest, series);
+    if (const QString rating = ratingHint(hints); !rating.isEmpty())
+        html += paragraph(rating);
+    if (branch) {
+        html += paragraph(branchResistorHint(*branch));
+        if (!branch->hints.nearest.empty())
+            html += valueRows(branch->hints.nearest, series);
+    }
+    return html.isEmpty() ? QString() : QStringLiteral("<html>") + html + QStringLiteral("</html>");
+}
+
+} // namespace varelux::ui

@@ -1,0 +1,22 @@
+// The hint on a resistance result, as rich text for its tooltip: the standard values of the
+// series in use, each drawn as a small resistor with its colour bands beside its words, the
+// power rating, and for LEDs in parallel the resistor for each LED with its own values.
+//
+// The bands are table cells with background colours, so the text engine draws them at any
+// display scale as sharply as the text, in fixed colours on a beige body with a dark outline that
+// stand out on light, dark and high-contrast palettes alike. The words carry everything the
+// drawing shows, for screen readers and for readers who cannot tell the colours apart.
+#pragma once
+
+#include "core/resistor_hints.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace varelux::ui {
+
+QString resistanceHint(const ResistorHints &hints, ESeries series,
+                       const std::optional<BranchResistor> &branch);
+
+} // namespace varelux::ui
