@@ -1,7 +1,7 @@
 // Takes the README's pictures of the windows as a user sees them, frames included: the main
-// window, the three diagram windows side by side, the three table windows, and the main window
-// once more under a dark palette. Runs under a window manager (scripts/screenshot.sh):
-// screenshots OUTPUT_DIRECTORY
+// window, the hint on a computed resistance, the three diagram windows side by side, the three
+// table windows, and the main window once more under a dark palette. Runs under a window manager
+// (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
 #include "common/window_placement.h"
 #include "main_window/main_window.h"
 #include "main_window/toolkit_translation.h"
@@ -9,10 +9,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 
 #include <cstdio>
@@ -60,6 +64,41 @@ QImage sideBySide(const QList<QImage> &pictures)
     return result;
 }
 
+// The parallel panel's worked example computed, and the hint on its resistance shown below it:
+// the picture holds the panel's results and the hint.
+QImage grabResultHint(MainWindow &mainWindow)
+{
+    const std::pair<const char *, const char *> fields[] = {
+        {"txt_AlCirc3", "5"}, {"txt_AlLed3", "2"}, {"txt_CorrLed3", "20"}, {"txt_NumLed2", "4"}};
+    for (const auto &[name, text] : fields)
+        mainWindow.findChild<QLineEdit *>(QString::fromLatin1(name))
+            ->setText(QString::fromLatin1(text));
+    mainWindow.findChild<QPushButton *>(u"cmd_Calcola3"_s)->click();
+    auto *result = mainWindow.findChild<QLabel *>(u"lbl_ResCalc3"_s);
+    QToolTip::showText(result->mapToGlobal(QPoint(0, result->height() + 2)), result->toolTip(),
+                       result, QRect(), 60000);
+    QWidget *tip = nullptr;
+    const bool shown = QTest::qWaitFor([&] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->windowType() == Qt::ToolTip && window->isVisible())
+                tip = window;
+        return tip != nullptr;
+    });
+    if (!shown)
+        return QImage();
+    QTest::qWait(400); // drawn
+    const QPoint panel = mainWindow.findChild<QWidget *>(u"lbl_Res3"_s)->mapToGlobal(QPoint());
+    const QRect area = QRect(panel, result->mapToGlobal(result->rect().bottomRight()))
+                           .united(tip->frameGeometry())
+                           .adjusted(-8, -8, 8, 8);
+    QImage image = mainWindow.screen()
+                       ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                       .toImage();
+    image.setDevicePixelRatio(1);
+    QToolTip::hideText();
+    return image;
+}
+
 // A dark desktop theme, close to qt6ct's "darker" scheme.
 QPalette darkPalette()
 {
@@ -86,6 +125,7 @@ int main(int argc, char *argv[])
     if (!waitFramed(&mainWindow))
         return 1;
     bool saved = grabFramed(&mainWindow).save(out.filePath(u"varelux.png"_s));
+    saved = grabResultHint(mainWindow).save(out.filePath(u"result-hint.png"_s)) && saved;
 
     struct Shot {
         const char *file;
