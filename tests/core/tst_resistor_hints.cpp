@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <tuple>
 
 using namespace varelux;
 using namespace Qt::StringLiterals;
@@ -22,6 +23,7 @@ private slots:
     void hints();
     void branchResistor_data();
     void branchResistor();
+    void seriesAgainstTheStandard();
 };
 
 namespace {
@@ -99,42 +101,50 @@ void TestResistorHints::hints()
     QCOMPARE(hints.supplyNotAboveLeds, tooLow);
 }
 
+// A sizing's resistor voltage over one LED's current, or none.
 void TestResistorHints::branchResistor_data()
 {
-    QTest::addColumn<QString>("supply");
-    QTest::addColumn<QString>("led");
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("branch"); // "ohm mW nearest", or empty for none
+    QTest::addColumn<double>("volts");
+    QTest::addColumn<double>("amps");
+    QTest::addColumn<QString>("branch"); // "ohm mW nearest"
 
-    row("worked example", u"5"_s, u"2"_s, u"4"_s, u"20"_s, u"150 60 150:20"_s);
-    row("between two values", u"12"_s, u"3,2"_s, u"3"_s, u"20"_s, u"440 176 390:22,6 470:18,7"_s);
-    row("supply equals LED", u"3"_s, u"3"_s, u"2"_s, u"20"_s, QString());
-    row("supply below LED", u"2"_s, u"3"_s, u"2"_s, u"20"_s, QString());
-    // Sized, as the count makes up for a current near the smallest double; one LED's branch
-    // would need more ohm than a double holds.
-    row("branch beyond the double range", u"5"_s, u"2"_s, u"1"_s + QString(300, u'0'),
-        u"0,"_s + QString(318, u'0') + u'1', QString());
+    row("worked example", 3.0, 0.02, u"150 60 150:20"_s);
+    row("between two values", 8.8, 0.02, u"440 176 390:22,6 470:18,7"_s);
+    row("supply equals LED", 0.0, 0.02, QString());
+    row("supply below LED", -1.0, 0.02, QString());
+    row("beyond the double range", 3.0, 1e-322, QString());
 }
 
 void TestResistorHints::branchResistor()
 {
-    QFETCH(QString, supply);
-    QFETCH(QString, led);
-    QFETCH(QString, count);
-    QFETCH(QString, current);
+    QFETCH(double, volts);
+    QFETCH(double, amps);
     QFETCH(QString, branch);
 
-    const Outcome<Sizing> sizing = sizeParallel(supply.toStdString(), led.toStdString(),
-                                                count.toStdString(), current.toStdString());
-    QVERIFY(sizing.ok());
-    const std::optional<BranchResistor> resistor = varelux::branchResistor(*sizing, ESeries::E12);
-    QString shown;
-    if (resistor)
-        shown = QString::fromStdString(writeNumber(resistor->resistance, 3) + ' ' +
-                                       writeNumber(resistor->power, 3) + ' ') +
-                nearestOf(resistor->hints);
+    const auto resistor =
+        varelux::branchResistor(Sizing{.ledCurrent = amps, .resistorVoltage = volts}, ESeries::E12);
+    const QString shown = resistor
+                              ? QString::fromStdString(writeNumber(resistor->resistance, 3) + ' ' +
+                                                       writeNumber(resistor->power, 3) + ' ') +
+                                    nearestOf(resistor->hints)
+                              : QString();
     QCOMPARE(shown, branch);
+}
+
+// Per decade 12, 24 and 96 numbers from IEC 60063, over seven decades, ascending.
+void TestResistorHints::seriesAgainstTheStandard()
+{
+    const std::tuple<ESeries, int, double> series[] = {
+        {ESeries::E12, 12, 2.7e3}, {ESeries::E24, 24, 6.2e4}, {ESeries::E96, 96, 8.66e5}};
+    for (const auto &[kind, perDecade, inside] : series) {
+        QCOMPARE(seriesLength(kind), perDecade * kDecades);
+        bool found = false;
+        for (int i = 1; i < seriesLength(kind); ++i) {
+            QVERIFY(seriesValue(kind, i).ohms() > seriesValue(kind, i - 1).ohms());
+            found = found || seriesValue(kind, i).ohms() == inside;
+        }
+        QVERIFY(found);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestResistorHints)
