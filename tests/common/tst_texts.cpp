@@ -81,7 +81,6 @@ void TestTexts::colourCode_data()
 
     const auto E12 = ESeries::E12, E24 = ESeries::E24, E96 = ESeries::E96;
     row("E12 bottom", E12, 10, -1, u"1,0 ohm"_s, u"marrone, nero, oro, oro"_s);
-    row("4,7 ohm", E12, 47, -1, u"4,7 ohm"_s, u"giallo, viola, oro, oro"_s);
     row("91 ohm", E24, 91, 0, u"91 ohm"_s, u"bianco, marrone, nero, oro"_s);
     row("470 ohm", E12, 47, 1, u"470 ohm"_s, u"giallo, viola, marrone, oro"_s);
     row("2.400 ohm", E24, 24, 2, u"2.400 ohm"_s, u"rosso, giallo, rosso, oro"_s);
