@@ -256,11 +256,9 @@ void TestMainWindowInput::copyResult()
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QCOMPARE(recording().moves, 0);
     QVERIFY(menu);
-    QStringList items;
-    for (const QAction *action : menu->actions())
-        items << (action->isSeparator() ? u"-"_s : action->text());
-    QCOMPARE(items,
-             QStringList({u"&Copia"_s, u"-"_s, u"Serie E12"_s, u"Serie E24"_s, u"Serie E96"_s}));
+    QCOMPARE(menu->actions().size(),
+             5); // a separator and the series follow (tst_main_window_panels)
+    QCOMPARE(menu->actions().first()->text(), u"&Copia"_s);
     QCOMPARE(menu->actions().first()->isEnabled(), !expected.isEmpty());
     QVERIFY(QTest::qWaitForWindowExposed(menu));
     if (expected.isEmpty()) {
