@@ -13,6 +13,8 @@ set(VARELUX_MAINTAINER
 set(VARELUX_PROGRAM varelux) # the program file's name, without .exe
 # The description in English, for desktops and package managers; the Italian one is project()'s.
 set(VARELUX_SUMMARY "Series resistor calculator for LED circuits")
+# The program's licence, as an SPDX identifier (the text is LICENSE).
+set(VARELUX_LICENSE MIT)
 # The day this version was released: the changelog, the metainfo and the manual page give it.
 set(VARELUX_RELEASE_DATE 2026-12-07)
 # Who publishes the program, as Windows lists it among the installed apps: the maintainer's name.
