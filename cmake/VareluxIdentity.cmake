@@ -34,9 +34,11 @@ endforeach()
 set(VARELUX_VERSION_COMMAS
     "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},${PROJECT_VERSION_TWEAK}")
 
-# The Windows packages' file names, without their extensions (.exe, .zip).
+# The Windows packages' file names, without their extensions (.exe, .zip), and the address they
+# are published under, which the winget manifests give.
 set(VARELUX_INSTALLER_NAME ${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-setup)
 set(VARELUX_ZIP_NAME ${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-windows-x64)
+set(VARELUX_DOWNLOAD_URL ${VARELUX_HOMEPAGE}/releases/download/v${VARELUX_VERSION_TEXT})
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/varelux_identity.h.in
     ${PROJECT_BINARY_DIR}/generated/varelux_identity.h @ONLY)
