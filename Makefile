@@ -8,7 +8,7 @@
 #   make fuzz *        the fuzz target for FUZZ_SECONDS (default half an hour)
 #   make screenshot *  the README's pictures in docs/
 #   make faces *       cuts the embedded faces again from the system's Liberation Sans 2
-#   make windows *     the Windows program, its zip and its installer
+#   make windows *     the Windows program, its zip, its installer and their winget manifests
 #   make test-windows *  the Windows build's tests and checks, under Wine
 #   make format        clang-format over the sources
 #   make               (or debug, release, sanitize, fuzz-build) builds that preset with what is
@@ -84,13 +84,14 @@ package:
 	cpack --preset release
 
 # The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
-# own Qt source (scripts/build-windows-qt.sh, cached outside the tree), and its zip and
-# NSIS installer.
+# own Qt source (scripts/build-windows-qt.sh, cached outside the tree), its zip and NSIS
+# installer, and then the winget manifests of both, which give each file's SHA-256.
 windows:
 	@scripts/install-deps.sh windows
 	qt=$$(scripts/build-windows-qt.sh) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
 	cmake --build --preset windows --target varelux
 	cpack --preset windows
+	cmake --build --preset windows --target varelux_winget
 
 # The Windows build's tests and the checks of the program file and its installer, under Wine
 # on a private X server.

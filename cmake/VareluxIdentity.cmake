@@ -13,6 +13,8 @@ set(VARELUX_MAINTAINER
 set(VARELUX_PROGRAM varelux) # the program file's name, without .exe
 # The description in English, for desktops and package managers; the Italian one is project()'s.
 set(VARELUX_SUMMARY "Series resistor calculator for LED circuits")
+# The program's licence, as an SPDX identifier (the text is LICENSE).
+set(VARELUX_LICENSE MIT)
 # The day this version was released: the changelog, the metainfo and the manual page give it.
 set(VARELUX_RELEASE_DATE 2026-12-07)
 # Who publishes the program, as Windows lists it among the installed apps: the maintainer's name.
@@ -32,9 +34,11 @@ endforeach()
 set(VARELUX_VERSION_COMMAS
     "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},${PROJECT_VERSION_TWEAK}")
 
-# The Windows packages' file names, without their extensions (.exe, .zip).
+# The Windows packages' file names, without their extensions (.exe, .zip), and the address they
+# are published under, which the winget manifests give.
 set(VARELUX_INSTALLER_NAME ${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-setup)
 set(VARELUX_ZIP_NAME ${VARELUX_PROGRAM}-${VARELUX_VERSION_TEXT}-windows-x64)
+set(VARELUX_DOWNLOAD_URL ${VARELUX_HOMEPAGE}/releases/download/v${VARELUX_VERSION_TEXT})
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/varelux_identity.h.in
     ${PROJECT_BINARY_DIR}/generated/varelux_identity.h @ONLY)

@@ -40,3 +40,21 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/VareluxCPackNames.cmak
 configure_file(${CMAKE_CURRENT_LIST_DIR}/VareluxCPackNames.cmake.in ${CPACK_PROJECT_CONFIG_FILE}
     @ONLY)
 include(CPack)
+
+# winget's manifests for both packages (schema 1.12.0: version, installer, default locale), named
+# by the application id. What the identity says is filled in now; each package's SHA-256 once
+# cpack has made it, by the target varelux_winget (make windows runs it after cpack), which
+# writes them into winget/ beside the packages.
+foreach(part "" .installer .locale.en-US)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/winget/manifest${part}.yaml.in
+        ${CMAKE_CURRENT_BINARY_DIR}/winget-unhashed/${VARELUX_APP_ID}${part}.yaml @ONLY)
+endforeach()
+add_custom_target(varelux_winget
+    COMMAND ${CMAKE_COMMAND}
+        -D MANIFESTS=${CMAKE_CURRENT_BINARY_DIR}/winget-unhashed
+        -D INSTALLER=${PROJECT_BINARY_DIR}/${VARELUX_INSTALLER_NAME}.exe
+        -D ZIP=${PROJECT_BINARY_DIR}/${VARELUX_ZIP_NAME}.zip
+        -D OUTPUT=${PROJECT_BINARY_DIR}/winget
+        -P ${PROJECT_SOURCE_DIR}/packaging/windows/winget_manifests.cmake
+    COMMENT "Writing the winget manifests of ${VARELUX_INSTALLER_NAME}.exe and ${VARELUX_ZIP_NAME}.zip"
+    VERBATIM)

@@ -13,11 +13,11 @@ if [ "${1:-}" = --check ]; then
 fi
 
 declare -A groups=(
-    [build]="cmake ninja-build g++ make qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n"
+    [build]="cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n"
     [test]="clang-format xvfb xauth openbox xdotool x11-utils weston qt6-wayland locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0"
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
-    [windows]="cmake ninja-build qt6-base-dev qt6-translations-l10n dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis xvfb xauth openbox xdotool x11-utils xclip imagemagick unzip"
+    [windows]="cmake ninja-build qt6-base-dev qt6-translations-l10n dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis xvfb xauth openbox xdotool x11-utils xclip imagemagick unzip python3-yaml"
     [fonts]="python3-fonttools"
 )
 

@@ -38,9 +38,11 @@ usr/share/doc/varelux/changelog.gz
 usr/share/doc/varelux/copyright
 usr/share/icons/hicolor/128x128/apps/$id.png
 usr/share/icons/hicolor/16x16/apps/$id.png
+usr/share/icons/hicolor/256x256/apps/$id.png
 usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/64x64/apps/$id.png
+usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/man/man1/varelux.1.gz
 usr/share/metainfo/$id.metainfo.xml"
 actual=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
@@ -52,8 +54,8 @@ readelf -d "$root/usr/bin/varelux" | grep -q -E 'RUNPATH|RPATH' && problem "prog
 file "$root/usr/bin/varelux" | grep -q 'not stripped' && problem "program is not stripped"
 grep -r -l -F "$build" "$root" && problem "a file names the build tree"
 
-# Icons: the size their folder says, pixel art enlarged by whole factors.
-for size in 16 32 48 64 128; do
+# Icons: the size their folder says (tst_icon checks what they show).
+for size in 16 32 48 64 128 256; do
     file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" |
         grep -q "$size x $size" || problem "icon ${size}x${size} has another size"
 done

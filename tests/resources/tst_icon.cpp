@@ -1,8 +1,14 @@
-// The light-bulb icon as the program shows it: palette, silhouette, parts and the two sizes.
+// The light-bulb icon as the program shows it: palette, silhouette, parts and the two sizes; and
+// as the packages carry it: every size of varelux.ico and of the hicolor PNGs, where the build
+// makes them.
 #include "icon_images.h"
 
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QMap>
 #include <QSet>
+#include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
@@ -87,6 +93,11 @@ private slots:
     void parts_data() { icon_data(); }
     void parts();
     void halfSizeMatchesFullSize();
+#ifdef VARELUX_ICO
+    void icoSizes();
+    void packaged_data();
+    void packaged();
+#endif
 
 private:
     void icon_data();
@@ -203,6 +214,64 @@ void TestIcon::halfSizeMatchesFullSize()
     QVERIFY(std::abs(h.left() - f.left() / 2) <= 1 && std::abs(h.right() - f.right() / 2) <= 1);
     QVERIFY(std::abs(h.top() - f.top() / 2) <= 1 && std::abs(h.bottom() - f.bottom() / 2) <= 1);
 }
+
+#ifdef VARELUX_ICO
+void TestIcon::icoSizes()
+{
+    // Bits per pixel of each image by its size, as the file's directory lists them (0: a PNG): the
+    // drawings in 16 colours, the larger sizes with alpha, 256 px as PNG, as Windows reads it.
+    QFile ico(QStringLiteral(VARELUX_ICO));
+    QVERIFY(ico.open(QIODevice::ReadOnly));
+    const QByteArray file = ico.readAll();
+    QMap<int, int> bits;
+    for (int i = 0; i < qFromLittleEndian<quint16>(file.constData() + 4); ++i) {
+        const char *entry = file.constData() + 6 + 16 * i;
+        const bool png = file.mid(qFromLittleEndian<quint32>(entry + 12), 4) == "\x89PNG";
+        bits[entry[0] == 0 ? 256 : uchar(entry[0])] =
+            png ? 0 : qFromLittleEndian<quint16>(entry + 6);
+    }
+    const QMap<int, int> expected = {{16, 4}, {32, 4}, {48, 32}, {64, 32}, {128, 32}, {256, 0}};
+    QCOMPARE(bits, expected);
+}
+
+void TestIcon::packaged_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("size");
+
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        QTest::addRow("ico %d px", size) << QStringLiteral(VARELUX_ICO) << size;
+        QTest::addRow("hicolor %d px", size) << QStringLiteral(VARELUX_ICON_PNG).arg(size) << size;
+    }
+}
+
+// 16 and 32 px are the pixel drawings; the larger sizes show the same picture.
+void TestIcon::packaged()
+{
+    QFETCH(QString, file);
+    QFETCH(int, size);
+
+    QImageReader reader(file);
+    QImage image = reader.read();
+    while (image.width() != size && reader.jumpToNextImage())
+        image = reader.read();
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(image.size(), QSize(size, size));
+    if (size <= 32) {
+        QCOMPARE(image, load(size));
+        return;
+    }
+    // Shrunk to 32 px, the picture covers the drawing's pixels but for a few edges that its smooth
+    // outline rounds the other way.
+    const QImage drawing = load(32);
+    const QImage shrunk = image.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int differ = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            differ += (qAlpha(drawing.pixel(x, y)) != 0) != (qAlpha(shrunk.pixel(x, y)) >= 128);
+    QVERIFY2(differ <= 10, qPrintable(QString::number(differ)));
+}
+#endif
 
 QTEST_GUILESS_MAIN(TestIcon)
 #include "tst_icon.moc"
