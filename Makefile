@@ -84,11 +84,11 @@ package:
 	cpack --preset release
 
 # The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
-# own Qt source (scripts/build-windows-qt.sh, cached outside the tree), its zip and NSIS
+# own Qt source (scripts/build-qt.sh windows, cached outside the tree), its zip and NSIS
 # installer, and then the winget manifests of both, which give each file's SHA-256.
 windows:
 	@scripts/install-deps.sh windows
-	qt=$$(scripts/build-windows-qt.sh) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
+	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
 	cmake --build --preset windows --target varelux
 	cpack --preset windows
 	cmake --build --preset windows --target varelux_winget
