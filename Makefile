@@ -10,6 +10,7 @@
 #   make faces *       cuts the embedded faces again from the system's Liberation Sans 2
 #   make windows *     the Windows program, its zip, its installer and their winget manifests
 #   make test-windows *  the Windows build's tests and checks, under Wine
+#   make web *         Varelux for the browser: the site, ready for any static web server
 #   make format        clang-format over the sources
 #   make               (or debug, release, sanitize, fuzz-build) builds that preset with what is
 #                      installed, and names what is missing
@@ -20,7 +21,7 @@
 SUBMAKE = $(MAKE) --no-print-directory
 
 .PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build \
-	windows test-windows
+	windows test-windows web web-site
 
 all: debug
 
@@ -98,6 +99,18 @@ windows:
 test-windows: windows
 	cmake --build --preset windows
 	tests/run_wine.sh ctest --preset windows
+
+# Varelux in the browser: a Qt for WebAssembly built once from Debian's own Qt source
+# (scripts/build-qt.sh wasm, cached outside the tree), the web preset against it, and the site
+# installed where the preset puts it. On a release whose emscripten is too old for Qt 6, all of
+# it runs in a Debian 13 root (scripts/with-emscripten.sh), which installs what it needs.
+web:
+	scripts/with-emscripten.sh web -- $(SUBMAKE) web-site
+
+web-site:
+	@scripts/install-deps.sh --check web
+	qt=$$(scripts/build-qt.sh wasm) && VARELUX_QT_WASM="$$qt" cmake --preset web
+	cmake --build --preset web --target install
 
 screenshot:
 	@scripts/install-deps.sh build test
