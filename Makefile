@@ -11,6 +11,7 @@
 #   make windows *     the Windows program, its zip, its installer and their winget manifests
 #   make test-windows *  the Windows build's tests and checks, under Wine
 #   make web *         Varelux for the browser: the site, ready for any static web server
+#   make test-web *    the site in headless Chromium: the worked examples, size and start-up
 #   make format        clang-format over the sources
 #   make               (or debug, release, sanitize, fuzz-build) builds that preset with what is
 #                      installed, and names what is missing
@@ -21,7 +22,7 @@
 SUBMAKE = $(MAKE) --no-print-directory
 
 .PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build \
-	windows test-windows web web-site
+	windows test-windows web web-site test-web
 
 all: debug
 
@@ -111,6 +112,10 @@ web-site:
 	@scripts/install-deps.sh --check web
 	qt=$$(scripts/build-qt.sh wasm) && VARELUX_QT_WASM="$$qt" cmake --preset web
 	cmake --build --preset web --target install
+
+# The site in headless Chromium, served on 127.0.0.1 (tests/web/check_page.py).
+test-web: web
+	scripts/with-emscripten.sh web web-test -- cmake --build --preset web --target check_web
 
 screenshot:
 	@scripts/install-deps.sh build test
