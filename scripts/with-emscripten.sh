@@ -54,14 +54,21 @@ mkdir -p "$dir"
 exec {lock}>"$dir.lock"
 flock "$lock"
 
-# Inside a private mount namespace: what the root needs of the running system, this tree and the
-# cache at their own paths. Runs as root; the build itself then drops to the caller.
+# Inside a mount namespace of its own: what the root needs of the running system, this tree and
+# the cache at their own paths. Runs as root; the build itself then drops to the caller. Where
+# this machine is itself a chroot (a test root), / is no mount point and its propagation cannot
+# be made private: the namespace then keeps the surrounding one's, and the mounts are undone
+# when the command ends, as they are with the namespace anyway.
+propagation=private
+unshare --mount --propagation private true 2>/dev/null || propagation=unchanged
 enter() {
     local root=$1
     shift
-    unshare --mount --propagation private -- bash -euc '
+    unshare --mount --propagation "$propagation" -- bash -euc '
         root=$1 here=$2 cache=$3
         shift 3
+        undo() { umount -R "$root/proc" "$root/sys" "$root/dev" "$root$here" "$root$cache" 2>/dev/null || true; }
+        trap undo EXIT
         mount -t proc proc "$root/proc"
         mount -t sysfs -o ro sysfs "$root/sys"
         mount --rbind /dev "$root/dev"
@@ -70,7 +77,7 @@ enter() {
             mkdir -p "$root$path"
             mount --bind "$path" "$root$path"
         done
-        exec chroot "$root" "$@"' enter "$root" "$here" "$cache" "$@"
+        chroot "$root" "$@"' enter "$root" "$here" "$cache" "$@"
 }
 in_root() {
     enter "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
