@@ -10,6 +10,8 @@
 #   make faces *       cuts the embedded faces again from the system's Liberation Sans 2
 #   make windows *     the Windows program, its zip, its installer and their winget manifests
 #   make test-windows *  the Windows build's tests and checks, under Wine
+#   make web *         Varelux for the browser: the site, ready for any static web server
+#   make test-web *    the site in headless Chromium: the worked examples, size and start-up
 #   make format        clang-format over the sources
 #   make               (or debug, release, sanitize, fuzz-build) builds that preset with what is
 #                      installed, and names what is missing
@@ -20,7 +22,7 @@
 SUBMAKE = $(MAKE) --no-print-directory
 
 .PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build \
-	windows test-windows
+	windows test-windows web web-site test-web
 
 all: debug
 
@@ -84,11 +86,11 @@ package:
 	cpack --preset release
 
 # The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
-# own Qt source (scripts/build-windows-qt.sh, cached outside the tree), its zip and NSIS
+# own Qt source (scripts/build-qt.sh windows, cached outside the tree), its zip and NSIS
 # installer, and then the winget manifests of both, which give each file's SHA-256.
 windows:
 	@scripts/install-deps.sh windows
-	qt=$$(scripts/build-windows-qt.sh) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
+	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
 	cmake --build --preset windows --target varelux
 	cpack --preset windows
 	cmake --build --preset windows --target varelux_winget
@@ -98,6 +100,22 @@ windows:
 test-windows: windows
 	cmake --build --preset windows
 	tests/run_wine.sh ctest --preset windows
+
+# Varelux in the browser: a Qt for WebAssembly built once from Debian's own Qt source
+# (scripts/build-qt.sh wasm, cached outside the tree), the web preset against it, and the site
+# installed where the preset puts it. On a release whose emscripten is too old for Qt 6, all of
+# it runs in a Debian 13 root (scripts/with-emscripten.sh), which installs what it needs.
+web:
+	scripts/with-emscripten.sh web -- $(SUBMAKE) web-site
+
+web-site:
+	@scripts/install-deps.sh --check web
+	qt=$$(scripts/build-qt.sh wasm) && VARELUX_QT_WASM="$$qt" cmake --preset web
+	cmake --build --preset web --target install
+
+# The site in headless Chromium, served on 127.0.0.1 (tests/web/check_page.py).
+test-web: web
+	scripts/with-emscripten.sh web web-test -- cmake --build --preset web --target check_web
 
 screenshot:
 	@scripts/install-deps.sh build test

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Varelux needs for the given purposes (build, test, package,
-# bench, fonts, windows). Names that change from one Debian release to the next are asked of apt, so
+# bench, fonts, windows, web). Names that change from one Debian release to the next are asked of apt, so
 # the running release gets what it has: nothing here names a release or a compiler version. Does
 # nothing when all of them are present; uses sudo when not root; names the missing packages
 # when it cannot install them. With --check first, it installs nothing and only names them.
@@ -18,6 +18,9 @@ declare -A groups=(
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
     [windows]="cmake ninja-build qt6-base-dev qt6-translations-l10n dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis xvfb xauth openbox xdotool x11-utils xclip imagemagick unzip python3-yaml"
+    [web]="emscripten cmake ninja-build make dpkg-dev qt6-base-dev qt6-translations-l10n"
+    [web-root]="debootstrap"
+    [web-test]="chromium python3"
     [fonts]="python3-fonttools"
 )
 

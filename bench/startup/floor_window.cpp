@@ -36,6 +36,6 @@ int main(int argc, char *argv[])
         if (item.geometry.isEmpty())
             control->adjustSize();
     }
-    window.show();
+    window.showNormal(); // as Varelux shows it in the browser, where show() fills the page
     return app.exec();
 }

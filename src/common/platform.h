@@ -1,12 +1,19 @@
 // What differs from one platform to another, asked here and nowhere else: the window system the
-// application runs on (a platform plugin chosen at start-up), and what the operating system it
-// was built for offers (one implementation file per system, which CMake picks: platform_win.cpp
-// for Windows, platform_unix.cpp for the rest).
+// application runs on (a platform plugin chosen at start-up), and what the system it was built
+// for offers (one implementation file per system, which CMake picks: platform_win.cpp for
+// Windows, platform_web.cpp for the browser, platform_unix.cpp for the rest, and
+// platform_desktop.cpp for what Windows and Unix do alike where a web page does otherwise).
 #pragma once
 
-#include <cstdio>
+#include <QPoint>
 
+#include <cstdio>
+#include <functional>
+
+class QDialog;
+class QObject;
 class QString;
+class QWidget;
 
 namespace varelux::ui {
 
@@ -30,5 +37,18 @@ bool displayAvailable(bool namedOnCommandLine);
 // A Windows program started without a console or redirected output has nowhere to print; it
 // shows the text in a message box titled title instead, as Qt's own parser does there.
 void printForCommandLine(std::FILE *stream, const QString &text, const QString &title);
+
+// Puts the top-left corner of a top-level window's frame at topLeft, in screen coordinates.
+void placeFrame(QWidget *window, QPoint topLeft);
+
+// Shows the main window where a program's first window belongs: centred on the screen. In the
+// browser, centred in the page and again whenever the page changes size, and without a close
+// box: the page stays as long as its tab, and closing the window would leave it empty.
+void showMainWindow(QWidget *window);
+
+// Shows dialog with the modality it has, calls then() once the user has dismissed it (while
+// context lives), and deletes it. On the desktop it returns only after that; in the browser,
+// where a program cannot wait in an event loop of its own, it returns at once.
+void showModal(QDialog *dialog, QObject *context, const std::function<void()> &then);
 
 } // namespace varelux::ui

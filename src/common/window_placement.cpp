@@ -27,10 +27,7 @@ void moveFrameToCentre(QWidget *window)
     const QMargins margins = frameMargins(window);
     QRect frame(QPoint(), window->size().grownBy(margins));
     frame.moveCenter(screen->availableGeometry().center());
-    if (QWindow *handle = window->windowHandle())
-        handle->setFramePosition(frame.topLeft());
-    else
-        window->move(frame.topLeft()); // for a window, move() places the frame's corner
+    placeFrame(window, frame.topLeft());
 }
 
 // Under X11 the frame is known only once the window manager has framed the shown window;

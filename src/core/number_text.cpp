@@ -1,6 +1,8 @@
 // Reading and writing number text with the decimal comma, independent of the process locale.
 #include "core/number_text.h"
 
+#include "core/decimal_to_double.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
@@ -52,7 +54,7 @@ Outcome<double> readNumber(std::string_view text)
         return static_cast<double>(digitValue) / kExactPowersOfTen[decimals];
     }
 
-    // from_chars wants a full stop, so a text with a comma is read from a copy, on the stack
+    // decimalToDouble wants a full stop, so a text with a comma is read from a copy, on the stack
     // unless the text is long.
     char shortCopy[64];
     std::unique_ptr<char[]> longCopy;
@@ -70,7 +72,7 @@ Outcome<double> readNumber(std::string_view text)
     const char *const last = first + text.size();
 
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
+    const auto [end, ec] = decimalToDouble(first, last, value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
         // Out of range either way: an integer part other than zero means too large,
         // otherwise the value lies below the smallest subnormal and rounds to zero.
@@ -96,7 +98,7 @@ double roundedAsShown(double value)
                                           std::chars_format::scientific, kSignificantDigits - 1)
                                 .ptr;
     double rounded = 0.0;
-    const auto [last, ec] = std::from_chars(sci, end, rounded, std::chars_format::scientific);
+    const auto [last, ec] = decimalToDouble(sci, end, rounded, std::chars_format::scientific);
     return ec == std::errc() && last == end ? rounded
                                             : value; // subnormals: close enough as they are
 }

@@ -1,5 +1,5 @@
 // Varelux: sizes the series resistor of LED circuits.
-#include "common/window_placement.h"
+#include "common/platform.h"
 #include "main_window/command_line.h"
 #include "main_window/main_window.h"
 #include "main_window/toolkit_translation.h"
@@ -19,7 +19,6 @@ int main(int argc, char *argv[])
     varelux::installItalianTranslation(app);
 
     varelux::MainWindow window;
-    varelux::ui::centreOnScreen(&window);
-    window.show();
+    varelux::ui::showMainWindow(&window);
     return app.exec();
 }

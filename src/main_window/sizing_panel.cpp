@@ -3,6 +3,7 @@
 #include "main_window/sizing_panel.h"
 
 #include "common/announcer.h"
+#include "common/platform.h"
 #include "common/resistance_hint.h"
 #include "common/texts.h"
 #include "core/number_text.h"
@@ -50,11 +51,12 @@ QString failureMessage(Circuit circuit, Failure failure)
     return QString();
 }
 
-void showError(QWidget *window, const QString &message)
+QMessageBox *errorBox(QWidget *window, const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, ui::errorTitle(), message, QMessageBox::Ok, window);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    auto *box =
+        new QMessageBox(QMessageBox::Critical, ui::errorTitle(), message, QMessageBox::Ok, window);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
 }
 
 } // namespace
@@ -72,11 +74,13 @@ void SizingPanel::calculate()
         // The panel keeps what it shows until the message box is dismissed. The box takes the
         // focus and is read out itself; a panel emptied without one says so.
         const QString message = failureMessage(m_circuit, outcome.failure());
-        if (!message.isEmpty())
-            showError(m_controls.resistance->window(), message);
-        clearSilently();
-        if (message.isEmpty())
+        if (message.isEmpty()) {
+            clearSilently();
             announce(ui::outOfRangeAnnouncement(m_controls.heading->text()));
+            return;
+        }
+        ui::showModal(errorBox(m_controls.resistance->window(), message), this,
+                      [this] { clearSilently(); });
         return;
     }
     m_controls.resistance->setText(QString::fromStdString(writeNumber(outcome->resistance)));

@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# Builds a static qtbase for another platform from the running release's own qt6-base source,
+# against the machine's moc, rcc and uic (the same Qt version), and prints its prefix last:
+#   windows  64-bit Windows, with MinGW-w64 (after scripts/install-deps.sh windows)
+#   wasm     WebAssembly, with emscripten (after scripts/install-deps.sh web; on a release
+#            whose emscripten is too old, inside scripts/with-emscripten.sh)
+#
+# The prefix lives in a cache outside the work tree, keyed by the Debian version of the Qt
+# source and of the compiler and by the configuration below: it is built once and reused until
+# any of them changes. A prefix counts as finished only once its stamp, written last, holds the
+# configuration that built it; anything else there is thrown away and built again. Two builds
+# of the same key wait for each other rather than share a half-built prefix.
+#
+# The source comes from apt-get source through a private sources list and private package
+# lists, so the machine's apt configuration and state stay as they were.
+#
+# Usage: scripts/build-qt.sh windows|wasm
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+target=${1:?usage: build-qt.sh windows|wasm}
+qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/varelux/qt-$target
+
+case $target in
+windows)
+    "$here/scripts/install-deps.sh" --check windows
+    compiler=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
+    # Off: what Varelux does not use, and tablet events, whose wintab headers Debian's repack
+    # leaves out. Direct2D stays on although nothing draws with it: Qt compiles its DirectWrite
+    # font engine only together with Direct2D, and its Windows font database needs that engine
+    # (without it 6.4 fails to link and 6.8 to compile). Only the separate Direct2D platform
+    # plugin (direct2d1_1) is left out. FreeType and HarfBuzz are Qt's own copies: the program
+    # draws its text with FreeType on Windows as on Linux.
+    options=(
+        -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DFEATURE_static_runtime=ON
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+        -DFEATURE_pkg_config=OFF -DFEATURE_testlib=ON -DFEATURE_gc_binaries=ON
+        -DINPUT_opengl=no
+        -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF
+        -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF
+    )
+    features_off=(network sql dbus opengl vulkan printsupport concurrent xml zstd icu glib
+        fontconfig jpeg gif system_zlib system_pcre2 system_harfbuzz system_jpeg
+        system_doubleconversion)
+    toolchain_source=$here/cmake/mingw-w64-toolchain.cmake
+    name=$qt_version-mingw-$compiler
+    describe="g++-mingw-w64-x86-64-posix $compiler
+toolchain $(sha256sum <"$toolchain_source" | cut -c1-16)"
+    ;;
+wasm)
+    "$here/scripts/install-deps.sh" --check web
+    compiler=$(dpkg-query -W -f='${Version}' emscripten)
+    # One thread: a threaded build needs the page served cross-origin isolated, which a plain
+    # static server does not do. Built for size: the program's .wasm comes out a quarter smaller
+    # and shows its window no later (README). The wasm platform plugin's backing store is built
+    # only with OpenGL, so that stays. Off: what Varelux does not use.
+    options=(
+        -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+        -DFEATURE_testlib=ON -DFEATURE_thread=OFF -DFEATURE_optimize_size=ON
+    )
+    features_off=(network sql dbus vulkan printsupport concurrent xml zstd icu jpeg gif ico)
+    toolchain_source=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+    name=$qt_version-emscripten-$compiler
+    describe="emscripten $compiler"
+    ;;
+*)
+    echo "build-qt: unknown target '$target' (windows or wasm)" >&2
+    exit 2
+    ;;
+esac
+for feature in "${features_off[@]}"; do
+    options+=("-DFEATURE_$feature=OFF")
+done
+config="qt6-base $qt_version, $describe
+${options[*]}"
+key_dir=$cache/$name-$(sha256sum <<<"$config" | cut -c1-8)
+prefix=$key_dir/prefix
+stamp=$prefix/varelux-qt.stamp
+
+mkdir -p "$cache"
+exec {lock}>"$key_dir.lock"
+flock "$lock"
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$config" ]; then
+    echo "build-qt: reusing the $target Qt in $prefix" >&2
+    echo "$prefix"
+    exit 0
+fi
+
+echo "build-qt: building Qt $qt_version for $target ($describe) into $key_dir" >&2
+rm -rf "$key_dir"
+mkdir -p "$key_dir"
+work=$key_dir/work
+mkdir -p "$work/lists/partial" "$work/source" "$work/parts"
+
+case $target in
+windows)
+    # The toolchain file lives beside the prefix: the prefix's qt.toolchain.cmake chains to it.
+    cp "$toolchain_source" "$key_dir/mingw-w64-toolchain.cmake"
+    toolchain=$key_dir/mingw-w64-toolchain.cmake
+    ;;
+wasm)
+    # Qt's wasm CMake code finds emscripten through an emsdk layout ($EMSDK/.emscripten naming
+    # upstream/emscripten); Debian installs emscripten in one folder, so a small one stands in.
+    mkdir -p "$key_dir/emsdk/upstream"
+    ln -s /usr/share/emscripten "$key_dir/emsdk/upstream/emscripten"
+    echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$key_dir/emsdk/.emscripten"
+    export EMSDK=$key_dir/emsdk
+    toolchain=$toolchain_source
+    ;;
+esac
+
+# deb-src entries for the release's own archives, derived from the machine's deb entries.
+"$here/scripts/release-sources.sh" deb-src >"$work/sources.list"
+apt_private=(-o "Dir::Etc::SourceList=$work/sources.list" -o "Dir::Etc::SourceParts=$work/parts"
+    -o "Dir::State::Lists=$work/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+    -o APT::Sandbox::User=root)
+echo "build-qt: fetching the qt6-base $qt_version source" >&2
+apt-get "${apt_private[@]}" update -qq
+(cd "$work/source" && apt-get "${apt_private[@]}" source -qq "qt6-base=$qt_version" >&2)
+source_dir=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+[ -f "$source_dir/CMakeLists.txt" ] || {
+    echo "build-qt: no unpacked Qt source in $work/source" >&2
+    exit 1
+}
+
+start=$(date +%s)
+cmake -S "$source_dir" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    "${options[@]}" >"$key_dir/configure.log" 2>&1 || {
+    tail -n 40 "$key_dir/configure.log" >&2
+    echo "build-qt: configure failed, see $key_dir/configure.log" >&2
+    exit 1
+}
+configured=$(date +%s)
+echo "build-qt: configured in $((configured - start)) s" >&2
+
+# Ninja's status lines, one in fifty and the first after each minute, so that a long build is
+# seen moving; everything else (warnings, errors) as it comes.
+show_progress() {
+    local line step total last=-60
+    while IFS= read -r line; do
+        if [[ $line =~ ^\[([0-9]+)/([0-9]+)\  ]]; then
+            step=${BASH_REMATCH[1]} total=${BASH_REMATCH[2]}
+            if ((step % 50 == 0 || step == total || SECONDS - last >= 60)); then
+                echo "$line"
+                last=$SECONDS
+            fi
+        else
+            echo "$line"
+        fi
+    done
+}
+if ! NINJA_STATUS='[%f/%t %es] ' nice cmake --build "$work/build" --parallel "$(nproc)" 2>&1 |
+    show_progress >&2; then
+    echo "build-qt: build failed; the build tree stays in $work/build" >&2
+    exit 1
+fi
+built=$(date +%s)
+cmake --install "$work/build" >/dev/null
+# The source's own record of its authors and licences, for what ships Qt inside it.
+cp "$source_dir/debian/copyright" "$prefix/qt6-base.copyright"
+rm -rf "$work"
+echo "build-qt: configure $((configured - start)) s, build $((built - configured)) s," \
+    "prefix $(du -sh "$prefix" | cut -f1)" >&2
+printf '%s\n' "$config" >"$stamp"
+echo "build-qt: the $target Qt is in $prefix" >&2
+echo "$prefix"
