@@ -12,6 +12,7 @@
 #   make test-windows *  the Windows build's tests and checks, under Wine
 #   make web *         Varelux for the browser: the site, ready for any static web server
 #   make test-web *    the site in headless Chromium: the worked examples, size and start-up
+#   make bench-windows *  start-up and click of the Windows program, under Wine
 #   make format        clang-format over the sources
 #   make               (or debug, release, sanitize, fuzz-build) builds that preset with what is
 #                      installed, and names what is missing
@@ -22,7 +23,7 @@
 SUBMAKE = $(MAKE) --no-print-directory
 
 .PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build \
-	windows test-windows web web-site test-web
+	windows test-windows bench-windows web web-site test-web
 
 all: debug
 
@@ -100,6 +101,13 @@ windows:
 test-windows: windows
 	cmake --build --preset windows
 	tests/run_wine.sh ctest --preset windows
+
+# Start-up of varelux.exe against a bare window built with the same Qt, and the "Calcola" click,
+# under Wine on a private X server; bench_startup itself is built for this machine.
+bench-windows:
+	@scripts/install-deps.sh build bench windows
+	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows-bench
+	cmake --build --preset windows-bench --target run_benchmarks
 
 # Varelux in the browser: a Qt for WebAssembly built once from Debian's own Qt source
 # (scripts/build-qt.sh wasm, cached outside the tree), the web preset against it, and the site
