@@ -89,9 +89,12 @@ package:
 # The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
 # own Qt source (scripts/build-qt.sh windows, cached outside the tree), its zip and NSIS
 # installer, and then the winget manifests of both, which give each file's SHA-256.
+# Configured afresh each time (a second, as nothing is recompiled then): a Windows Qt of other
+# options lies in another prefix, and a build keeps the toolchain file, and so the Qt, it was
+# first configured with.
 windows:
 	@scripts/install-deps.sh windows
-	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows
+	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows --fresh
 	cmake --build --preset windows --target varelux
 	cpack --preset windows
 	cmake --build --preset windows --target varelux_winget
@@ -106,7 +109,7 @@ test-windows: windows
 # under Wine on a private X server; bench_startup itself is built for this machine.
 bench-windows:
 	@scripts/install-deps.sh build bench windows
-	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows-bench
+	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows-bench --fresh
 	cmake --build --preset windows-bench --target run_benchmarks
 
 # Varelux in the browser: a Qt for WebAssembly built once from Debian's own Qt source
