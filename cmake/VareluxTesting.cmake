@@ -11,11 +11,12 @@
 set(VARELUX_UNDER_WINE OFF)
 if(WIN32 AND CMAKE_CROSSCOMPILING)
     set(VARELUX_UNDER_WINE ON)
-    # One Wine prefix beside the build, set up before the first test that needs it (a fixture)
-    # and its server stopped after the last.
-    set(VARELUX_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine)
-    add_test(NAME wine_prefix COMMAND bash -c "wineboot --init >/dev/null 2>&1 && wineserver --wait")
-    add_test(NAME wine_prefix_stop COMMAND wineserver --kill)
+    # The build's Wine prefix, set up before the first test that needs it (a fixture) and its
+    # server stopped after the last.
+    include(${PROJECT_SOURCE_DIR}/cmake/VareluxWine.cmake)
+    add_test(NAME wine_prefix COMMAND bash -c "${VARELUX_WINE_PREFIX_SETUP}")
+    # wineserver --kill fails when the server has already ended by itself.
+    add_test(NAME wine_prefix_stop COMMAND bash -c "wineserver --kill 2>/dev/null || true")
     set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix)
     set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine_prefix)
     set_tests_properties(wine_prefix wine_prefix_stop PROPERTIES

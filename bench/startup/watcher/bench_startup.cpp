@@ -1,6 +1,8 @@
 // Start-up of a program against a floor program, under an X server with a window manager:
-// bench_startup PROGRAM FLOOR [PAIRS]
+// bench_startup [--under LAUNCHER] PROGRAM FLOOR [PAIRS]
 //
+// With --under, each program is started as LAUNCHER PROGRAM (wine varelux.exe); the launcher must
+// end in an exec of the program's own process, whose pid its window then carries.
 // Runs them interleaved, A B B A, PAIRS pairs (else $STARTUP_PAIRS, else 60). Each run lasts from
 // just before exec until its main window is mapped and painted: the X server's Damage extension
 // reports the first drawing into a mapped window of the child, at least 300 x 200 pixels large.
@@ -103,7 +105,7 @@ double cpuMilliseconds(pid_t pid)
 }
 
 std::optional<Run> runOnce(xcb_connection_t *c, const xcb_screen_t *screen, uint8_t damageEvent,
-                           const char *program)
+                           const char *launcher, const char *program)
 {
     const xcb_atom_t pidAtom = internAtom(c, "_NET_WM_PID");
     const uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
@@ -113,7 +115,10 @@ std::optional<Run> runOnce(xcb_connection_t *c, const xcb_screen_t *screen, uint
     const auto start = Clock::now();
     const pid_t child = fork();
     if (child == 0) {
-        execl(program, program, static_cast<char *>(nullptr));
+        if (launcher)
+            execlp(launcher, launcher, program, static_cast<char *>(nullptr));
+        else
+            execl(program, program, static_cast<char *>(nullptr));
         _exit(127);
     }
     std::map<xcb_window_t, bool> mapped;
@@ -175,8 +180,14 @@ double quantile(std::vector<double> values, double q)
 
 int main(int argc, char *argv[])
 {
+    const char *launcher = nullptr;
+    if (argc > 2 && std::strcmp(argv[1], "--under") == 0) {
+        launcher = argv[2];
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_startup PROGRAM FLOOR [PAIRS]\n");
+        std::fprintf(stderr, "usage: bench_startup [--under LAUNCHER] PROGRAM FLOOR [PAIRS]\n");
         return 2;
     }
     const char *pairsText = argc > 3 ? argv[3] : std::getenv("STARTUP_PAIRS");
@@ -197,9 +208,15 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::free(xcb_damage_query_version_reply(c, xcb_damage_query_version(c, 1, 1), nullptr));
+    const auto run = [&](const char *program) {
+        return runOnce(c, screen, damage->first_event, launcher, program);
+    };
 
-    runOnce(c, screen, damage->first_event, argv[1]); // warm the file cache for both
-    runOnce(c, screen, damage->first_event, argv[2]);
+    // Warm the file cache for both; a program that shows no window at all stops here.
+    if (!run(argv[1]) || !run(argv[2])) {
+        std::fprintf(stderr, "bench_startup: no window appeared in the warm-up runs\n");
+        return 1;
+    }
 
     std::vector<double> programTimes, floorTimes, timeRatios, programPeaks, floorPeaks, peakRatios;
     std::vector<double> programCpu, floorCpu, cpuRatios;
@@ -208,8 +225,7 @@ int main(int argc, char *argv[])
         std::optional<Run> runs[2];
         for (int i = 0; i < 2; ++i) {
             const bool isProgram = (i == 0) == programFirst;
-            runs[isProgram ? 0 : 1] =
-                runOnce(c, screen, damage->first_event, isProgram ? argv[1] : argv[2]);
+            runs[isProgram ? 0 : 1] = run(isProgram ? argv[1] : argv[2]);
         }
         if (!runs[0] || !runs[1]) {
             std::fprintf(stderr, "bench_startup: a window did not appear in pair %d\n", pair);
@@ -225,18 +241,19 @@ int main(int argc, char *argv[])
         floorCpu.push_back(runs[1]->cpuMilliseconds);
         cpuRatios.push_back(runs[0]->cpuMilliseconds / runs[1]->cpuMilliseconds);
     }
+    // The medians first, the ratios last.
     std::printf("start-up over %d pairs (A B B A)\n", pairs);
     std::printf("  time to first painted window: program %.1f ms, floor %.1f ms (medians)\n",
                 quantile(programTimes, 0.5), quantile(floorTimes, 0.5));
-    std::printf("  time ratio program/floor: median %.3f, quartiles %.3f .. %.3f\n",
-                quantile(timeRatios, 0.5), quantile(timeRatios, 0.25), quantile(timeRatios, 0.75));
     std::printf(
         "  processor time to first painted window: program %.1f ms, floor %.1f ms (medians)\n",
         quantile(programCpu, 0.5), quantile(floorCpu, 0.5));
+    std::printf("  peak resident memory (working set): program %.0f KiB, floor %.0f KiB (medians)\n",
+                quantile(programPeaks, 0.5), quantile(floorPeaks, 0.5));
+    std::printf("  time ratio program/floor: median %.3f, quartiles %.3f .. %.3f\n",
+                quantile(timeRatios, 0.5), quantile(timeRatios, 0.25), quantile(timeRatios, 0.75));
     std::printf("  processor time ratio program/floor: median %.3f, quartiles %.3f .. %.3f\n",
                 quantile(cpuRatios, 0.5), quantile(cpuRatios, 0.25), quantile(cpuRatios, 0.75));
-    std::printf("  peak resident memory: program %.0f KiB, floor %.0f KiB (medians)\n",
-                quantile(programPeaks, 0.5), quantile(floorPeaks, 0.5));
     std::printf("  memory ratio program/floor: median %.3f, quartiles %.3f .. %.3f\n",
                 quantile(peakRatios, 0.5), quantile(peakRatios, 0.25), quantile(peakRatios, 0.75));
     xcb_disconnect(c);
