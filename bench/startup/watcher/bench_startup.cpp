@@ -248,7 +248,8 @@ int main(int argc, char *argv[])
     std::printf(
         "  processor time to first painted window: program %.1f ms, floor %.1f ms (medians)\n",
         quantile(programCpu, 0.5), quantile(floorCpu, 0.5));
-    std::printf("  peak resident memory (working set): program %.0f KiB, floor %.0f KiB (medians)\n",
+    std::printf("  peak resident memory (working set): "
+                "program %.0f KiB, floor %.0f KiB (medians)\n",
                 quantile(programPeaks, 0.5), quantile(floorPeaks, 0.5));
     std::printf("  time ratio program/floor: median %.3f, quartiles %.3f .. %.3f\n",
                 quantile(timeRatios, 0.5), quantile(timeRatios, 0.25), quantile(timeRatios, 0.75));
