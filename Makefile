@@ -11,7 +11,8 @@
 #   make windows *     the Windows program, its zip, its installer and their winget manifests
 #   make test-windows *  the Windows build's tests and checks, under Wine
 #   make web *         Varelux for the browser: the site, ready for any static web server
-#   make test-web *    the site in headless Chromium: the worked examples, size and start-up
+#   make test-web *    the site in headless Chromium: the worked examples, the error box, size
+#   make bench-web *   the site's first painted frame against a bare page, in headless Chromium
 #   make bench-windows *  start-up and click of the Windows program, under Wine
 #   make format        clang-format over the sources
 #   make               (or debug, release, sanitize, fuzz-build) builds that preset with what is
@@ -23,7 +24,7 @@
 SUBMAKE = $(MAKE) --no-print-directory
 
 .PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build \
-	windows test-windows bench-windows web web-site test-web
+	windows test-windows bench-windows web web-site test-web bench-web
 
 all: debug
 
@@ -127,6 +128,11 @@ web-site:
 # The site in headless Chromium, served on 127.0.0.1 (tests/web/check_page.py).
 test-web: web
 	scripts/with-emscripten.sh web web-test -- cmake --build --preset web --target check_web
+
+# The site's first painted frame against the floor page, a bare window built with the same Qt,
+# in headless Chromium (bench/startup/web_first_frame.py).
+bench-web: web
+	scripts/with-emscripten.sh web web-test -- cmake --build --preset web --target bench_web
 
 screenshot:
 	@scripts/install-deps.sh build test

@@ -1,15 +1,14 @@
 #!/usr/bin/env python3
 """The site in Debian's headless Chromium, driven as a user drives it, through the DevTools
-protocol over a pipe (--remote-debugging-pipe) with the standard library alone; then the size of
-varelux.wasm and its first painted frame against the floor page, loaded in turn A B B A.
-Usage: check_page.py SITE FLOOR_DIR [SCREENSHOT.png]"""
+protocol over a pipe (--remote-debugging-pipe) with the standard library alone, and the size of
+varelux.wasm. bench/startup/web_first_frame.py drives the browser with the same classes.
+Usage: check_page.py SITE [SCREENSHOT.png]"""
 
-import base64, contextlib, fcntl, functools, gzip, http.server, json, os, statistics
+import base64, contextlib, fcntl, functools, gzip, http.server, json, os
 import subprocess, sys, tempfile, threading, time
 from pathlib import Path
 
 WASM_LIMIT, WASM_GZ_LIMIT = 12_000_000, 5_000_000  # bytes, raw and gzip -9
-PAIRS = int(os.environ.get("WEB_STARTUP_PAIRS", "5"))
 DESKTOP = (960, 540)
 # Per panel: its left edge in the client area, the fields typed in order, the two results as the
 # Linux program shows them. The other controls sit at the same offsets in each panel (as in
@@ -43,17 +42,6 @@ WINDOWS = in_screen("""!root ? [] : [...root.querySelectorAll('.qt-window:not(.f
             density: canvas ? canvas.width / r.width : 0,
             close: c?.width ? [c.x + c.width / 2, c.y + c.height / 2] : null};
   })""")
-
-# Time from navigation to the first animation frame in which a Qt window's canvas holds more
-# than one colour.
-FIRST_FRAME = """(() => {
-  const painted = c => c.width > 1 && new Uint32Array(c.getContext('2d')
-    .getImageData(0, 0, c.width, c.height).data.buffer).some((p, i, all) => p !== all[0]);
-  const look = () => [...document.querySelector('#qt-shadow-container')?.shadowRoot
-    ?.querySelectorAll('.qt-window canvas') ?? []].some(painted)
-    ? window.firstFrameMs = performance.now() : requestAnimationFrame(look);
-  requestAnimationFrame(look); })();"""
-
 
 class Chromium:
     """Headless Chromium; DevTools messages are JSON ended by a NUL, in on fd 3 and out on 4."""
@@ -212,31 +200,35 @@ def check_desktop(tab, screenshot):
     check("reference window opened, closed by its title bar", closed, reference["title"])
 
 
-def main():
-    site, floor = Path(sys.argv[1]).resolve(), Path(sys.argv[2]).resolve()
-    wasm = (site / "varelux.wasm").read_bytes()
-    packed = len(gzip.compress(wasm, 9))
-    check("varelux.wasm size", len(wasm) <= WASM_LIMIT and packed <= WASM_GZ_LIMIT,
-          f"{len(wasm) / 1e6:.2f} MB, {packed / 1e6:.2f} MB gzipped "
-          f"(at most {WASM_LIMIT / 1e6:g} and {WASM_GZ_LIMIT / 1e6:g})")
-
+@contextlib.contextmanager
+def browsing(folders):
+    """Headless Chromium and the folders, by name, served at /name/ on one 127.0.0.1 origin."""
     with tempfile.TemporaryDirectory(prefix="varelux-web-") as scratch:
-        # The site at /site/ and the floor page's folder at /floor/, on one origin.
-        for name, folder in (("site", site), ("floor", floor)):
-            os.symlink(folder, os.path.join(scratch, name))
+        for name, folder in folders.items():
+            os.symlink(Path(folder).resolve(), os.path.join(scratch, name))
         http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
         handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=scratch)
         server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         server.handle_error = lambda *args: None  # a tab closed while it was loading
         threading.Thread(target=server.serve_forever, daemon=True).start()
-        origin = f"http://127.0.0.1:{server.server_address[1]}"
         browser = Chromium(os.path.join(scratch, "profile"))
         try:
-            run(browser, origin, Path(sys.argv[3]) if len(sys.argv) > 3 else None)
+            yield browser, f"http://127.0.0.1:{server.server_address[1]}"
         finally:
             browser.process.kill()
             browser.process.wait()
             server.shutdown()
+
+
+def main():
+    site = Path(sys.argv[1])
+    wasm = (site / "varelux.wasm").read_bytes()
+    packed = len(gzip.compress(wasm, 9))
+    check("varelux.wasm size", len(wasm) <= WASM_LIMIT and packed <= WASM_GZ_LIMIT,
+          f"{len(wasm) / 1e6:.2f} MB, {packed / 1e6:.2f} MB gzipped "
+          f"(at most {WASM_LIMIT / 1e6:g} and {WASM_GZ_LIMIT / 1e6:g})")
+    with browsing({"site": site}) as (browser, origin):
+        run(browser, origin, Path(sys.argv[2]) if len(sys.argv) > 2 else None)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0
 
@@ -266,15 +258,6 @@ def run(browser, origin, screenshot):
                      "document.getElementById('note').textContent")
     check("without WebAssembly: a sentence", "WebAssembly" in note, note)
     old.close()
-
-    times = {"/site/": [], "/floor/floor_window.html": []}
-    for page in [*times, *reversed(times)] * PAIRS:  # A B B A
-        tab = Tab(browser, origin + page, *DESKTOP, before_load=FIRST_FRAME)
-        times[page].append(tab.until("window.firstFrameMs", 120))
-        tab.close()
-    varelux, bare = (statistics.median(t) for t in times.values())
-    print(f"first painted frame: Varelux {varelux:.0f} ms, floor {bare:.0f} ms (medians of "
-          f"{2 * PAIRS}), ratio {varelux / bare:.2f} (target 1.5)")
 
 
 if __name__ == "__main__":

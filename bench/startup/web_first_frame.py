@@ -1,0 +1,40 @@
+#!/usr/bin/env python3
+"""The first painted frame of the site against the floor page (the bare window of floor_window.cpp
+built against the same Qt, loaded by the same loader), in Debian's headless Chromium, the two
+pages loaded in turn A B B A, each in a new tab with no cache. Prints the medians and their ratio.
+Usage: web_first_frame.py SITE FLOOR_DIR"""
+
+import os, statistics, sys
+from pathlib import Path
+
+sys.dont_write_bytecode = True  # no cache of the driver in the source tree
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "web"))
+from check_page import DESKTOP, Tab, browsing  # the browser driver of make test-web
+
+PAIRS = int(os.environ.get("WEB_STARTUP_PAIRS", "15"))
+
+# Time from navigation to the first animation frame in which a Qt window's canvas holds more
+# than one colour.
+FIRST_FRAME = """(() => {
+  const painted = c => c.width > 1 && new Uint32Array(c.getContext('2d')
+    .getImageData(0, 0, c.width, c.height).data.buffer).some((p, i, all) => p !== all[0]);
+  const look = () => [...document.querySelector('#qt-shadow-container')?.shadowRoot
+    ?.querySelectorAll('.qt-window canvas') ?? []].some(painted)
+    ? window.firstFrameMs = performance.now() : requestAnimationFrame(look);
+  requestAnimationFrame(look); })();"""
+
+
+def main():
+    with browsing({"site": sys.argv[1], "floor": sys.argv[2]}) as (browser, origin):
+        times = {"/site/": [], "/floor/floor_window.html": []}
+        for page in [*times, *reversed(times)] * PAIRS:  # A B B A
+            tab = Tab(browser, origin + page, *DESKTOP, before_load=FIRST_FRAME)
+            times[page].append(tab.until("window.firstFrameMs", 120))
+            tab.close()
+    varelux, floor = (statistics.median(t) for t in times.values())
+    print(f"first painted frame: Varelux {varelux:.0f} ms, floor {floor:.0f} ms (medians of "
+          f"{2 * PAIRS}), ratio {varelux / floor:.2f}")
+
+
+if __name__ == "__main__":
+    main()
