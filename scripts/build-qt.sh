@@ -39,6 +39,8 @@ windows)
     # and date fields, MDI and dock areas, style sheets), nor the MIME database. The graphics
     # view stays: Qt 6.8's Windows 11 style draws its shadows with it. That takes varelux.exe
     # from 20.1 MB to under 15 MB with the same start-up and click times under Wine (README).
+    # Style sheets stay where the source's Windows 11 style reads the application's style sheet
+    # whatever the configuration (see below, once the source is there).
     options=(
         -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DFEATURE_static_runtime=ON
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
@@ -138,6 +140,18 @@ source_dir=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base
     echo "build-qt: no unpacked Qt source in $work/source" >&2
     exit 1
 }
+
+# Qt's Windows 11 style (from Qt 6.7 on) reads QApplication::styleSheet() without asking whether
+# style sheets are built, so a Qt with that style keeps them.
+if [ "$target" = windows ] &&
+    grep -qs 'styleSheet()' "$source_dir"/src/plugins/styles/modernwindows/qwindows11style.cpp; then
+    echo "build-qt: keeping style sheets, which this Qt's Windows 11 style reads" >&2
+    kept=()
+    for option in "${options[@]}"; do
+        [ "$option" = -DFEATURE_style_stylesheet=OFF ] || kept+=("$option")
+    done
+    options=("${kept[@]}")
+fi
 
 start=$(date +%s)
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
