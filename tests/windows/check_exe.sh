@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows program file as Windows sees it: a 64-bit GUI program (no console window), at most
-# 24 MB, that imports nothing but DLLs every Windows 10 and 11 has: no MinGW runtime (libstdc++,
+# 18 MB, that imports nothing but DLLs every Windows 10 and 11 has: no MinGW runtime (libstdc++,
 # libgcc, winpthread) and no Qt DLL beside it.
 # check_exe.sh path/to/x86_64-w64-mingw32-objdump path/to/varelux.exe
 set -euo pipefail
@@ -15,7 +15,7 @@ grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" ||
 
 size=$(stat -c %s "$exe")
 echo "size: $size bytes"
-[ "$size" -le $((24 * 1024 * 1024)) ] || { echo "larger than 24 MB" >&2; fail=1; }
+[ "$size" -le $((18 * 1024 * 1024)) ] || { echo "larger than 18 MB" >&2; fail=1; }
 
 system_dlls=" advapi32 authz bcrypt comctl32 comdlg32 crypt32 d3d11 d3d12 d3d9 dwmapi dwrite dxgi
     gdi32 imm32 kernel32 mpr msvcrt netapi32 ntdll ole32 oleaut32 rpcrt4 setupapi shcore shell32
