@@ -8,33 +8,27 @@ import yaml
 manifests, packages = map(pathlib.Path, sys.argv[1:3])
 app_id, version = sys.argv[3:5]
 problems = []
-
-
-def load(suffix, kind, *fields):
+for suffix, kind, fields in [("", "version", ["DefaultLocale"]),
+                             (".locale.en-US", "defaultLocale", ["PackageLocale", "Publisher",
+                              "PackageName", "License", "ShortDescription"]),
+                             (".installer", "installer", ["Installers"])]:
     doc = yaml.safe_load((manifests / f"{app_id}{suffix}.yaml").read_text(encoding="utf-8"))
-    for key, value in {"PackageIdentifier": app_id, "PackageVersion": version,
-                       "ManifestType": kind, "ManifestVersion": "1.12.0"}.items():
-        if doc.get(key) != value:
-            problems.append(f"{kind}: {key} is {doc.get(key)!r}, not {value!r}")
-    problems.extend(f"{kind}: no {key}" for key in fields if not doc.get(key))
-    return doc
+    want = {"PackageIdentifier": app_id, "PackageVersion": version, "ManifestType": kind,
+            "ManifestVersion": "1.12.0"}
+    problems += [f"{kind}: {key} is {doc.get(key)!r}, not {value!r}"
+                 for key, value in want.items() if doc.get(key) != value]
+    problems += [f"{kind}: no {key}" for key in fields if not doc.get(key)]
 
-
-load("", "version", "DefaultLocale")
-load(".locale.en-US", "defaultLocale",
-     "PackageLocale", "Publisher", "PackageName", "License", "ShortDescription")
-installers = load(".installer", "installer", "Installers").get("Installers") or []
+installers = doc.get("Installers") or []  # the last manifest's
 kinds = sorted((i.get("InstallerType"), i.get("NestedInstallerType")) for i in installers)
 if kinds != [("nullsoft", None), ("zip", "portable")]:
     problems.append(f"installer types {kinds}")
 for installer in installers:
     package = packages / installer.get("InstallerUrl", "").rsplit("/", 1)[-1]
-    if not package.is_file() or installer.get("Architecture") != "x64":
-        problems.append(f"{installer.get('InstallerUrl')}: not an x64 package of this build")
-        continue
-    if installer.get("InstallerSha256") != hashlib.sha256(package.read_bytes()).hexdigest().upper():
-        problems.append(f"{package.name}: InstallerSha256 is not the file's")
-    if installer.get("InstallerType") == "zip":
+    sha256 = package.is_file() and hashlib.sha256(package.read_bytes()).hexdigest().upper()
+    if installer.get("Architecture") != "x64" or installer.get("InstallerSha256") != sha256:
+        problems.append(f"{installer.get('InstallerUrl')}: not the x64 package of this build")
+    elif installer.get("InstallerType") == "zip":
         names = zipfile.ZipFile(package).namelist()
         for nested in installer.get("NestedInstallerFiles") or [{}]:
             path = nested.get("RelativeFilePath", "").replace("\\", "/")
