@@ -10,38 +10,29 @@ from pathlib import Path
 
 WASM_LIMIT, WASM_GZ_LIMIT = 12_000_000, 5_000_000  # bytes, raw and gzip -9
 DESKTOP = (960, 540)
-# Per panel: its left edge in the client area, the fields typed in order, the two results as the
-# Linux program shows them. The other controls sit at the same offsets in each panel (as in
-# tests/windows/check_blackbox.sh).
-EXAMPLES = [(8, ["12", "2", "20"], ("500", "200")),
-            (248, ["12", "2", "20", "3"], ("300", "120")),
-            (488, ["5", "2", "20", "4"], ("37,5", "240"))]
+# Per panel: its left edge, the fields typed and the two results (tests/worked_examples.txt).
+EXAMPLES = [line.split() for line in (Path(__file__).parents[1] / "worked_examples.txt")
+            .read_text(encoding="utf-8").splitlines() if not line.startswith("#")]
 SUPPLY, RESISTANCE, POWER = (152, 89), (155, 225), (155, 249)
 CALCOLA, CANCELLA, SCHEMA = (40, 186), (120, 186), (40, 48)
 EMPTY_FIELDS = "Una o più caselle vuote"
 KEYS = {"Tab": ("Tab", 9, ""), "Enter": ("Enter", 13, "\r"), " ": ("Space", 32, " "),
         "ArrowDown": ("ArrowDown", 40, "")}
-
-
-def in_screen(expression):
-    """expression, with root naming the shadow root that holds Qt's windows."""
-    return ("(() => { const root = document.querySelector('#qt-shadow-container')?.shadowRoot;"
-            f" return {expression}; }})()")
-
-
-# Qt's shown, framed windows: title, client area, the frame's centre, device pixels per CSS
-# pixel of its canvas, and where its close box is.
-WINDOWS = in_screen("""!root ? [] : [...root.querySelectorAll('.qt-window:not(.frameless)')]
-  .filter(w => w.style.display !== 'none').map(w => {
+# Qt's windows live in this shadow root. WINDOWS: the shown, framed ones, with their title, client
+# area, the frame's centre, device pixels per CSS pixel of the canvas and where the close box is.
+ROOT = "document.querySelector('#qt-shadow-container')?.shadowRoot"
+WINDOWS = f"""[...({ROOT}?.querySelectorAll('.qt-window:not(.frameless)') ?? [])]
+  .filter(w => w.style.display !== 'none').map(w => {{
     const r = (w.querySelector('.qt-window-contents') ?? w).getBoundingClientRect();
     const f = w.getBoundingClientRect(), canvas = w.querySelector('canvas');
     const c = w.querySelector('.title-bar .action-button:not([style*="none"])')
       ?.getBoundingClientRect();
-    return {title: w.querySelector('.window-name')?.textContent ?? '', x: r.x, y: r.y,
+    return {{title: w.querySelector('.window-name')?.textContent ?? '', x: r.x, y: r.y,
             width: r.width, height: r.height, frame: [f.x + f.width / 2, f.y + f.height / 2],
             density: canvas ? canvas.width / r.width : 0,
-            close: c?.width ? [c.x + c.width / 2, c.y + c.height / 2] : null};
-  })""")
+            close: c?.width ? [c.x + c.width / 2, c.y + c.height / 2] : null}};
+  }})"""
+
 
 class Chromium:
     """Headless Chromium; DevTools messages are JSON ended by a NUL, in on fd 3 and out on 4."""
@@ -91,13 +82,12 @@ class Tab:
         self.target = browser.send("Target.createTarget", url="about:blank")["targetId"]
         self.session = browser.send("Target.attachToTarget", targetId=self.target,
                                     flatten=True)["sessionId"]
-        for method, params in [("Page.enable", {}), ("Network.enable", {}),
-                               ("Network.setCacheDisabled", {"cacheDisabled": True}),
-                               ("Emulation.setFocusEmulationEnabled", {"enabled": True}),
-                               ("Emulation.setDeviceMetricsOverride",
-                                {"width": width, "height": height,
-                                 "deviceScaleFactor": scale, "mobile": mobile})]:
-            self.send(method, **params)
+        for domain in ("Page", "Network"):
+            self.send(domain + ".enable")
+        self.send("Network.setCacheDisabled", cacheDisabled=True)
+        self.send("Emulation.setFocusEmulationEnabled", enabled=True)
+        self.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                  deviceScaleFactor=scale, mobile=mobile)
         if before_load:
             self.send("Page.addScriptToEvaluateOnNewDocument", source=before_load)
         self.send("Page.navigate", url=url)
@@ -141,23 +131,21 @@ class Tab:
                           windowsVirtualKeyCode=vk, text=text if kind == "keyDown" else "")
             time.sleep(0.05)
 
+    def copied(self, x, y):
+        """The text of the result at x, y through its context menu's "Copia", the first item."""
+        self.js("navigator.clipboard.writeText('')")
+        self.mouse(x, y, "right")
+        self.keys("ArrowDown", "Enter")
+        time.sleep(0.3)
+        return self.js("navigator.clipboard.readText()")
 
-passed = failed = 0
+
+failures = []
 
 
 def check(name, ok, detail=""):
-    global passed, failed
-    passed, failed = passed + bool(ok), failed + (not ok)
+    failures.extend([name] if not ok else [])
     print(f"{'ok' if ok else 'FAIL'} - {name}" + (f": {detail}" if detail else ""), flush=True)
-
-
-def copied(tab, x, y):
-    """The text of the result at x, y through its context menu's "Copia", the first item."""
-    tab.js("navigator.clipboard.writeText('')")
-    tab.mouse(x, y, "right")
-    tab.keys("ArrowDown", "Enter")
-    time.sleep(0.3)
-    return tab.js("navigator.clipboard.readText()")
 
 
 def check_desktop(tab, screenshot):
@@ -168,27 +156,27 @@ def check_desktop(tab, screenshot):
     check("main window at its design size, centred in the page", size == (713, 337) and
           max(abs(centre[0] - DESKTOP[0] / 2), abs(centre[1] - DESKTOP[1] / 2)) <= 1,
           f"{size[0]:g} x {size[1]:g}, the frame's centre at {centre[0]:g}, {centre[1]:g}")
-    at = lambda left, point: (main["x"] + left + point[0], main["y"] + point[1])
-    for left, fields, want in EXAMPLES:
+    at = lambda left, point: (main["x"] + int(left) + point[0], main["y"] + point[1])
+    for left, fields, *want in EXAMPLES:
         tab.mouse(*at(left, SUPPLY))
-        for value in fields:  # Tab: the next field; after the last one, "Calcola"
+        for value in fields.split(","):  # Tab: the next field; after the last one, "Calcola"
             tab.keys(*value, "Tab")
         tab.keys(" ")
-        got = (copied(tab, *at(left, RESISTANCE)), copied(tab, *at(left, POWER)))
-        check(f"worked example {'/'.join(fields)}", got == want, f"got {got}, want {want}")
+        got = [tab.copied(*at(left, RESISTANCE)), tab.copied(*at(left, POWER))]
+        check(f"worked example {fields}", got == want, f"got {got}, want {want}")
     if screenshot:
         screenshot.write_bytes(base64.b64decode(
             tab.send("Page.captureScreenshot", format="png")["data"]))
 
     # The error box's text comes from the elements Qt puts in the page for screen readers.
-    tab.js(in_screen("[...root.querySelectorAll('button')]"
-                     ".find(b => b.textContent === 'Enable Screen Reader')?.click()"))
+    tab.js(f"[...{ROOT}.querySelectorAll('button')]"
+           ".find(b => b.textContent === 'Enable Screen Reader')?.click()")
     left = EXAMPLES[0][0]
     tab.mouse(*at(left, CANCELLA))
     tab.mouse(*at(left, CALCOLA))
     box = tab.window("Errore")
-    said = tab.until(in_screen(f"[...root.querySelectorAll('*')]"
-                               f".some(e => e.textContent === '{EMPTY_FIELDS}')"), 10)
+    said = tab.until(f"[...{ROOT}.querySelectorAll('*')]"
+                     f".some(e => e.textContent === '{EMPTY_FIELDS}')", 10)
     tab.keys("Enter")
     gone = tab.until(f"!{WINDOWS}.some(w => w.title === 'Errore')", 10)
     check("empty field: error box shown and dismissed", box and said and gone, EMPTY_FIELDS)
@@ -221,43 +209,37 @@ def browsing(folders):
 
 
 def main():
-    site = Path(sys.argv[1])
+    site, screenshot = Path(sys.argv[1]), Path(sys.argv[2]) if len(sys.argv) > 2 else None
     wasm = (site / "varelux.wasm").read_bytes()
     packed = len(gzip.compress(wasm, 9))
     check("varelux.wasm size", len(wasm) <= WASM_LIMIT and packed <= WASM_GZ_LIMIT,
           f"{len(wasm) / 1e6:.2f} MB, {packed / 1e6:.2f} MB gzipped "
           f"(at most {WASM_LIMIT / 1e6:g} and {WASM_GZ_LIMIT / 1e6:g})")
     with browsing({"site": site}) as (browser, origin):
-        run(browser, origin, Path(sys.argv[2]) if len(sys.argv) > 2 else None)
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
+        browser.send("Browser.grantPermissions", origin=origin,
+                     permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+        desktop = Tab(browser, origin + "/site/", *DESKTOP)
+        check_desktop(desktop, screenshot)
+        desktop.close()
 
+        # A phone held upright: all of the window in view, nothing to scroll sideways, and Qt
+        # drawing at the zoomed-out density rather than the page shrunk after drawing.
+        phone = Tab(browser, origin + "/site/", 390, 844, scale=3, mobile=True)
+        window = phone.window("Varelux")
+        metrics = phone.send("Page.getLayoutMetrics")
+        view, width = metrics["cssVisualViewport"], metrics["cssContentSize"]["width"]
+        check("phone: whole window in view, no sideways scrolling, drawn at the screen's density",
+              0 <= window["x"] and window["x"] + window["width"] <= view["clientWidth"] >= width
+              and abs(window["density"] - 3 * view["scale"]) < 0.05,
+              f"{window['x']:g} to {window['x'] + window['width']:g} of {view['clientWidth']:g}"
+              f" px, zoom {view['scale']:.2f}, {window['density']:.2f} device px per px")
 
-def run(browser, origin, screenshot):
-    browser.send("Browser.grantPermissions", origin=origin,
-                 permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
-    tab = Tab(browser, origin + "/site/", *DESKTOP)
-    check_desktop(tab, screenshot)
-    tab.close()
-
-    # A phone held upright: all of the window in view, nothing to scroll sideways, and Qt
-    # drawing at the zoomed-out density rather than the page shrunk after drawing.
-    phone = Tab(browser, origin + "/site/", 390, 844, scale=3, mobile=True)
-    window = phone.window("Varelux")
-    metrics = phone.send("Page.getLayoutMetrics")
-    view, width = metrics["cssVisualViewport"], metrics["cssContentSize"]["width"]
-    check("phone: whole window in view, no sideways scrolling, drawn at the screen's density",
-          0 <= window["x"] and window["x"] + window["width"] <= view["clientWidth"] >= width
-          and abs(window["density"] - 3 * view["scale"]) < 0.05,
-          f"{window['x']:g} to {window['x'] + window['width']:g} of {view['clientWidth']:g}"
-          f" px, zoom {view['scale']:.2f}, {window['density']:.2f} device px per px")
-    phone.close()
-
-    old = Tab(browser, origin + "/site/", *DESKTOP, before_load="delete window.WebAssembly;")
-    note = old.until("document.readyState === 'complete' && "
-                     "document.getElementById('note').textContent")
-    check("without WebAssembly: a sentence", "WebAssembly" in note, note)
-    old.close()
+        old = Tab(browser, origin + "/site/", *DESKTOP, before_load="delete window.WebAssembly;")
+        note = old.until("document.readyState === 'complete' && "
+                         "document.getElementById('note').textContent")
+        check("without WebAssembly: a sentence", "WebAssembly" in note, note)
+    print("all passed" if not failures else f"{len(failures)} failed: {', '.join(failures)}")
+    return 1 if failures else 0
 
 
 if __name__ == "__main__":

@@ -2,8 +2,9 @@
 # The finished program under Wine, driven from outside as a user drives it: the window titled
 # "Varelux" with its 713 x 337 client area, and in each panel the worked example typed in,
 # "Calcola" pressed from the keyboard and both results read back through their "Copia" menu,
-# which must give the texts the Linux program gives. Leaves a picture of the window with the
-# results in it. Runs under run_wine.sh: check_blackbox.sh varelux.exe [picture.png]
+# which must give the texts the Linux program gives (tests/worked_examples.txt). Leaves a picture
+# of the window with the results in it.
+# Runs under run_wine.sh: check_blackbox.sh varelux.exe [picture.png]
 set -euo pipefail
 exe=${1:?usage: check_blackbox.sh varelux.exe [picture.png]}
 picture=${2:-}
@@ -29,15 +30,7 @@ copied() {
     xclip -selection clipboard -o 2>/dev/null || true
 }
 
-# Per panel: its left edge in the window, the fields typed in order, the two results as the
-# Linux program shows them. Fields, "Calcola" and results sit at the same offsets in each panel.
-examples=(
-    "8   12,2,20    500  200"
-    "248 12,2,20,3  300  120"
-    "488 5,2,20,4   37,5 240"
-)
-for example in "${examples[@]}"; do
-    read -r left fields resistance power <<<"$example"
+while read -r -u 3 left fields resistance power; do
     at $((left + 152)) 89 # the supply field
     xdotool click 1 sleep 0.2
     for value in ${fields//,/ }; do
@@ -49,7 +42,7 @@ for example in "${examples[@]}"; do
     want="$resistance $power"
     [ "$got" = "$want" ] || { echo "panel at x=$left ($fields): got '$got', want '$want'" >&2; fail=1; }
     echo "panel at x=$left ($fields): $got"
-done
+done 3< <(grep -v '^#' "$(dirname "$0")/../worked_examples.txt")
 
 if [ -n "$picture" ]; then
     # The window with the frame the window manager gives it, cut from the whole screen.
