@@ -1,23 +1,37 @@
-// Decimal text to double through the C library's strtod, for C++ libraries without from_chars
-// for double. glibc and musl both round correctly. strtod takes its decimal point from the
-// locale: musl's (emscripten's C library) is always a full stop, and so is glibc's while the
-// program leaves LC_NUMERIC at "C", which Varelux does.
+// Decimal text to double through the C library's strtod_l in the "C" locale. glibc and musl both
+// round correctly. Plain strtod would take its decimal point from the process locale, which
+// QCoreApplication sets from the environment: under it_IT.UTF-8 glibc's strtod then reads
+// "4.7e+02" as 4.
 #include "core/decimal_to_double.h"
 
 #include <cerrno>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
+#include <stdlib.h>
 #include <string>
 
 namespace varelux {
 
-std::from_chars_result decimalToDouble(const char *first, const char *last, double &value,
-                                       std::chars_format)
+namespace {
+
+locale_t cLocale()
 {
-    const std::string text(first, last); // strtod reads up to a NUL
+    // Made once and kept for the whole run.
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return c;
+}
+
+} // namespace
+
+std::from_chars_result decimalToDoubleByStrtod(const char *first, const char *last, double &value,
+                                               std::chars_format)
+{
+    const std::string text(first, last); // strtod_l reads up to a NUL
     char *end = nullptr;
     errno = 0;
-    const double read = std::strtod(text.c_str(), &end);
+    const double read = strtod_l(text.c_str(), &end, cLocale());
     const char *const stop = first + (end - text.c_str());
     if (stop == first)
         return {first, std::errc::invalid_argument};

@@ -1,6 +1,8 @@
 // Reading field texts as numbers and writing results, including the locale independence.
 #include "core/number_text.h"
 
+#include "core/decimal_to_double.h"
+
 #include "data_row.h"
 #include <QElapsedTimer>
 
@@ -215,6 +217,16 @@ void TestNumberText::sameResultsUnderCommaLocale()
         }
         for (double v : values)
             out << QString::fromStdString(writeNumber(v));
+#if VARELUX_HAVE_STRTOD_L
+        // The C library's reading, which a C++ library without from_chars for double uses.
+        for (const std::string t : {"4.70000000000000e+02", "12.5"}) {
+            double v = 0;
+            const auto [end, ec] = decimalToDoubleByStrtod(t.data(), t.data() + t.size(), v,
+                                                           std::chars_format::scientific);
+            out << (ec == std::errc() && end == t.data() + t.size() ? QString::number(v, 'g', 17)
+                                                                    : u"refused"_s);
+        }
+#endif
         return out;
     };
 
@@ -237,6 +249,9 @@ void TestNumberText::sameResultsUnderCommaLocale()
 #endif
     std::setlocale(LC_ALL, saved.c_str());
     QCOMPARE(inItalian, inC);
+#if VARELUX_HAVE_STRTOD_L
+    QVERIFY(inItalian.contains(u"470"_s));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
