@@ -17,8 +17,9 @@ namespace {
 constexpr QRgb kBandRgb[] = {qRgb(0, 0, 0),       qRgb(139, 69, 19),  qRgb(220, 0, 0),
                              qRgb(255, 140, 0),   qRgb(255, 230, 0),  qRgb(0, 160, 0),
                              qRgb(0, 80, 230),    qRgb(140, 0, 220),  qRgb(128, 128, 128),
-                             qRgb(255, 255, 255), qRgb(212, 175, 55), qRgb(192, 192, 192)};
-static_assert(std::size(kBandRgb) == std::size_t(BandColour::Silver) + 1);
+                             qRgb(255, 255, 255), qRgb(212, 175, 55), qRgb(192, 192, 192),
+                             qRgb(255, 105, 180)};
+static_assert(std::size(kBandRgb) == kBandColourCount);
 
 constexpr QRgb kBody = qRgb(232, 211, 164); // a carbon-film body's beige
 constexpr QRgb kOutline = qRgb(64, 64, 64); // around the body
@@ -58,16 +59,22 @@ QString paragraph(const QString &text)
     return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
 }
 
-// One row per value: the drawn resistor, then the value, its current and its bands in words.
-QString valueRows(const std::vector<StandardResistor> &values, ESeries series)
+// One row per value: the drawn resistor, then the value, its current and its bands in words;
+// below them, where the resistance lies beyond the series, which end.
+QString valueRows(const ResistorHints &hints, ESeries series)
 {
     QString rows;
-    for (const StandardResistor &value : values)
+    for (const StandardResistor &value : hints.nearest) {
+        const std::vector<BandColour> bands = colourBands(value.value, series);
         rows += QStringLiteral("<tr><td valign=\"middle\">%1</td>"
                                "<td valign=\"middle\" style=\"white-space:pre\"> %2</td></tr>")
-                    .arg(drawnResistor(colourBands(value.value, series)),
-                         standardValueLine(value, series).toHtmlEscaped());
-    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">%1</table>").arg(rows);
+                    .arg(drawnResistor(bands), standardValueLine(value, bands).toHtmlEscaped());
+    }
+    QString html =
+        QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">%1</table>").arg(rows);
+    if (const QString beyond = beyondSeriesHint(hints.reach, series); !beyond.isEmpty())
+        html += paragraph(beyond);
+    return html;
 }
 
 } // namespace
@@ -79,13 +86,13 @@ QString resistanceHint(const ResistorHints &hints, ESeries series,
     if (hints.supplyNotAboveLeds)
         html += paragraph(supplyNotAboveLedsHint());
     if (!hints.nearest.empty())
-        html += paragraph(standardValuesHeading(series)) + valueRows(hints.nearest, series);
+        html += paragraph(standardValuesHeading(series)) + valueRows(hints, series);
     if (const QString rating = ratingHint(hints); !rating.isEmpty())
         html += paragraph(rating);
     if (branch) {
         html += paragraph(branchResistorHint(*branch));
         if (!branch->hints.nearest.empty())
-            html += valueRows(branch->hints.nearest, series);
+            html += valueRows(branch->hints, series);
     }
     return html.isEmpty() ? QString() : QStringLiteral("<html>") + html + QStringLiteral("</html>");
 }

@@ -32,21 +32,27 @@ QString grouped(QString digits)
 }
 
 // significand * 10^exponent with every significant digit shown: "47" and -1 give "4,7",
-// "10" and -1 "1,0", "102" and 1 "1020".
+// "10" and -1 "1,0", "102" and 1 "1020", "56" and -2 "0,56", "100" and -3 "0,100".
 QString withExponent(int significand, int exponent)
 {
     QString digits = QString::number(significand);
     if (exponent >= 0)
         return digits + QString(exponent, QLatin1Char('0'));
-    digits.insert(digits.size() + exponent, QLatin1Char(kDecimalSeparator));
+    const auto whole = digits.size() + exponent; // digits before the comma
+    if (whole <= 0) {
+        digits.prepend(QString(1 - whole, QLatin1Char('0')));
+        digits.insert(1, QLatin1Char(kDecimalSeparator));
+        return digits;
+    }
+    digits.insert(whole, QLatin1Char(kDecimalSeparator));
     return digits;
 }
 
 // In Italian, in BandColour order.
-constexpr const char16_t *kBandColourNames[] = {u"nero",   u"marrone", u"rosso", u"arancione",
-                                                u"giallo", u"verde",   u"blu",   u"viola",
-                                                u"grigio", u"bianco",  u"oro",   u"argento"};
-static_assert(std::size(kBandColourNames) == std::size_t(BandColour::Silver) + 1);
+constexpr const char16_t *kBandColourNames[] = {
+    u"nero",  u"marrone", u"rosso",  u"arancione", u"giallo",  u"verde", u"blu",
+    u"viola", u"grigio",  u"bianco", u"oro",       u"argento", u"rosa"};
+static_assert(std::size(kBandColourNames) == kBandColourCount);
 
 // A row label as part of a sentence: "Potenza dissipata:" -> "Potenza dissipata".
 QString withoutColon(const QString &caption)
@@ -148,7 +154,7 @@ QString standardValueText(StandardValue value)
 
 QString e12CellText(int row, int column)
 {
-    return standardValueText(seriesValue(ESeries::E12, column * int(kE12Tenths.size()) + row));
+    return standardValueText(e12TableValue(row, column));
 }
 
 QString seriesName(ESeries series)
@@ -156,7 +162,7 @@ QString seriesName(ESeries series)
     return QLatin1Char('E') + QString::number(seriesNumbers(series).size());
 }
 
-QString seriesChoice(ESeries series)
+QString seriesMenuItem(ESeries series)
 {
     return QStringLiteral("Serie ") + seriesName(series);
 }
@@ -233,11 +239,26 @@ QString standardValuesHeading(ESeries series)
     return QStringLiteral("Valori standard %1:").arg(seriesName(series));
 }
 
-QString standardValueLine(const StandardResistor &resistor, ESeries series)
+QString standardValueLine(const StandardResistor &resistor, const std::vector<BandColour> &bands)
 {
     return QStringLiteral("%1 (%2 mA): %3")
         .arg(standardValueText(resistor.value), rough(resistor.ledMilliamps),
-             colourCodeText(colourBands(resistor.value, series)));
+             colourCodeText(bands));
+}
+
+QString beyondSeriesHint(SeriesReach reach, ESeries series)
+{
+    switch (reach) {
+    case SeriesReach::Within:
+        break;
+    case SeriesReach::BelowSeries:
+        return QStringLiteral("Il valore calcolato è al di sotto della serie %1")
+            .arg(seriesName(series));
+    case SeriesReach::AboveSeries:
+        return QStringLiteral("Il valore calcolato è al di sopra della serie %1")
+            .arg(seriesName(series));
+    }
+    return QString();
 }
 
 QString branchResistorHint(const BranchResistor &branch)

@@ -16,6 +16,7 @@ namespace varelux {
 struct BranchResistor;
 struct ResistorHints;
 struct StandardResistor;
+enum class SeriesReach;
 
 namespace ui {
 
@@ -38,8 +39,8 @@ QString copyAction();
 QString resistanceDescription();
 QString powerDescription();
 
-// A standard value with every significant digit of its series: "1,0 ohm", "4,7 ohm", "470 ohm",
-// "4.700 ohm", "100.000 ohm", "8,2 megaohm"; in E96 "1,00 ohm", "37,4 ohm", "9,76 megaohm".
+// A standard value with every significant digit of its series: "0,56 ohm", "1,0 ohm", "470 ohm",
+// "4.700 ohm", "100.000 ohm", "8,2 megaohm"; in E96 "0,100 ohm", "37,4 ohm", "97,6 megaohm".
 // Whole ohms from 1000 up are grouped by three with a full stop; from 1 megaohm on the value is
 // in megaohm, with the decimal comma.
 QString standardValueText(StandardValue value);
@@ -50,7 +51,7 @@ QString e12CellText(int row, int column);
 
 // A series by its name ("E24"), and as the menu offers it ("Serie E24").
 QString seriesName(ESeries series);
-QString seriesChoice(ESeries series);
+QString seriesMenuItem(ESeries series);
 
 // A band's colour in Italian ("marrone"), and a value's bands from the first to the tolerance
 // band ("giallo, viola, marrone, oro").
@@ -89,12 +90,14 @@ QString ratingText(int milliwatts);
 
 // The lines of a resistance's hint: that the supply is too low for anything to buy; the heading of
 // the standard values ("Valori standard E24:"), then one line per value with the LED current it
-// gives and its colour code ("470 ohm (21,3 mA): giallo, viola, marrone, oro"); for LEDs in
-// parallel, the resistor for each LED ("Più sicuro, una resistenza per ogni Led: 150 ohm, 60 mW
-// (1/8 W) ciascuna"), followed by its own standard values.
+// gives and its colour bands ("470 ohm (21,3 mA): giallo, viola, marrone, oro"), and where the
+// resistance lies beyond the series, which end ("Il valore calcolato è al di sotto della serie
+// E12"; empty within it); for LEDs in parallel, the resistor for each LED ("Più sicuro, una
+// resistenza per ogni Led: 150 ohm, 60 mW (1/8 W) ciascuna"), followed by its own standard values.
 QString supplyNotAboveLedsHint();
 QString standardValuesHeading(ESeries series);
-QString standardValueLine(const StandardResistor &resistor, ESeries series);
+QString standardValueLine(const StandardResistor &resistor, const std::vector<BandColour> &bands);
+QString beyondSeriesHint(SeriesReach reach, ESeries series);
 QString branchResistorHint(const BranchResistor &branch);
 
 // "Resistore consigliato: 1/2 W"; empty when there is no rating to suggest.

@@ -16,6 +16,8 @@ BandColour multiplierColour(int exponent)
         return BandColour::Gold;
     if (exponent == -2)
         return BandColour::Silver;
+    if (exponent == -3)
+        return BandColour::Pink;
     return digitColour(exponent);
 }
 

@@ -31,12 +31,17 @@ ResistorHints resistorHints(double resistance, double power, double ledCurrent, 
         ++above;
     int first = above - 1;
     int last = above;
-    if (above < count && sameWhenShown(ohms(above), resistance))
+    if (above < count && sameWhenShown(ohms(above), resistance)) {
         first = above;
-    else if (above > 0 && sameWhenShown(ohms(above - 1), resistance))
+    } else if (above > 0 && sameWhenShown(ohms(above - 1), resistance)) {
         last = above - 1;
-    else if (above == 0 || above == count)
-        first = last + 1; // outside the series: none
+    } else if (above == 0) {
+        first = 0; // below the series: its lowest value alone
+        hints.reach = SeriesReach::BelowSeries;
+    } else if (above == count) {
+        last = count - 1; // above it: its highest value alone
+        hints.reach = SeriesReach::AboveSeries;
+    }
 
     for (int i = first; i <= last; ++i)
         hints.nearest.push_back(

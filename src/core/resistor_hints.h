@@ -20,13 +20,21 @@ struct StandardResistor {
     double ledMilliamps = 0;
 };
 
+// Where a resistance lies against the series' values.
+enum class SeriesReach {
+    Within,      // between its lowest and highest value, or shown as one of them
+    BelowSeries, // below 0,1 ohm: the lowest value is the one neighbour
+    AboveSeries, // above 82, 91 or 97,6 megaohm: the highest value is the one neighbour
+};
+
 struct ResistorHints {
     // The resistance is 0 or below: the supply does not exceed the LEDs' voltage, and there is
     // nothing to buy. Then the other members are empty.
     bool supplyNotAboveLeds = false;
     // The nearest values of the series below and above, smallest first; only one when the
-    // resistance shows as a value of the series; none outside the series' seven decades.
+    // resistance shows as a value of the series, or lies beyond either end of the series.
     std::vector<StandardResistor> nearest;
+    SeriesReach reach = SeriesReach::Within;
     // The smallest usual rating of at least kRatingMargin times the power; none above 30 W.
     std::optional<int> ratingMilliwatts;
 };

@@ -36,9 +36,10 @@ double StandardValue::ohms() const
     return significand / powerOfTen(-exponent);
 }
 
-double e12Ohms(int row, int column)
+StandardValue e12TableValue(int row, int column)
 {
-    return seriesValue(ESeries::E12, column * int(kE12Tenths.size()) + row).ohms();
+    return seriesValue(ESeries::E12,
+                       (kE12FirstColumnDecade + column) * int(kE12Tenths.size()) + row);
 }
 
 std::span<const int> seriesNumbers(ESeries series)
@@ -68,9 +69,10 @@ StandardValue seriesValue(ESeries series, int index)
 {
     const std::span<const int> numbers = seriesNumbers(series);
     const int perDecade = int(numbers.size());
-    // The first decade starts at 1 ohm: the significand's digits all stand after the comma but one.
+    // In the first decade, 10^kLowestDecadeExponent ohm, the significand's digits all stand
+    // after the comma but one, and kLowestDecadeExponent places further.
     return {numbers[std::size_t(index % perDecade)],
-            index / perDecade - (seriesDigits(series) - 1)};
+            index / perDecade - (seriesDigits(series) - 1) + kLowestDecadeExponent};
 }
 
 } // namespace varelux

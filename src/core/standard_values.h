@@ -1,5 +1,6 @@
 // The standard tables the windows show, as numbers: the preferred-number series of resistor
-// values (E12, E24, E96) over seven decades, and the usual resistor power ratings.
+// values (E12, E24, E96) from 0,1 ohm through the 10-megaohm decade, and the usual resistor power
+// ratings.
 #pragma once
 
 #include <array>
@@ -16,17 +17,20 @@ inline constexpr int kESeriesCount = int(ESeries::E96) + 1;
 // The twelve E12 preferred numbers, in tenths: 1,0 1,2 1,5 ... 8,2.
 inline constexpr std::array<int, 12> kE12Tenths{10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
 
-// Every series spans seven decades, as the E12 table does: columns 0 to 5 hold the number times
-// 1 to 100 000 ohm, column 6 the number itself in megaohm.
-inline constexpr int kE12Columns = 7;
-inline constexpr int kDecades = kE12Columns;
+// Every series spans nine decades: from 0,1 ohm (power LEDs want resistors below 1 ohm) through
+// the 10-megaohm decade.
+inline constexpr int kDecades = 9;
+// The exponent of the lowest decade: its first value is 10^-1 ohm.
+inline constexpr int kLowestDecadeExponent = -1;
 
-// Value of one cell in ohm, row 0..11, column 0..6: 1.0 to 8.2 in column 0, 1 000 000 to 8 200 000
-// in column 6.
-double e12Ohms(int row, int column);
+// The E12 table window shows seven of them, from 1 ohm (its first column) to the megaohm decade
+// (its last).
+inline constexpr int kE12Columns = 7;
+inline constexpr int kE12FirstColumnDecade = 0 - kLowestDecadeExponent;
 
 // A standard value: significand * 10^exponent ohm, the significand one of its series' numbers
-// (2 or 3 digits). 1 ohm is 10 * 10^-1 in E12 and 100 * 10^-2 in E96.
+// (2 or 3 digits). 1 ohm is 10 * 10^-1 in E12 and 100 * 10^-2 in E96; 0,1 ohm is 10 * 10^-2 and
+// 100 * 10^-3.
 struct StandardValue {
     int significand = 0;
     int exponent = 0;
@@ -41,10 +45,14 @@ struct StandardValue {
 std::span<const int> seriesNumbers(ESeries series);
 int seriesDigits(ESeries series);
 
-// The series' values from 1 ohm up to the top of the megaohm decade, ascending: index 0 is
-// 1 ohm, the last is 8,2 (E12), 9,1 (E24) or 9,76 (E96) megaohm.
+// The series' values from 0,1 ohm up to the top of the 10-megaohm decade, ascending: index 0 is
+// 0,1 ohm, the last is 82 (E12), 91 (E24) or 97,6 (E96) megaohm.
 int seriesLength(ESeries series);
 StandardValue seriesValue(ESeries series, int index);
+
+// The value in a cell of the E12 table window: row 0..11 (1,0 to 8,2), column 0..6 (1 ohm to
+// 1 megaohm times the row's number).
+StandardValue e12TableValue(int row, int column);
 
 // The usual resistor power ratings, in mW, smallest first.
 inline constexpr std::array<int, 10> kPowerRatingsMilliwatts{125,  250,  500,   1000,  2000,

@@ -26,7 +26,7 @@ void showResultMenu(QLabel *result, QPoint pos, SeriesChoice &seriesChoice)
     auto *series = new QActionGroup(menu);
     for (int i = 0; i < kESeriesCount; ++i) {
         const auto choice = ESeries(i);
-        QAction *item = series->addAction(ui::seriesChoice(choice));
+        QAction *item = series->addAction(ui::seriesMenuItem(choice));
         item->setCheckable(true);
         item->setChecked(choice == seriesChoice.series());
         QObject::connect(item, &QAction::triggered, &seriesChoice,

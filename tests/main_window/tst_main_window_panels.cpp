@@ -219,6 +219,12 @@ void TestMainWindowPanels::hints_data()
                     "560 ohm (17,9 mA): verde, blu, marrone, oro\n"_s +
                         rating,
                     rating});
+    row("power LED, below 1 ohm", u"cmd_Calcola"_s, QStringList{u"3,3"_s, u"3,1"_s, u"350"_s},
+        QStringList{u"Valori standard E12:\n"
+                    "0,56 ohm (357 mA): verde, blu, argento, oro\n"
+                    "0,68 ohm (294 mA): blu, grigio, argento, oro\n"
+                    "Resistore consigliato: 1/4 W"_s,
+                    u"Resistore consigliato: 1/4 W"_s});
     row("supply below the LED", u"cmd_Calcola"_s, QStringList{u"2"_s, u"3"_s, u"20"_s},
         QStringList{u"La tensione del circuito non supera la tensione totale dei Led"_s, u""_s});
     row("Cancella", u"cmd_Canc"_s, kExamples[0].fields, QStringList(2));
