@@ -270,6 +270,12 @@ QString branchResistorHint(const BranchResistor &branch)
         .arg(rough(branch.resistance), power);
 }
 
+QString notesScope()
+{
+    return QStringLiteral("Vale per il pannello Led singolo: i pannelli Led in serie e Led in "
+                          "parallelo moltiplicano già per il numero di Led.");
+}
+
 QString ratingHint(const ResistorHints &hints)
 {
     if (!hints.ratingMilliwatts)

@@ -100,6 +100,11 @@ QString standardValueLine(const StandardResistor &resistor, const std::vector<Ba
 QString beyondSeriesHint(SeriesReach reach, ESeries series);
 QString branchResistorHint(const BranchResistor &branch);
 
+// Where the two notes under the panels apply, as their tooltip and accessible description: the
+// notes ask for the LEDs' total voltage or current, which the series and parallel panels already
+// work out from "Numero Led".
+QString notesScope();
+
 // "Resistore consigliato: 1/2 W"; empty when there is no rating to suggest.
 QString ratingHint(const ResistorHints &hints);
 

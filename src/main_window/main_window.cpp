@@ -61,6 +61,12 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
     QWidget *control = ui::createControl(row.control, this);
     if (row.textColour.isValid())
         ui::setTextColour(control, row.textColour);
+    if (row.control.role == ui::ControlRole::NoteLine) {
+        // The notes' words stay as they are; this says that they are meant for the single-LED
+        // panel, where following them in the other panels would count the LEDs twice.
+        control->setToolTip(ui::notesScope());
+        control->setAccessibleDescription(ui::notesScope());
+    }
     if (auto *field = qobject_cast<QLineEdit *>(control))
         EntryFilter::install(field, row.control.role == ui::ControlRole::CountField
                                         ? EntryRule::Count

@@ -70,6 +70,13 @@ void TestAccessibleNames::namesAndDescriptions_data()
     add("cmd_Calcola3", kMain, button, u"Led in parallelo: Calcola"_s);
     add("lbl_Watt3", kMain, result, u""_s, u"Led in parallelo: Potenza dissipata, mW"_s);
     add("cmd_ValResStd", kMain, button, u"Valori standard"_s);
+    // The notes keep their words; what they leave unsaid is their description and tooltip.
+    const QString scope = u"Vale per il pannello Led singolo: i pannelli Led in serie e Led in "_s
+                          u"parallelo moltiplicano già per il numero di Led."_s;
+    for (const MainWindowRow &row : mainWindowRows())
+        if (row.control.role == ui::ControlRole::NoteLine)
+            QTest::newRow(qPrintable(row.control.name))
+                << kMain << row.control.name << result << row.control.caption << scope << QString();
 
     // The pictures stand for their text alternatives; the E12 values are read decade by decade.
     add("img_DL1", int(diagramWindow(Circuit::SingleLed)), image,
@@ -104,6 +111,8 @@ void TestAccessibleNames::namesAndDescriptions()
         QVERIFY2(described.startsWith(description.chopped(3)), qPrintable(described));
     else
         QCOMPARE(described, description);
+    if (control.startsWith(u"Label"_s))
+        QCOMPARE(found->toolTip(), description);
 
     // Orca names a field by its label's name rather than by the field's own, so the two agree.
     QStringList labels;
