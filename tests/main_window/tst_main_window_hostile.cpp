@@ -82,44 +82,14 @@ void TestMainWindowHostile::pastedIntoEveryField_data()
                  cleared = Expect::ClearedSilently;
     const QChar nul(0);
 
+    // How a number reads is the core's test (tst_number_text) and the fuzzer's; these rows are
+    // about the paste: nothing cut at QLineEdit's usual limit, at a NUL, a line break or a broken
+    // surrogate pair, and the panel left in the state that each outcome calls for.
     row("1 MiB of leading zeros", QString(kMiB, u'0') + u"%1"_s, results);
     row("1 MiB number", u"%1"_s + QString(kMiB, u'0'), cleared);
-    row("1 MiB after a comma", u"%1,"_s + QString(kMiB, u'0'), results);
-    row("1 MiB of letters", QString(kMiB, u'x'), box);
-
-    row("NUL alone", QString(nul), box);
-    row("NUL after the number", u"%1"_s + QString(nul), box);
-    row("NUL before the number", QString(nul) + u"%1"_s, box);
     row("NULs inside the number", QString(nul) + u"1"_s + nul + u"2"_s + nul, box);
-
-    row("Arabic-Indic digits", QString::fromUtf16(u"\u0661\u0662"), box);
-    row("Arabic-Indic decimal separator", QString::fromUtf16(u"\u0661\u066B\u0665"), box);
-    row("Eastern Arabic-Indic digits", QString::fromUtf16(u"\u06F1\u06F2"), box);
-    row("full-width digits", QString::fromUtf16(u"\uFF11\uFF12"), box);
-    row("full-width comma", QString::fromUtf16(u"1\uFF0C5"), box);
-
-    row("plus sign", u"+%1"_s, box);
-    row("minus sign", u"-%1"_s, box);
-    row("minus sign after", u"%1-"_s, box);
-    row("exponent", u"%1e0"_s, box);
-    row("exponent with sign", u"%1E+00"_s, box);
-    row("hexadecimal float", u"0x1p3"_s, box);
-    row("infinity", u"inf"_s, box);
-    row("not a number", u"NaN"_s, box);
-    row("full stop", u"%1.0"_s, box);
-    row("grouping", u"1.000,5"_s, box);
-    row("leading blank", u" %1"_s, box);
-    row("trailing blank", u"%1 "_s, box);
-    row("tab", u"\t%1"_s, box);
-    row("no-break space", QString::fromUtf16(u"%1\u00A0"), box);
-    row("blank only", u"   "_s, box);
     row("line break", u"%1\n"_s, box);
-
-    row("emoji", QString::fromUtf16(u"\U0001F4A1"), box);
-    row("emoji after the number", QString::fromUtf16(u"%1\U0001F600"), box);
-    row("keycap digit", QString::fromUtf16(u"1\uFE0F\u20E3"), box);
     row("lone surrogate", QString(QChar(0xD83D)) + u"%1"_s, box);
-    row("combining mark on a digit", QString::fromUtf16(u"%1\u0301"), box);
 }
 
 // Every panel first shows a result. One field of one panel then gets the text by a paste (the
@@ -135,13 +105,13 @@ void TestMainWindowHostile::pastedIntoEveryField()
     ClickClock clock;
     qint64 slowest = 0;
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        for (int field = 0; field < kExamples[panel].fields.size(); ++field) {
+        for (int field = 0; field < example(panel).fields.size(); ++field) {
             const QString name = fieldName(panel, field);
             const auto others = computeExamples(mainWindow);
 
             auto *edit = control<QLineEdit>(mainWindow, name);
             QString pasted = text;
-            pasted.replace(u"%1"_s, kExamples[panel].fields[field]);
+            pasted.replace(u"%1"_s, example(panel).fields[field]);
             edit->clear();
             if (ui::onWayland()) {
                 // The compositor lends the clipboard only to the client that has the keyboard
@@ -172,8 +142,8 @@ void TestMainWindowHostile::pastedIntoEveryField()
             const QStringList after = panelTexts(mainWindow, panel);
             if (expect == Expect::Results) {
                 QVERIFY2(after[field] == pasted, qPrintable(name)); // fields untouched
-                QCOMPARE(after[4], kExamples[panel].resistance);
-                QCOMPARE(after[5], kExamples[panel].power);
+                QCOMPARE(after[4], example(panel).resistance);
+                QCOMPARE(after[5], example(panel).power);
             } else {
                 QCOMPARE(after, kEmptyPanel);
             }
