@@ -31,8 +31,11 @@ else()
 endif()
 list(TRANSFORM probes_system PREPEND ${PROJECT_SOURCE_DIR}/tests/)
 add_library(varelux_test_probes STATIC ${PROJECT_SOURCE_DIR}/tests/system_probes.h ${probes_system})
-target_link_libraries(varelux_test_probes PUBLIC Qt6::Widgets)
+target_link_libraries(varelux_test_probes PUBLIC Qt6::Widgets varelux_core)
 target_include_directories(varelux_test_probes PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+# The main window as the tests expect it (main_window_facts.h), for every test.
+qt_add_resources(varelux_test_probes main_window_facts PREFIX /tests
+    BASE ${PROJECT_SOURCE_DIR}/tests FILES ${PROJECT_SOURCE_DIR}/tests/main_window_facts.txt)
 
 # varelux_run_under_wine(<test>...): the tests run Windows programs in the build's Wine prefix.
 function(varelux_run_under_wine)

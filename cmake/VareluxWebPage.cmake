@@ -9,7 +9,10 @@ function(varelux_web_page target title html)
     endif()
     _qt_internal_wasm_export_name_for_target(PAGE_ENTRY ${target})
     set(PAGE_TITLE "${title}")
-    # The main window's frame (713 + 2 x 4 px) and a margin on either side.
-    set(PAGE_WIDTH 745)
+    # The main window with its frame (4 px on either side) and a margin of 12 px on either side.
+    # Its size is the one the tests check it against.
+    file(STRINGS ${PROJECT_SOURCE_DIR}/tests/main_window_facts.txt window REGEX "^window ")
+    string(REGEX REPLACE "^window ([0-9]+) .*" "\\1" window_width "${window}")
+    math(EXPR PAGE_WIDTH "${window_width} + 2 * 4 + 2 * 12")
     configure_file(${PROJECT_SOURCE_DIR}/packaging/web/index.html.in ${html} @ONLY)
 endfunction()

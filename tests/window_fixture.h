@@ -1,10 +1,11 @@
 // Set-up shared by the window tests: a main window shown for each test function and torn down
-// with every reference window after it, the panels' controls, worked examples and their
+// with every reference window after it, the panels' controls, the worked examples'
 // computation, and modal boxes closed as a user would.
 #pragma once
 
 #include "common/platform.h"
 #include "main_window/main_window.h"
+#include "main_window_facts.h"
 #include "reference/open_references.h"
 #include "system_probes.h"
 
@@ -139,19 +140,6 @@ inline const PanelNames kPanels[] = {panelNames(varelux::Circuit::SingleLed),
                                      panelNames(varelux::Circuit::Parallel)};
 static_assert(std::size(kPanels) == kPanelCount, "names for every circuit's panel");
 
-// A valid entry per panel, supply, LED, current and count, with its results.
-struct PanelExample {
-    QStringList fields;
-    QString resistance, power;
-};
-
-inline const PanelExample kExamples[] = {
-    {{u"12"_s, u"2"_s, u"20"_s}, u"500"_s, u"200"_s},
-    {{u"12"_s, u"2"_s, u"20"_s, u"3"_s}, u"300"_s, u"120"_s},
-    {{u"5"_s, u"2"_s, u"20"_s, u"4"_s}, u"37,5"_s, u"240"_s},
-};
-static_assert(std::size(kExamples) == kPanelCount, "a worked example for every circuit");
-
 inline const QStringList kEmptyPanel(6);
 
 // Everything a user sees of one panel: the four fields and the two results.
@@ -192,7 +180,7 @@ inline std::array<QStringList, kPanelCount> computeExamples(const QWidget &mainW
 {
     std::array<QStringList, kPanelCount> shown;
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        compute(mainWindow, panel, kExamples[panel].fields);
+        compute(mainWindow, panel, example(panel).fields);
         shown[std::size_t(panel)] = panelTexts(mainWindow, panel);
     }
     return shown;

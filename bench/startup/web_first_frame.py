@@ -29,7 +29,10 @@ def main():
         times = {"/site/": [], "/floor/floor_window.html": []}
         for page in [*times, *reversed(times)] * PAIRS:  # A B B A
             tab = Tab(browser, origin + page, *DESKTOP, before_load=FIRST_FRAME)
-            times[page].append(tab.until("window.firstFrameMs", 120))
+            first = tab.until("window.firstFrameMs", 120)
+            if first is None:
+                sys.exit(f"{page}: no frame painted within 120 s")
+            times[page].append(first)
             tab.close()
     varelux, floor = (statistics.median(t) for t in times.values())
     print(f"first painted frame: Varelux {varelux:.0f} ms, floor {floor:.0f} ms (medians of "

@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 
 #include "data_row.h"
+#include "main_window_facts.h"
 
 #include <QtTest>
 
@@ -67,15 +68,12 @@ void TestSizing::results_data()
     QTest::addColumn<QString>("power");
 
     const auto S = Circuit::SingleLed, R = Circuit::Series, P = Circuit::Parallel;
-    // Worked examples.
-    row("single 12 2 20", S, "12", "2", "", "20", "500", "200");
-    row("single 5 2,1 15", S, "5", "2,1", "", "15", "193,333333333333", "43,5");
-    row("single 5 3,2 20", S, "5", "3,2", "", "20", "90", "36");
-    row("single supply below LED", S, "2", "3", "", "20", "-50", "-20");
-    row("series 12 2x3 20", R, "12", "2", "3", "20", "300", "120");
-    row("series count 0", R, "12", "2", "0", "20", "600", "240");
-    row("parallel 5 2 4x20", P, "5", "2", "4", "20", "37,5", "240");
-    row("parallel 12 3,2 3x20", P, "12", "3,2", "3", "20", "146,666666666667", "528");
+    for (const WorkedExample &worked : mainWindowFacts().examples) {
+        const QString name =
+            u"worked example %1 %2"_s.arg(int(worked.circuit)).arg(worked.fields.join(u' '));
+        row(qPrintable(name), worked.circuit, worked.fields[0], worked.fields[1],
+            worked.fields.value(3), worked.fields[2], worked.resistance, worked.power);
+    }
     // Boundaries of the arithmetic.
     row("supply equals LED", S, "3", "3", "", "20", "0", "0");
     row("comma first and last", S, "5,", ",5", "", "20", "225", "90");

@@ -2,11 +2,12 @@
 # What a screen reader hears after "Calcola", over the accessibility bus that run_atspi.sh gives:
 # starts the program, types the single-LED panel's worked example into its fields through AT-SPI,
 # presses "Calcola" as a reader does (its first action) and waits two seconds for the announcement.
-#   announcement_atspi.py program expected-text
+#   announcement_atspi.py program
 # Exits 0 when it came with the expected text, 1 when not, 77 (skipped) without AT-SPI for Python.
 import subprocess
 import sys
 import time
+from pathlib import Path
 
 try:
     import gi
@@ -18,7 +19,10 @@ except (ImportError, ValueError) as error:
           file=sys.stderr)
     sys.exit(77)
 
-WORKED_EXAMPLE = ["12", "2", "20"]  # supply V, LED V, current mA
+# The single-LED panel's first worked example: supply V, LED V, current mA, and its results.
+FACTS = (Path(__file__).parents[1] / "main_window_facts.txt").read_text(encoding="utf-8")
+*WORKED_EXAMPLE, _, RESISTANCE, POWER = next(
+    line.split()[2:] for line in FACTS.splitlines() if line.startswith("example single "))
 
 
 def spin(seconds, until=lambda: False):
@@ -52,7 +56,8 @@ def controls():
     return None
 
 
-def main(program, expected):
+def main(program):
+    expected = f"Resistenza calcolata {RESISTANCE} ohm, potenza dissipata {POWER} mW"
     Atspi.init()
     app = subprocess.Popen([program])
     try:
@@ -90,4 +95,4 @@ def main(program, expected):
 
 
 if __name__ == "__main__":
-    sys.exit(main(*sys.argv[1:3]))
+    sys.exit(main(sys.argv[1]))

@@ -71,14 +71,17 @@ void TestAnnouncements::afterAClick_data()
     QTest::addColumn<QStringList>("heard");
     QTest::addColumn<bool>("box");
 
-    row("result", 0, kExamples[0].fields, kPanels[0].calculate,
-        QStringList{u"Resistenza calcolata 500 ohm, potenza dissipata 200 mW"_s}, false);
-    row("result with a decimal comma", 2, kExamples[2].fields, kPanels[2].calculate,
-        QStringList{u"Resistenza calcolata 37,5 ohm, potenza dissipata 240 mW"_s}, false);
+    const auto results = [](int panel) {
+        return QStringList{u"Resistenza calcolata %1 ohm, potenza dissipata %2 mW"_s.arg(
+            example(panel).resistance, example(panel).power)};
+    };
+    row("result", 0, example(0).fields, kPanels[0].calculate, results(0), false);
+    row("result with a decimal comma", 2, example(2).fields, kPanels[2].calculate, results(2),
+        false);
     row("result out of range, cleared without a box", 1,
         QStringList{u"3"_s, u"3"_s, u"0"_s, u"1"_s}, kPanels[1].calculate,
         QStringList{u"Risultato fuori dai limiti, pannello Led in serie cancellato"_s}, false);
-    row("Cancella", 2, kExamples[2].fields, kPanels[2].clear,
+    row("Cancella", 2, example(2).fields, kPanels[2].clear,
         QStringList{u"Pannello Led in parallelo cancellato"_s}, false);
     row("Cancella on an empty panel", 0, QStringList(), kPanels[0].clear,
         QStringList{u"Pannello Led singolo cancellato"_s}, false);
@@ -121,7 +124,7 @@ void TestAnnouncements::afterAClick()
 // An announcement moves no pixel and takes no focus.
 void TestAnnouncements::nothingVisibleChanges()
 {
-    closeBoxesDuring([&] { compute(mainWindow(), 0, kExamples[0].fields); });
+    closeBoxesDuring([&] { compute(mainWindow(), 0, example(0).fields); });
     auto *field = control<QLineEdit>(mainWindow(), kPanels[0].supply);
     field->setFocus();
     const QImage before = mainWindow().grab().toImage();

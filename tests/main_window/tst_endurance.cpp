@@ -43,7 +43,7 @@ qint64 memoryInUse()
 // empties itself) or a missing one (the error box).
 QStringList entryFor(int round, int panel)
 {
-    QStringList fields = kExamples[panel].fields;
+    QStringList fields = example(panel).fields;
     if (round % 97 == 0)
         fields[0] = u"1"_s + QString(400, u'0');
     else if (round % 1000 == 1)

@@ -64,7 +64,7 @@ void TestMainWindowLayout::windowFrame()
 {
     QCOMPARE(mainWindow().objectName(), u"Form1"_s);
     QCOMPARE(mainWindow().windowTitle(), u"Varelux"_s);
-    QCOMPARE(mainWindow().size(), QSize(713, 337));
+    QCOMPARE(mainWindow().size(), mainWindowFacts().size);
     QCOMPARE(mainWindow().minimumSize(), mainWindow().maximumSize());
     const Qt::WindowFlags flags = mainWindow().windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);

@@ -95,17 +95,11 @@ void TestMainWindowPanels::workedExamples_data()
     QTest::addColumn<QString>("resistance");
     QTest::addColumn<QString>("power");
 
-    row("single 12 2 20", 0, QStringList{u"12"_s, u"2"_s, u"20"_s}, u"500"_s, u"200"_s);
-    row("single 5 2,1 15", 0, QStringList{u"5"_s, u"2,1"_s, u"15"_s}, u"193,333333333333"_s,
-        u"43,5"_s);
-    row("single 5 3,2 20", 0, QStringList{u"5"_s, u"3,2"_s, u"20"_s}, u"90"_s, u"36"_s);
-    row("single 2 3 20", 0, QStringList{u"2"_s, u"3"_s, u"20"_s}, u"-50"_s, u"-20"_s);
-    row("single 3 3 20", 0, QStringList{u"3"_s, u"3"_s, u"20"_s}, u"0"_s, u"0"_s);
-    row("series 12 2 3x", 1, QStringList{u"12"_s, u"2"_s, u"20"_s, u"3"_s}, u"300"_s, u"120"_s);
-    row("series count 0", 1, QStringList{u"12"_s, u"2"_s, u"20"_s, u"0"_s}, u"600"_s, u"240"_s);
-    row("parallel 5 2 4x", 2, QStringList{u"5"_s, u"2"_s, u"20"_s, u"4"_s}, u"37,5"_s, u"240"_s);
-    row("parallel 12 3,2 3x", 2, QStringList{u"12"_s, u"3,2"_s, u"20"_s, u"3"_s},
-        u"146,666666666667"_s, u"528"_s);
+    for (const WorkedExample &worked : mainWindowFacts().examples)
+        row(qPrintable(
+                u"worked example %1 %2"_s.arg(int(worked.circuit)).arg(worked.fields.join(u' '))),
+            int(worked.circuit), worked.fields, worked.resistance, worked.power);
+    row("supply equals LED", 0, QStringList{u"3"_s, u"3"_s, u"20"_s}, u"0"_s, u"0"_s);
     row("comma first and last", 0, QStringList{u"5,"_s, u",5"_s, u"20"_s}, u"225"_s, u"90"_s);
 }
 
@@ -227,7 +221,7 @@ void TestMainWindowPanels::hints_data()
                     u"Resistore consigliato: 1/4 W"_s});
     row("supply below the LED", u"cmd_Calcola"_s, QStringList{u"2"_s, u"3"_s, u"20"_s},
         QStringList{u"La tensione del circuito non supera la tensione totale dei Led"_s, u""_s});
-    row("Cancella", u"cmd_Canc"_s, kExamples[0].fields, QStringList(2));
+    row("Cancella", u"cmd_Canc"_s, example(0).fields, QStringList(2));
     row("failing Calcola", u"cmd_Calcola"_s, QStringList{u"12"_s, u""_s, u"20"_s}, QStringList(2));
     row("Calcola failing silently", u"cmd_Calcola"_s, QStringList{u"3"_s, u"3"_s, u"0"_s},
         QStringList(2));
@@ -285,7 +279,7 @@ void TestMainWindowPanels::seriesFromTheMenu()
     QCOMPARE(pickFromMenu(mainWindow(), kPanels[1].power, item), u"Serie E12"_s);
     QVERIFY(panelTips(mainWindow(), 0)[0].startsWith(single));
     QVERIFY(panelTips(mainWindow(), 2)[0].endsWith(parallel));
-    compute(mainWindow(), 0, kExamples[0].fields);
+    compute(mainWindow(), 0, example(0).fields);
     QVERIFY(panelTips(mainWindow(), 0)[0].startsWith(single));
     QCOMPARE(pickFromMenu(mainWindow(), kPanels[2].resistance), item);
 }

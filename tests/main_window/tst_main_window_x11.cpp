@@ -44,10 +44,14 @@ void TestMainWindowX11::titledFixedClientArea()
 {
     QVERIFY(xprop(*m_mainWindow, u"_NET_WM_NAME"_s).contains(u"\"Varelux\""_s));
     const QString info = runTool(u"xwininfo"_s, {u"-id"_s, QString::number(m_mainWindow->winId())});
-    QVERIFY2(info.contains(u"Width: 713"_s) && info.contains(u"Height: 337"_s), qPrintable(info));
+    const QSize size = mainWindowFacts().size;
+    QVERIFY2(info.contains(u"Width: %1"_s.arg(size.width())) &&
+                 info.contains(u"Height: %1"_s.arg(size.height())),
+             qPrintable(info));
     const QString hints = xprop(*m_mainWindow, u"WM_NORMAL_HINTS"_s);
-    QVERIFY2(hints.contains(u"minimum size: 713 by 337"_s) &&
-                 hints.contains(u"maximum size: 713 by 337"_s),
+    const QString fixed = u"%1 by %2"_s.arg(size.width()).arg(size.height());
+    QVERIFY2(hints.contains(u"minimum size: "_s + fixed) &&
+                 hints.contains(u"maximum size: "_s + fixed),
              qPrintable(hints));
 }
 
@@ -74,7 +78,7 @@ void TestMainWindowX11::cannotBeResizedOrMaximised()
             {u"windowsize"_s, QString::number(m_mainWindow->winId()), u"900"_s, u"500"_s});
     m_mainWindow->showMaximized();
     QTest::qWait(300);
-    QCOMPARE(m_mainWindow->size(), QSize(713, 337));
+    QCOMPARE(m_mainWindow->size(), mainWindowFacts().size);
 }
 
 void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()

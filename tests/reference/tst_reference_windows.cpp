@@ -148,8 +148,8 @@ void TestReferenceWindows::buttonsOpenTheirWindowsBesideAUsableMainWindow()
     }
     mainWindow->activateWindow();
     QVERIFY(mainWindow.usable());
-    compute(*mainWindow, 0, kExamples[0].fields);
-    QCOMPARE(panelTexts(*mainWindow, 0)[4], kExamples[0].resistance);
+    compute(*mainWindow, 0, example(0).fields);
+    QCOMPARE(panelTexts(*mainWindow, 0)[4], example(0).resistance);
 
     windows[1]->close();
     QTRY_VERIFY(windows[1].isNull());

@@ -45,7 +45,7 @@ void TestScreenScale::windowsAtTheScreenRatio_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("pictures");
 
-    row("Form1", -1, QSize(713, 337), 0);
+    row("Form1", -1, mainWindowFacts().size, 0);
     row("Form2", int(diagramWindow(Circuit::SingleLed)), QSize(137, 201), 1);
     row("Form3", int(diagramWindow(Circuit::Series)), QSize(137, 265), 1);
     row("Form4", int(diagramWindow(Circuit::Parallel)), QSize(241, 265), 1);

@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # The finished program under Wine, driven from outside as a user drives it: the window titled
-# "Varelux" with its 713 x 337 client area, and in each panel the worked example typed in,
+# "Varelux" with its client area's size, and in each panel its first worked example typed in,
 # "Calcola" pressed from the keyboard and both results read back through their "Copia" menu,
-# which must give the texts the Linux program gives (tests/worked_examples.txt). Leaves a picture
-# of the window with the results in it.
+# which must give the texts the Linux program gives (all from tests/main_window_facts.txt). Leaves
+# a picture of the window with the results in it.
 # Runs under run_wine.sh: check_blackbox.sh varelux.exe [picture.png]
 set -euo pipefail
 exe=${1:?usage: check_blackbox.sh varelux.exe [picture.png]}
 picture=${2:-}
+facts=$(dirname "$0")/../main_window_facts.txt
+read -r width height < <(awk '$1 == "window" { print $2, $3 }' "$facts")
+# Where a panel's control is clicked, from its left edge: point NAME prints "X Y".
+point() { awk -v name="$1" '$1 == "at" && $2 == name { print $3, $4 }' "$facts"; }
+read -r supply_x supply_y < <(point supply)
+read -r resistance_x resistance_y < <(point resistance)
+read -r power_x power_y < <(point power)
 
 wine "$exe" >/dev/null 2>&1 &
 program=$!
@@ -19,7 +26,7 @@ sleep 1 # the first paint
 fail=0
 info=$(xwininfo -id "$window")
 size=$(awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }' <<<"$info")
-[ "$size" = 713x337 ] || { echo "client area $size, not 713x337" >&2; fail=1; }
+[ "$size" = "${width}x$height" ] || { echo "client area $size, not ${width}x$height" >&2; fail=1; }
 
 at() { xdotool mousemove --window "$window" "$1" "$2" sleep 0.2; }
 # The text of the result label at x,y, through its context menu's "Copia".
@@ -30,26 +37,29 @@ copied() {
     xclip -selection clipboard -o 2>/dev/null || true
 }
 
-while read -r -u 3 left fields resistance power; do
-    at $((left + 152)) 89 # the supply field
+# Each panel's left edge and its first worked example: fields in typing order, then the results.
+while IFS=$'\t' read -r -u 3 left fields resistance power; do
+    at $((left + supply_x)) "$supply_y"
     xdotool click 1 sleep 0.2
-    for value in ${fields//,/ }; do
+    for value in $fields; do
         xdotool type --delay 50 "$value"
         xdotool key Tab # the next field; after the last one, "Calcola"
     done
     xdotool key space sleep 0.5
-    got="$(copied $((left + 155)) 225) $(copied $((left + 155)) 249)"
+    got="$(copied $((left + resistance_x)) "$resistance_y") $(copied $((left + power_x)) "$power_y")"
     want="$resistance $power"
     [ "$got" = "$want" ] || { echo "panel at x=$left ($fields): got '$got', want '$want'" >&2; fail=1; }
     echo "panel at x=$left ($fields): $got"
-done 3< <(grep -v '^#' "$(dirname "$0")/../worked_examples.txt")
+done 3< <(awk -v OFS='\t' '$1 == "panel" { left[$2] = $3 }
+    $1 == "example" && !seen[$2]++ { print left[$2], $3 " " $4 " " $5 ($6 == "-" ? "" : " " $6), $7, $8 }' \
+    "$facts")
 
 if [ -n "$picture" ]; then
     # The window with the frame the window manager gives it, cut from the whole screen.
     read -r x y < <(xwininfo -id "$window" |
         awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
     read -r l r t b < <(xprop -id "$window" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ,)
-    import -window root -crop "$((713 + l + r))x$((337 + t + b))+$((x - l))+$((y - t))" +repage \
+    import -window root -crop "$((width + l + r))x$((height + t + b))+$((x - l))+$((y - t))" +repage \
         "$picture"
 fi
 exit $fail
