@@ -39,6 +39,7 @@ public:
         return checked(dividend / divisor);
     }
 
+    double sum(double a, double b) { return m_failure ? 0 : checked(a + b); }
     double difference(double a, double b) { return m_failure ? 0 : checked(a - b); }
     double product(double a, double b) { return m_failure ? 0 : checked(a * b); }
 
