@@ -1,12 +1,15 @@
-// libFuzzer target over the core's number text and keystroke filter. The first byte of an input
-// picks what the rest of it is: a field text as pasted, a text of digits and commas, a double to
-// write, or a run of typed character codes. Each result is checked against an oracle that shares
-// no code with the core (the C library's conversions, plain string handling); the first mismatch
-// aborts the run and libFuzzer keeps the input.
+// libFuzzer target over the core's number text, keystroke filter and LED array planner. The first
+// byte of an input picks what the rest of it is: a field text as pasted, a text of digits and
+// commas, a double to write, a run of typed character codes, or the planner's five fields (as
+// pasted, or mostly numbers). Each result is checked against an oracle that shares no code with
+// the core (the C library's conversions, plain string handling), and a plan against what every
+// plan must satisfy; the first mismatch aborts the run and libFuzzer keeps the input.
 #include "core/key_filter.h"
+#include "core/led_array.h"
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
@@ -248,6 +251,120 @@ void checkTyping(const std::uint8_t *data, std::size_t size)
     }
 }
 
+// The planner's fields, one per line: supply, LED voltage, current, count, margin. Missing lines
+// are empty; the margin takes the rest of the input, newlines too.
+std::array<std::string_view, 5> planFields(std::string_view text)
+{
+    std::array<std::string_view, 5> fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::size_t end = i + 1 < fields.size() ? text.find('\n') : text.npos;
+        fields[i] = text.substr(0, end);
+        if (end == text.npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    return fields;
+}
+
+// What every plan satisfies: a field that does not read fails it, a current of 0 A divides by
+// zero, each verdict matches the count, and a planned array holds every LED, in strings of the
+// most LEDs that keep the margin, with the power drawn shared by the LEDs and the resistors.
+void checkPlan(std::string_view input)
+{
+    const auto [supply, ledVoltage, current, count, margin] = planFields(input);
+    const Outcome<ArrayPlan> outcome = planLedArray({.supply = supply,
+                                                     .ledVoltage = ledVoltage,
+                                                     .current = current,
+                                                     .count = count,
+                                                     .margin = margin});
+    const Outcome<double> vs = readNumber(supply), vf = readNumber(ledVoltage),
+                          milliamps = readNumber(current), n = readNumber(count),
+                          typedMargin = readNumber(margin);
+    if (!vs || !vf || !milliamps || !n || (!margin.empty() && !typedMargin)) {
+        if (outcome)
+            mismatch("a field that does not read must fail the plan", input);
+        return;
+    }
+    const bool noCurrent = *milliamps / 1000 == 0;
+    if (!outcome) {
+        if (outcome.failure() == Failure::NotANumber)
+            mismatch("every field reads, yet NotANumber", input);
+        if ((outcome.failure() == Failure::DivisionByZero) != noCurrent)
+            mismatch("DivisionByZero if and only if the current is 0 A", input);
+        return;
+    }
+    if (noCurrent)
+        mismatch("a current of 0 A must fail the plan", input);
+
+    const ArrayPlan &plan = *outcome;
+    const double expectedMargin = margin.empty() ? *vs / 10 : *typedMargin;
+    if (!sameDouble(plan.margin, expectedMargin))
+        mismatch("margin used", input, describe(plan.margin));
+    const bool whole = *n == std::floor(*n);
+    bool countFits = false;
+    switch (plan.verdict) {
+    case ArrayVerdict::NoLeds:
+        countFits = *n == 0;
+        break;
+    case ArrayVerdict::CountNotWhole:
+        countFits = !whole;
+        break;
+    case ArrayVerdict::TooManyLeds:
+        countFits = whole && *n > kMaxLedCount;
+        break;
+    case ArrayVerdict::Planned:
+    case ArrayVerdict::NoLedFits:
+    case ArrayVerdict::ZeroMargin:
+        countFits = whole && *n >= 1 && *n <= kMaxLedCount;
+        break;
+    }
+    if (!countFits)
+        mismatch("verdict does not match the count", input,
+                 "verdict " + std::to_string(int(plan.verdict)) + ", count " + describe(*n));
+    if (plan.verdict != ArrayVerdict::Planned) {
+        if (plan.strings != 0 || plan.remainder)
+            mismatch("strings planned with a verdict", input);
+        return;
+    }
+
+    // Counts up to kMaxLedCount are exact, so these sums are too.
+    const StringKind &full = plan.full;
+    const double left = plan.remainder ? plan.remainder->leds : 0;
+    if (full.leds < 1 || full.strings < 1 || full.leds != std::floor(full.leds) ||
+        full.strings != std::floor(full.strings) || left != std::floor(left) || left >= full.leds ||
+        (plan.remainder && (left < 1 || plan.remainder->strings != 1)))
+        mismatch("string counts", input);
+    if (full.strings * full.leds + left != *n ||
+        plan.strings != full.strings + (plan.remainder ? 1 : 0))
+        mismatch("strings do not hold every LED once", input,
+                 describe(full.strings) + " x " + describe(full.leds) + " + " + describe(left));
+
+    const double marginShown = roundedAsShown(plan.margin);
+    for (const StringKind *kind : {&plan.full, plan.remainder ? &*plan.remainder : nullptr}) {
+        if (kind &&
+            !(kind->resistorVoltage > 0 && roundedAsShown(kind->resistorVoltage) >= marginShown))
+            mismatch("a resistor keeps less than the margin", input,
+                     describe(kind->resistorVoltage));
+    }
+    if (plan.remainder && plan.remainder->resistorVoltage < full.resistorVoltage)
+        mismatch("the shorter string leaves its resistor less", input);
+    if (full.leds < *n) {
+        const double oneMore = *vs - (full.leds + 1) * *vf;
+        if (std::isfinite(oneMore) && roundedAsShown(oneMore) >= marginShown)
+            mismatch("a string could take one LED more", input, describe(full.leds));
+    }
+
+    const double shownEfficiency = roundedAsShown(plan.efficiency);
+    if (!(shownEfficiency >= 0 && shownEfficiency <= 1))
+        mismatch("efficiency outside 0 to 1", input, describe(plan.efficiency));
+    // Power drawn is the power in the LEDs and the resistors, to the rounding of a few steps;
+    // subnormal steps lose their relative precision, hence the absolute allowance.
+    const double shared = plan.ledPower + plan.resistorPower;
+    if (std::fabs(plan.supplyPower - shared) > 1e-12 * std::max(plan.supplyPower, shared) + 1e-290)
+        mismatch("power drawn is not the LEDs' and the resistors'", input,
+                 describe(plan.supplyPower) + " vs " + describe(shared));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -260,7 +377,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const std::uint8_t mode = data[0] % 4;
+    const std::uint8_t mode = data[0] % 6;
     ++data;
     --size;
     const std::string_view text(reinterpret_cast<const char *>(data), size);
@@ -285,6 +402,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case 3:
         checkTyping(data, size);
         break;
+    case 4: // the planner's fields as pasted, one per line
+        checkPlan(text);
+        break;
+    case 5: { // the planner's fields of digits and commas: digits, commas and newlines stay
+        std::string mapped(text);
+        for (char &c : mapped) {
+            if ((c < '0' || c > '9') && c != ',' && c != '\n') {
+                const auto pick = static_cast<unsigned char>(c) % 12;
+                c = pick == 10 ? ',' : pick == 11 ? '\n' : char('0' + pick);
+            }
+        }
+        checkPlan(mapped);
+        break;
+    }
     }
     return 0;
 }
