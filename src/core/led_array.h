@@ -72,14 +72,14 @@ struct ArrayPlan {
 // least the margin: supply - k * LED voltage >= margin, compared as both show in 15 significant
 // digits (roundedAsShown), so an exact tie counts although its doubles may differ in the last bit.
 // Then count / k strings are full and one more holds count mod k LEDs, if any.
-// Fields are read in the order current, supply, LED voltage, count, margin; as in the sizings
-// (sizing.h) an unreadable field, or an empty one other than the margin, is Failure::NotANumber,
-// and one beyond the double range, or a step whose result is, Failure::Overflow; a current of 0 A
-// is Failure::DivisionByZero whatever else the fields hold. No text reads as negative (readNumber
-// takes no sign), so a pasted
-// "-3" is Failure::NotANumber in any field, the margin too. Then the first verdict that applies
-// is given: NoLeds, CountNotWhole, TooManyLeds, NoLedFits for a supply not above the margin,
-// ZeroMargin, NoLedFits for an LED above the supply less the margin; else Planned.
+// Fields are read in the order current, supply, LED voltage, count, margin. As in the sizings
+// (sizing.h), an unreadable field, or an empty one other than the margin, is Failure::NotANumber,
+// and a field or a step beyond the double range is Failure::Overflow. Once every field reads, a
+// current of 0 A is Failure::DivisionByZero, before any verdict. No text reads as negative
+// (readNumber takes no sign), so a pasted "-3" is Failure::NotANumber in every field, the margin
+// too. Then the first verdict that applies is given: NoLeds, CountNotWhole, TooManyLeds,
+// NoLedFits for a supply not above the margin, ZeroMargin, NoLedFits for an LED above the supply
+// less the margin; else Planned.
 // No loop runs per LED or per string: any count plans at once.
 Outcome<ArrayPlan> planLedArray(const ArrayFields &fields);
 
