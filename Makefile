@@ -14,6 +14,7 @@
 #   make test-web *    the site in headless Chromium: the worked examples, the error box, size
 #   make bench-web *   the site's first painted frame against a bare page, in headless Chromium
 #   make bench-windows *  start-up and click of the Windows program, under Wine
+#   make translations  refreshes translations/*.ts from the texts of the code (lupdate)
 #   make format        clang-format over the sources
 #   make               (or debug, release, sanitize, fuzz-build) builds that preset with what is
 #                      installed, and names what is missing
@@ -23,7 +24,8 @@
 
 SUBMAKE = $(MAKE) --no-print-directory
 
-.PHONY: all deps test run bench fuzz package screenshot faces format clean debug release sanitize fuzz-build \
+.PHONY: all deps test run bench fuzz package screenshot faces translations format clean debug release \
+	sanitize fuzz-build \
 	windows test-windows bench-windows web web-site test-web bench-web
 
 all: debug
@@ -143,6 +145,13 @@ screenshot:
 faces:
 	@scripts/install-deps.sh fonts
 	scripts/cut-faces.py
+
+# The .ts files of translations/ brought up to date with the code's texts (lupdate); the new
+# texts then wait there, unfinished, for their translation.
+translations:
+	@scripts/install-deps.sh --check build test
+	cmake --preset debug
+	cmake --build --preset debug --target update_translations
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

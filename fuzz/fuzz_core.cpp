@@ -1,7 +1,8 @@
 // libFuzzer target over the core's number text, keystroke filter and LED array planner. The first
 // byte of an input picks what the rest of it is: a field text as pasted, a text of digits and
-// commas, a double to write, a run of typed character codes, or the planner's five fields (as
-// pasted, or mostly numbers). Each result is checked against an oracle that shares no code with
+// separators, a double to write, a run of typed character codes, or the planner's five fields (as
+// pasted, or mostly numbers); and the decimal separator, the comma (Italian) or the full stop
+// (English). Each result is checked against an oracle that shares no code with
 // the core (the C library's conversions, plain string handling), and a plan against what every
 // plan must satisfy; the first mismatch aborts the run and libFuzzer keeps the input.
 #include "core/key_filter.h"
@@ -66,14 +67,14 @@ std::string describe(const Outcome<double> &outcome)
     return buf;
 }
 
-// ASCII digits with at most one comma and at least one digit.
-bool inGrammar(std::string_view text)
+// ASCII digits with at most one separator and at least one digit.
+bool inGrammar(std::string_view text, char separator)
 {
     bool comma = false, digit = false;
     for (const char c : text) {
         if (c >= '0' && c <= '9')
             digit = true;
-        else if (c == ',' && !comma)
+        else if (c == separator && !comma)
             comma = true;
         else
             return false;
@@ -81,12 +82,12 @@ bool inGrammar(std::string_view text)
     return digit;
 }
 
-// strtod in the "C" locale on a grammar text with the comma turned into a full stop: the
+// strtod in the "C" locale on a grammar text with the separator turned into a full stop: the
 // correctly rounded value, or no value when the magnitude is beyond the double range.
-bool cConversion(std::string_view text, double &value)
+bool cConversion(std::string_view text, char separator, double &value)
 {
     std::string c(text);
-    if (const auto comma = c.find(','); comma != c.npos)
+    if (const auto comma = c.find(separator); comma != c.npos)
         c[comma] = '.';
     errno = 0;
     value = std::strtod(c.c_str(), nullptr);
@@ -98,16 +99,16 @@ bool sameDouble(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-void checkReading(std::string_view text)
+void checkReading(std::string_view text, char separator)
 {
-    const Outcome<double> read = readNumber(text);
-    if (!inGrammar(text)) {
+    const Outcome<double> read = readNumber(text, separator);
+    if (!inGrammar(text, separator)) {
         if (read || read.failure() != Failure::NotANumber)
             mismatch("a text outside the grammar must be NotANumber", text, describe(read));
         return;
     }
     double expected = 0;
-    if (!cConversion(text, expected)) {
+    if (!cConversion(text, separator, expected)) {
         if (read || read.failure() != Failure::Overflow)
             mismatch("a number beyond the double range must be an overflow", text, describe(read));
         return;
@@ -119,7 +120,7 @@ void checkReading(std::string_view text)
 
 // The written text must be [-]mantissa[E(+|-)exponent], the mantissa in the grammar. Returns the
 // same number as a positional grammar text (the comma moved by the exponent) and its sign.
-std::string positional(std::string_view written, bool &negative)
+std::string positional(std::string_view written, char separator, bool &negative)
 {
     std::string_view text = written;
     negative = !text.empty() && text[0] == '-';
@@ -139,13 +140,13 @@ std::string positional(std::string_view written, bool &negative)
             exponent = -exponent;
         text = text.substr(0, e);
     }
-    if (!inGrammar(text))
+    if (!inGrammar(text, separator))
         mismatch("written mantissa outside the grammar", written);
 
     std::string digits;
     int pointAt = int(text.size());
     for (const char c : text) {
-        if (c == ',')
+        if (c == separator)
             pointAt = int(digits.size());
         else
             digits += c;
@@ -153,25 +154,25 @@ std::string positional(std::string_view written, bool &negative)
     if (const auto first = digits.find_first_not_of('0');
         first != digits.npos && digits.size() - first > 15)
         mismatch("more than 15 significant digits", written);
-    if (text.find(',') != text.npos && text.back() == '0')
-        mismatch("trailing zero after the comma", written);
+    if (text.find(separator) != text.npos && text.back() == '0')
+        mismatch("trailing zero after the separator", written);
 
     pointAt += exponent;
     if (pointAt <= 0)
-        return "0," + std::string(std::size_t(-pointAt), '0') + digits;
+        return "0" + std::string(1, separator) + std::string(std::size_t(-pointAt), '0') + digits;
     if (pointAt >= int(digits.size()))
         return digits + std::string(std::size_t(pointAt) - digits.size(), '0');
-    return digits.substr(0, std::size_t(pointAt)) + "," + digits.substr(std::size_t(pointAt));
+    return digits.substr(0, std::size_t(pointAt)) + separator + digits.substr(std::size_t(pointAt));
 }
 
-void checkWriting(double value)
+void checkWriting(double value, char separator)
 {
-    const std::string written = writeNumber(value);
+    const std::string written = writeNumber(value, separator);
     if (std::isnan(value) || std::isinf(value)) {
         const char *expected = std::isnan(value) ? "NaN" : value < 0 ? "-Inf" : "Inf";
         if (written != expected)
             mismatch("non-finite value written wrongly", written, expected);
-        const Outcome<double> read = readNumber(written);
+        const Outcome<double> read = readNumber(written, separator);
         if (read || read.failure() != Failure::NotANumber)
             mismatch("a non-finite text must read as NotANumber", written, describe(read));
         return;
@@ -185,10 +186,10 @@ void checkWriting(double value)
     const bool overflows = errno == ERANGE && std::isinf(expected);
 
     bool negative = false;
-    const std::string text = positional(written, negative);
+    const std::string text = positional(written, separator, negative);
     if (negative != (value < 0))
         mismatch("wrong sign", written, describe(value));
-    const Outcome<double> read = readNumber(text);
+    const Outcome<double> read = readNumber(text, separator);
     if (overflows ? (read || read.failure() != Failure::Overflow)
                   : (!read || !sameDouble(*read, expected)))
         mismatch("writing then reading is not the value rounded to 15 digits", written,
@@ -210,12 +211,13 @@ void apply(std::u16string &field, CharCode kept, std::size_t caret)
 
 // Types codes into a decimal and a count field, both empty at first. Each unit of the input is
 // three bytes: the code (little-endian) and the caret position. Every code is also judged
-// against a decimal field that holds the whole input as a pasted text, commas included.
-// Digits and backspace pass both rules unchanged; a full stop or comma gives a comma in a
-// decimal field without one, and everything else gives 0. So a decimal field never gets a
-// second comma, and a count field never anything but digits.
-void checkTyping(const std::uint8_t *data, std::size_t size)
+// against a decimal field that holds the whole input as a pasted text, separators included.
+// Digits and backspace pass both rules unchanged; a full stop or comma gives the separator in
+// use in a decimal field without one, and everything else gives 0. So a decimal field never
+// gets a second separator, and a count field never anything but digits.
+void checkTyping(const std::uint8_t *data, std::size_t size, char separator)
 {
+    const auto kept16 = static_cast<char16_t>(separator);
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     std::u16string pasted;
     for (std::size_t i = 0; i + 1 < size; i += 2)
@@ -226,7 +228,7 @@ void checkTyping(const std::uint8_t *data, std::size_t size)
         const auto code = static_cast<CharCode>(data[i] | data[i + 1] << 8);
         const std::size_t caret = data[i + 2];
         const bool passes = (code >= kDigitZero && code <= kDigitNine) || code == kBackspace;
-        const bool separator = code == kComma || code == kFullStop;
+        const bool separatorKey = code == kComma || code == kFullStop;
         const std::string what = "code " + std::to_string(code) + " gave ";
 
         const CharCode toCount = filterCountKey(code);
@@ -235,16 +237,18 @@ void checkTyping(const std::uint8_t *data, std::size_t size)
         apply(count, toCount, caret);
 
         for (std::u16string *field : {&decimal, &pasted}) {
-            const bool hasComma = field->find(u',') != field->npos;
-            const CharCode kept = filterDecimalKey(code, *field);
-            if (kept != (passes ? code : separator && !hasComma ? kComma : kNoChar))
+            const bool hasSeparator = field->find(kept16) != field->npos;
+            const CharCode kept = filterDecimalKey(code, *field, separator);
+            if (kept != (passes                          ? code
+                         : separatorKey && !hasSeparator ? CharCode(kept16)
+                                                         : kNoChar))
                 mismatch("decimal rule", bytes, what + std::to_string(kept));
             if (field == &decimal)
                 apply(decimal, kept, caret);
         }
 
-        if (std::count(decimal.begin(), decimal.end(), u',') > 1)
-            mismatch("a decimal field holds two commas", bytes);
+        if (std::count(decimal.begin(), decimal.end(), kept16) > 1)
+            mismatch("a decimal field holds two separators", bytes);
         if (std::any_of(count.begin(), count.end(),
                         [](char16_t c) { return c < u'0' || c > u'9'; }))
             mismatch("a count field holds a non-digit", bytes);
@@ -269,17 +273,20 @@ std::array<std::string_view, 5> planFields(std::string_view text)
 // What every plan satisfies: a field that does not read fails it, a current of 0 A divides by
 // zero, each verdict matches the count, and a planned array holds every LED, in strings of the
 // most LEDs that keep the margin, with the power drawn shared by the LEDs and the resistors.
-void checkPlan(std::string_view input)
+void checkPlan(std::string_view input, char separator)
 {
     const auto [supply, ledVoltage, current, count, margin] = planFields(input);
     const Outcome<ArrayPlan> outcome = planLedArray({.supply = supply,
                                                      .ledVoltage = ledVoltage,
                                                      .current = current,
                                                      .count = count,
-                                                     .margin = margin});
-    const Outcome<double> vs = readNumber(supply), vf = readNumber(ledVoltage),
-                          milliamps = readNumber(current), n = readNumber(count),
-                          typedMargin = readNumber(margin);
+                                                     .margin = margin,
+                                                     .separator = separator});
+    const Outcome<double> vs = readNumber(supply, separator),
+                          vf = readNumber(ledVoltage, separator),
+                          milliamps = readNumber(current, separator),
+                          n = readNumber(count, separator),
+                          typedMargin = readNumber(margin, separator);
     if (!vs || !vf || !milliamps || !n || (!margin.empty() && !typedMargin)) {
         if (outcome)
             mismatch("a field that does not read must fail the plan", input);
@@ -378,42 +385,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size == 0)
         return 0;
     const std::uint8_t mode = data[0] % 6;
+    const char separator = data[0] / 6 % 2 == 0 ? kDecimalComma : kDecimalPoint;
     ++data;
     --size;
     const std::string_view text(reinterpret_cast<const char *>(data), size);
 
     switch (mode) {
     case 0: // any bytes, as a pasted text would reach the reader
-        checkReading(text);
+        checkReading(text, separator);
         break;
-    case 1: { // digits and commas only: mostly valid numbers, of any length
+    case 1: { // digits and separators only: mostly valid numbers, of any length
         std::string mapped(size, '0');
         for (std::size_t i = 0; i < size; ++i)
-            mapped[i] = data[i] % 11 == 10 ? ',' : char('0' + data[i] % 11);
-        checkReading(mapped);
+            mapped[i] = data[i] % 11 == 10 ? separator : char('0' + data[i] % 11);
+        checkReading(mapped, separator);
         break;
     }
     case 2: { // the bits of a double
         double value = 0;
         std::memcpy(&value, data, std::min(size, sizeof value));
-        checkWriting(value);
+        checkWriting(value, separator);
         break;
     }
     case 3:
-        checkTyping(data, size);
+        checkTyping(data, size, separator);
         break;
     case 4: // the planner's fields as pasted, one per line
-        checkPlan(text);
+        checkPlan(text, separator);
         break;
-    case 5: { // the planner's fields of digits and commas: digits, commas and newlines stay
+    case 5: { // the planner's fields of digits and separators: those and newlines stay
         std::string mapped(text);
         for (char &c : mapped) {
-            if ((c < '0' || c > '9') && c != ',' && c != '\n') {
+            if ((c < '0' || c > '9') && c != separator && c != '\n') {
                 const auto pick = static_cast<unsigned char>(c) % 12;
-                c = pick == 10 ? ',' : pick == 11 ? '\n' : char('0' + pick);
+                c = pick == 10 ? separator : pick == 11 ? '\n' : char('0' + pick);
             }
         }
-        checkPlan(mapped);
+        checkPlan(mapped, separator);
         break;
     }
     }

@@ -13,12 +13,12 @@ if [ "${1:-}" = --check ]; then
 fi
 
 declare -A groups=(
-    [build]="cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n"
+    [build]="cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev"
     [test]="clang-format xvfb xauth openbox xdotool x11-utils weston qt6-wayland locales-all imagemagick binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian dpkg-dev file dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0"
     [package]="dpkg-dev file"
     [bench]="libbenchmark-dev hyperfine libxcb-damage0-dev"
-    [windows]="cmake ninja-build qt6-base-dev qt6-translations-l10n dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis xvfb xauth openbox xdotool x11-utils xclip imagemagick unzip python3-yaml"
-    [web]="emscripten cmake ninja-build make dpkg-dev qt6-base-dev qt6-translations-l10n"
+    [windows]="cmake ninja-build qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine nsis xvfb xauth openbox xdotool x11-utils xclip imagemagick unzip python3-yaml"
+    [web]="emscripten cmake ninja-build make dpkg-dev qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev"
     [web-root]="debootstrap"
     [web-test]="chromium python3"
     [fonts]="python3-fonttools"

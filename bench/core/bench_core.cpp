@@ -92,7 +92,7 @@ void registerRead(const std::string &name, const std::string &text,
         name,
         [text](benchmark::State &state) {
             for (auto _ : state)
-                keep(varelux::readNumber(opaque(text)));
+                keep(varelux::readNumber(opaque(text), varelux::kDecimalComma));
             state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
         },
         [point = withPoint(text)](benchmark::State &state) {
@@ -111,7 +111,7 @@ void registerWrite(double value)
         name,
         [value](benchmark::State &state) {
             for (auto _ : state)
-                keep(varelux::writeNumber(opaque(value)));
+                keep(varelux::writeNumber(opaque(value), varelux::kDecimalComma));
         },
         [value](benchmark::State &state) {
             for (auto _ : state)
@@ -131,8 +131,8 @@ void registerSizing(const std::string &name, Sizing sizing, Fields... fields)
             const std::array<std::string_view, sizeof...(Fields)> texts = {fields...};
             for (auto _ : state) {
                 const auto result = std::apply(sizing, opaque(texts));
-                keep(varelux::writeNumber(result->resistance));
-                keep(varelux::writeNumber(result->power));
+                keep(varelux::writeNumber(result->resistance, varelux::kDecimalComma));
+                keep(varelux::writeNumber(result->power, varelux::kDecimalComma));
             }
         },
         [points = std::array{withPoint(fields)...}, resistance = sized->resistance,
@@ -198,9 +198,13 @@ void registerAll()
     for (double value : {500.0, 193.33333333333334, 43.5, 89.99999999999999, -50.0, 1.5e-5, 1e15})
         registerWrite(value);
 
-    registerSizing("sizeSingle", varelux::sizeSingle, "5", "2,1", "15");
-    registerSizing("sizeSeries", varelux::sizeSeries, "12", "2", "3", "20");
-    registerSizing("sizeParallel", varelux::sizeParallel, "12", "3,2", "3", "20");
+    // The sizings read their fields with the comma, as the Italian window does.
+    const auto withComma = [](auto size) {
+        return [size](auto... fields) { return size(fields..., varelux::kDecimalComma); };
+    };
+    registerSizing("sizeSingle", withComma(varelux::sizeSingle), "5", "2,1", "15");
+    registerSizing("sizeSeries", withComma(varelux::sizeSeries), "12", "2", "3", "20");
+    registerSizing("sizeParallel", withComma(varelux::sizeParallel), "12", "3,2", "3", "20");
 
     std::string digits(std::size_t{1} << 20, '7');
     registerRead("readNumber/1MiB_digits", digits, benchmark::kMicrosecond);

@@ -2,9 +2,9 @@
 // window, the hint on a computed resistance, the three diagram windows side by side, the three
 // table windows, and the main window once more under a dark palette. Runs under a window manager
 // (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
+#include "common/language.h"
 #include "common/window_placement.h"
 #include "main_window/main_window.h"
-#include "main_window/toolkit_translation.h"
 #include "reference/open_references.h"
 
 #include <QApplication>
@@ -117,7 +117,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    installItalianTranslation(app);
+    ui::useLanguage(ui::Language::Italian);
 
     MainWindow mainWindow;
     ui::centreOnScreen(&mainWindow);

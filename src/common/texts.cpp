@@ -1,11 +1,13 @@
-// The Italian texts of every window.
+// The texts of every window, written in Italian and shown through the translation in use.
 #include "common/texts.h"
 
+#include "common/language.h"
 #include "core/colour_code.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
 #include "core/standard_values.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <iterator>
@@ -14,25 +16,31 @@ namespace varelux::ui {
 
 namespace {
 
+// The translation context of these texts.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(Texts)
+};
+
 // Figures in the hints (currents, a branch resistor and its power) are rough: three significant
 // digits.
 constexpr int kHintDigits = 3;
 
 QString rough(double value)
 {
-    return QString::fromStdString(writeNumber(value, kHintDigits));
+    return QString::fromStdString(writeNumber(value, decimalSeparator(), kHintDigits));
 }
 
-// Digits grouped by three from the right with a full stop: "1000" -> "1.000".
+// Digits grouped by three from the right: "1000" -> "1.000" in Italian, "1,000" in English.
 QString grouped(QString digits)
 {
     for (auto at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QLatin1Char('.'));
+        digits.insert(at, thousandsSeparator());
     return digits;
 }
 
-// significand * 10^exponent with every significant digit shown: "47" and -1 give "4,7",
-// "10" and -1 "1,0", "102" and 1 "1020", "56" and -2 "0,56", "100" and -3 "0,100".
+// significand * 10^exponent with every significant digit shown, with the decimal separator in
+// use: "47" and -1 give "4,7", "10" and -1 "1,0", "102" and 1 "1020", "56" and -2 "0,56", "100"
+// and -3 "0,100".
 QString withExponent(int significand, int exponent)
 {
     QString digits = QString::number(significand);
@@ -41,17 +49,22 @@ QString withExponent(int significand, int exponent)
     const auto whole = digits.size() + exponent; // digits before the comma
     if (whole <= 0) {
         digits.prepend(QString(1 - whole, QLatin1Char('0')));
-        digits.insert(1, QLatin1Char(kDecimalSeparator));
+        digits.insert(1, QLatin1Char(decimalSeparator()));
         return digits;
     }
-    digits.insert(whole, QLatin1Char(kDecimalSeparator));
+    digits.insert(whole, QLatin1Char(decimalSeparator()));
     return digits;
 }
 
-// In Italian, in BandColour order.
-constexpr const char16_t *kBandColourNames[] = {
-    u"nero",  u"marrone", u"rosso",  u"arancione", u"giallo",  u"verde", u"blu",
-    u"viola", u"grigio",  u"bianco", u"oro",       u"argento", u"rosa"};
+// In BandColour order.
+constexpr const char *kBandColourNames[] = {
+    QT_TRANSLATE_NOOP("Texts", "nero"),   QT_TRANSLATE_NOOP("Texts", "marrone"),
+    QT_TRANSLATE_NOOP("Texts", "rosso"),  QT_TRANSLATE_NOOP("Texts", "arancione"),
+    QT_TRANSLATE_NOOP("Texts", "giallo"), QT_TRANSLATE_NOOP("Texts", "verde"),
+    QT_TRANSLATE_NOOP("Texts", "blu"),    QT_TRANSLATE_NOOP("Texts", "viola"),
+    QT_TRANSLATE_NOOP("Texts", "grigio"), QT_TRANSLATE_NOOP("Texts", "bianco"),
+    QT_TRANSLATE_NOOP("Texts", "oro"),    QT_TRANSLATE_NOOP("Texts", "argento"),
+    QT_TRANSLATE_NOOP("Texts", "rosa")};
 static_assert(std::size(kBandColourNames) == kBandColourCount);
 
 // A row label as part of a sentence: "Potenza dissipata:" -> "Potenza dissipata".
@@ -80,21 +93,27 @@ namespace {
 
 // In Circuit order: each circuit's heading and the text alternative of its diagram.
 struct CircuitWords {
-    const char16_t *heading;
-    const char16_t *diagram;
+    const char *heading;
+    const char *diagram;
 };
 constexpr CircuitWords kCircuitWords[] = {
-    {u"Led singolo",
-     u"Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
-     u"poi al Led, con l'anodo verso la resistenza, e dal catodo del Led a massa."},
-    {u"Led in serie",
-     u"Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
-     u"poi a due Led in serie, uno sotto l'altro, ciascuno con l'anodo verso l'alto, e dal "
-     u"catodo del secondo Led a massa."},
-    {u"Led in parallelo",
-     u"Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
-     u"poi si divide in due rami affiancati con un Led ciascuno, l'anodo verso l'alto; i due "
-     u"rami si riuniscono sotto i Led e vanno a massa."},
+    {QT_TRANSLATE_NOOP("Texts", "Led singolo"),
+     QT_TRANSLATE_NOOP(
+         "Texts",
+         "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+         "poi al Led, con l'anodo verso la resistenza, e dal catodo del Led a massa.")},
+    {QT_TRANSLATE_NOOP("Texts", "Led in serie"),
+     QT_TRANSLATE_NOOP(
+         "Texts",
+         "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+         "poi a due Led in serie, uno sotto l'altro, ciascuno con l'anodo verso l'alto, e dal "
+         "catodo del secondo Led a massa.")},
+    {QT_TRANSLATE_NOOP("Texts", "Led in parallelo"),
+     QT_TRANSLATE_NOOP(
+         "Texts",
+         "Schema: dal polo positivo dell'alimentazione, in alto, un filo scende alla resistenza, "
+         "poi si divide in due rami affiancati con un Led ciascuno, l'anodo verso l'alto; i due "
+         "rami si riuniscono sotto i Led e vanno a massa.")},
 };
 static_assert(std::size(kCircuitWords) == kCircuitCount);
 
@@ -102,54 +121,53 @@ static_assert(std::size(kCircuitWords) == kCircuitCount);
 
 QString circuitHeading(Circuit circuit)
 {
-    return QString::fromUtf16(kCircuitWords[int(circuit)].heading);
+    return Texts::tr(kCircuitWords[int(circuit)].heading);
 }
 
 QString diagramText(Circuit circuit)
 {
-    return QString::fromUtf16(kCircuitWords[int(circuit)].diagram);
+    return Texts::tr(kCircuitWords[int(circuit)].diagram);
 }
 
 QString errorTitle()
 {
-    return QStringLiteral("Errore");
+    return Texts::tr("Errore");
 }
 
 QString emptyFieldsMessage()
 {
-    return QStringLiteral("Una o più caselle vuote");
+    return Texts::tr("Una o più caselle vuote");
 }
 
 QString zeroCurrentMessage(bool severalLeds)
 {
-    return severalLeds ? QStringLiteral("La corrente dei Led non può essere uguale a zero")
-                       : QStringLiteral("La corrente del Led non può essere uguale a zero");
+    return severalLeds ? Texts::tr("La corrente dei Led non può essere uguale a zero")
+                       : Texts::tr("La corrente del Led non può essere uguale a zero");
 }
 
 QString copyAction()
 {
-    // Written out, not translated: Qt's Italian texts only cover Qt's own menus.
-    return QStringLiteral("&Copia");
+    return Texts::tr("&Copia");
 }
 
 QString resistanceDescription()
 {
-    return QStringLiteral("Resistenza calcolata, ohm");
+    return Texts::tr("Resistenza calcolata, ohm");
 }
 
 QString powerDescription()
 {
-    return QStringLiteral("Potenza dissipata, mW");
+    return Texts::tr("Potenza dissipata, mW");
 }
 
 QString standardValueText(StandardValue value)
 {
     constexpr int kMegaExponent = 6;
     if (value.ohms() >= 1e6)
-        return withExponent(value.significand, value.exponent - kMegaExponent) +
-               QStringLiteral(" megaohm");
+        return Texts::tr("%1 megaohm")
+            .arg(withExponent(value.significand, value.exponent - kMegaExponent));
     const QString ohms = withExponent(value.significand, value.exponent);
-    return (value.exponent >= 0 ? grouped(ohms) : ohms) + QStringLiteral(" ohm");
+    return Texts::tr("%1 ohm").arg(value.exponent >= 0 ? grouped(ohms) : ohms);
 }
 
 QString e12CellText(int row, int column)
@@ -164,12 +182,12 @@ QString seriesName(ESeries series)
 
 QString seriesMenuItem(ESeries series)
 {
-    return QStringLiteral("Serie ") + seriesName(series);
+    return Texts::tr("Serie %1").arg(seriesName(series));
 }
 
 QString bandColourName(BandColour colour)
 {
-    return QString::fromUtf16(kBandColourNames[std::size_t(colour)]);
+    return Texts::tr(kBandColourNames[std::size_t(colour)]);
 }
 
 QString colourCodeText(const std::vector<BandColour> &bands)
@@ -182,7 +200,7 @@ QString colourCodeText(const std::vector<BandColour> &bands)
 
 QString e12PictureName()
 {
-    return QStringLiteral("Tabella dei valori standard E12, per decade");
+    return Texts::tr("Tabella dei valori standard E12, per decade");
 }
 
 QString e12PictureValues()
@@ -192,7 +210,7 @@ QString e12PictureValues()
         QStringList values;
         for (int row = 0; row < int(kE12Tenths.size()); ++row)
             values << e12CellText(row, column);
-        decades << QStringLiteral("Decade da %1: %2.")
+        decades << Texts::tr("Decade da %1: %2.")
                        .arg(values.first(), values.join(QStringLiteral(", ")));
     }
     return decades.join(QLatin1Char(' '));
@@ -214,12 +232,12 @@ QString resultsAnnouncement(const ShownResult &first, const ShownResult &second)
 
 QString clearedAnnouncement(const QString &panel)
 {
-    return QStringLiteral("Pannello %1 cancellato").arg(panel);
+    return Texts::tr("Pannello %1 cancellato").arg(panel);
 }
 
 QString outOfRangeAnnouncement(const QString &panel)
 {
-    return QStringLiteral("Risultato fuori dai limiti, pannello %1 cancellato").arg(panel);
+    return Texts::tr("Risultato fuori dai limiti, pannello %1 cancellato").arg(panel);
 }
 
 QString ratingText(int milliwatts)
@@ -231,12 +249,12 @@ QString ratingText(int milliwatts)
 
 QString supplyNotAboveLedsHint()
 {
-    return QStringLiteral("La tensione del circuito non supera la tensione totale dei Led");
+    return Texts::tr("La tensione del circuito non supera la tensione totale dei Led");
 }
 
 QString standardValuesHeading(ESeries series)
 {
-    return QStringLiteral("Valori standard %1:").arg(seriesName(series));
+    return Texts::tr("Valori standard %1:").arg(seriesName(series));
 }
 
 QString standardValueLine(const StandardResistor &resistor, const std::vector<BandColour> &bands)
@@ -252,10 +270,10 @@ QString beyondSeriesHint(SeriesReach reach, ESeries series)
     case SeriesReach::Within:
         break;
     case SeriesReach::BelowSeries:
-        return QStringLiteral("Il valore calcolato è al di sotto della serie %1")
+        return Texts::tr("Il valore calcolato è al di sotto della serie %1")
             .arg(seriesName(series));
     case SeriesReach::AboveSeries:
-        return QStringLiteral("Il valore calcolato è al di sopra della serie %1")
+        return Texts::tr("Il valore calcolato è al di sopra della serie %1")
             .arg(seriesName(series));
     }
     return QString();
@@ -266,21 +284,21 @@ QString branchResistorHint(const BranchResistor &branch)
     QString power = rough(branch.power) + QStringLiteral(" mW");
     if (branch.hints.ratingMilliwatts)
         power += QStringLiteral(" (%1)").arg(ratingText(*branch.hints.ratingMilliwatts));
-    return QStringLiteral("Più sicuro, una resistenza per ogni Led: %1 ohm, %2 ciascuna")
+    return Texts::tr("Più sicuro, una resistenza per ogni Led: %1 ohm, %2 ciascuna")
         .arg(rough(branch.resistance), power);
 }
 
 QString notesScope()
 {
-    return QStringLiteral("Vale per il pannello Led singolo: i pannelli Led in serie e Led in "
-                          "parallelo moltiplicano già per il numero di Led.");
+    return Texts::tr("Vale per il pannello Led singolo: i pannelli Led in serie e Led in "
+                     "parallelo moltiplicano già per il numero di Led.");
 }
 
 QString ratingHint(const ResistorHints &hints)
 {
     if (!hints.ratingMilliwatts)
         return QString();
-    return QStringLiteral("Resistore consigliato: ") + ratingText(*hints.ratingMilliwatts);
+    return Texts::tr("Resistore consigliato: %1").arg(ratingText(*hints.ratingMilliwatts));
 }
 
 } // namespace varelux::ui

@@ -16,11 +16,14 @@ namespace varelux {
 // 0, so the first failure is the one reported.
 class CheckedArithmetic {
 public:
+    // Fields are read with the given decimal separator.
+    explicit CheckedArithmetic(char separator) : m_separator(separator) {}
+
     double read(std::string_view text)
     {
         if (m_failure)
             return 0;
-        const Outcome<double> number = readNumber(text);
+        const Outcome<double> number = readNumber(text, m_separator);
         if (!number) {
             m_failure = number.failure();
             return 0;
@@ -64,6 +67,7 @@ private:
         return result;
     }
 
+    char m_separator;
     std::optional<Failure> m_failure;
 };
 

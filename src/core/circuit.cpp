@@ -10,12 +10,16 @@ namespace {
 // In Circuit order.
 constexpr CircuitKind kCircuits[] = {
     {Circuit::SingleLed, false, false,
-     [](const CircuitFields &f) { return sizeSingle(f.supply, f.ledVoltage, f.current); }},
+     [](const CircuitFields &f) {
+         return sizeSingle(f.supply, f.ledVoltage, f.current, f.separator);
+     }},
     {Circuit::Series, true, false,
-     [](const CircuitFields &f) { return sizeSeries(f.supply, f.ledVoltage, f.count, f.current); }},
+     [](const CircuitFields &f) {
+         return sizeSeries(f.supply, f.ledVoltage, f.count, f.current, f.separator);
+     }},
     {Circuit::Parallel, true, true,
      [](const CircuitFields &f) {
-         return sizeParallel(f.supply, f.ledVoltage, f.count, f.current);
+         return sizeParallel(f.supply, f.ledVoltage, f.count, f.current, f.separator);
      }},
 };
 static_assert(std::size(kCircuits) == kCircuitCount);

@@ -29,9 +29,11 @@ inline constexpr std::array<Circuit, kCircuitCount> kAllCircuits = [] {
     return all;
 }();
 
-// A panel's field texts as typed. A circuit with one LED has no count and ignores it.
+// A panel's field texts as typed, and the decimal separator they are written with. A circuit
+// with one LED has no count and ignores it.
 struct CircuitFields {
     std::string_view supply, ledVoltage, current, count;
+    char separator;
 };
 
 struct CircuitKind {

@@ -12,13 +12,15 @@ bool isDigitOrBackspace(CharCode code)
 
 } // namespace
 
-CharCode filterDecimalKey(CharCode code, std::u16string_view currentText)
+CharCode filterDecimalKey(CharCode code, std::u16string_view currentText, char separator)
 {
-    if (code == kFullStop)
-        code = kComma;
-    if (!isDigitOrBackspace(code) && code != kComma)
+    const auto kept = static_cast<CharCode>(static_cast<unsigned char>(separator));
+    const CharCode other = kept == kComma ? kFullStop : kComma;
+    if (code == other)
+        code = kept;
+    if (!isDigitOrBackspace(code) && code != kept)
         return kNoChar;
-    if (code == kComma && currentText.find(static_cast<char16_t>(kComma)) != currentText.npos)
+    if (code == kept && currentText.find(static_cast<char16_t>(kept)) != currentText.npos)
         return kNoChar;
     return code;
 }

@@ -17,9 +17,10 @@ inline constexpr CharCode kFullStop = 46;
 inline constexpr CharCode kDigitZero = 48;
 inline constexpr CharCode kDigitNine = 57;
 
-// Decimal fields: a full stop becomes a comma; digits, backspace and a comma pass, except a comma
-// while the field's whole current text (caret and selection play no part) already holds one.
-CharCode filterDecimalKey(CharCode code, std::u16string_view currentText);
+// Decimal fields, with the decimal separator in use (a comma or a full stop): the other
+// separator key becomes it; digits, backspace and the separator pass, except the separator while
+// the field's whole current text (caret and selection play no part) already holds one.
+CharCode filterDecimalKey(CharCode code, std::u16string_view currentText, char separator);
 
 // Count fields: digits and backspace pass; everything else, separators included, is dropped.
 CharCode filterCountKey(CharCode code);

@@ -51,7 +51,7 @@ StringKind stringKind(CheckedArithmetic &steps, std::uint64_t leds, std::uint64_
 
 Outcome<ArrayPlan> planLedArray(const ArrayFields &fields)
 {
-    CheckedArithmetic steps;
+    CheckedArithmetic steps(fields.separator);
     ArrayPlan plan;
     const double current = steps.read(fields.current); // mA
     plan.ledCurrent = steps.quotient(current, kMilliPerUnit);

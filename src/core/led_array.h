@@ -10,11 +10,13 @@
 
 namespace varelux {
 
-// The planner's field texts as typed. Voltages in volt, the current in milliampere, the count of
-// LEDs as a whole number. The margin is the least voltage every string's resistor keeps; an empty
-// margin stands for the supply divided by kDefaultMarginDivisor.
+// The planner's field texts as typed, and the decimal separator they are written with. Voltages
+// in volt, the current in milliampere, the count of LEDs as a whole number. The margin is the
+// least voltage every string's resistor keeps; an empty margin stands for the supply divided by
+// kDefaultMarginDivisor.
 struct ArrayFields {
     std::string_view supply, ledVoltage, current, count, margin;
+    char separator;
 };
 
 // An empty margin is a tenth of the supply.

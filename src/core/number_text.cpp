@@ -1,4 +1,5 @@
-// Reading and writing number text with the decimal comma, independent of the process locale.
+// Reading and writing number text with the given decimal separator, independent of the process
+// locale.
 #include "core/number_text.h"
 
 #include "core/decimal_to_double.h"
@@ -27,18 +28,18 @@ constexpr double kExactPowersOfTen[kExactDigits + 1] = {
 
 } // namespace
 
-Outcome<double> readNumber(std::string_view text)
+Outcome<double> readNumber(std::string_view text, char separator)
 {
-    constexpr std::size_t noComma = std::string_view::npos;
-    std::size_t commaPos = noComma;
+    constexpr std::size_t noSeparator = std::string_view::npos;
+    std::size_t separatorAt = noSeparator;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (isDigit(text[i])) [[likely]]
             continue;
-        if (text[i] != kDecimalSeparator || commaPos != noComma)
+        if (text[i] != separator || separatorAt != noSeparator)
             return Failure::NotANumber;
-        commaPos = i;
+        separatorAt = i;
     }
-    const std::size_t digitCount = text.size() - (commaPos == noComma ? 0 : 1);
+    const std::size_t digitCount = text.size() - (separatorAt == noSeparator ? 0 : 1);
     if (digitCount == 0)
         return Failure::NotANumber;
 
@@ -48,9 +49,9 @@ Outcome<double> readNumber(std::string_view text)
     if (FLT_EVAL_METHOD == 0 && digitCount <= kExactDigits) {
         std::uint64_t digitValue = 0;
         for (const char c : text)
-            if (c != kDecimalSeparator)
+            if (c != separator)
                 digitValue = digitValue * 10 + static_cast<unsigned>(c - '0');
-        const std::size_t decimals = commaPos == noComma ? 0 : text.size() - 1 - commaPos;
+        const std::size_t decimals = separatorAt == noSeparator ? 0 : text.size() - 1 - separatorAt;
         return static_cast<double>(digitValue) / kExactPowersOfTen[decimals];
     }
 
@@ -59,14 +60,14 @@ Outcome<double> readNumber(std::string_view text)
     char shortCopy[64];
     std::unique_ptr<char[]> longCopy;
     const char *first = text.data();
-    if (commaPos != noComma) {
+    if (separatorAt != noSeparator && separator != '.') {
         char *copy = shortCopy;
         if (text.size() > sizeof shortCopy) {
             longCopy = std::make_unique_for_overwrite<char[]>(text.size());
             copy = longCopy.get();
         }
         std::copy(text.begin(), text.end(), copy);
-        copy[commaPos] = '.';
+        copy[separatorAt] = '.';
         first = copy;
     }
     const char *const last = first + text.size();
@@ -76,7 +77,7 @@ Outcome<double> readNumber(std::string_view text)
     if (ec == std::errc::result_out_of_range) {
         // Out of range either way: an integer part other than zero means too large,
         // otherwise the value lies below the smallest subnormal and rounds to zero.
-        const std::string_view integerPart = text.substr(0, commaPos);
+        const std::string_view integerPart = text.substr(0, separatorAt);
         const bool large =
             std::any_of(integerPart.begin(), integerPart.end(), [](char c) { return c != '0'; });
         if (large)
@@ -103,7 +104,7 @@ double roundedAsShown(double value)
                                             : value; // subnormals: close enough as they are
 }
 
-std::string writeNumber(double value, int digits)
+std::string writeNumber(double value, char separator, int digits)
 {
     if (std::isnan(value))
         return "NaN";
@@ -145,7 +146,7 @@ std::string writeNumber(double value, int digits)
     if (exponent >= kMinPositionalExponent && exponent <= kMaxPositionalExponent) {
         if (exponent < 0) {
             *out++ = '0';
-            *out++ = kDecimalSeparator;
+            *out++ = separator;
             out = std::fill_n(out, -exponent - 1, '0');
             *out++ = lead[0];
             out = std::copy_n(fraction, fractionDigits, out);
@@ -156,7 +157,7 @@ std::string writeNumber(double value, int digits)
         } else {
             *out++ = lead[0];
             out = std::copy_n(fraction, exponent, out);
-            *out++ = kDecimalSeparator;
+            *out++ = separator;
             out = std::copy_n(fraction + exponent, fractionDigits - exponent, out);
         }
         return std::string(buf, out);
@@ -164,7 +165,7 @@ std::string writeNumber(double value, int digits)
 
     *out++ = lead[0];
     if (fractionDigits > 0) {
-        *out++ = kDecimalSeparator;
+        *out++ = separator;
         out = std::copy_n(fraction, fractionDigits, out);
     }
     *out++ = 'E';

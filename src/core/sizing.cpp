@@ -6,9 +6,9 @@
 namespace varelux {
 
 Outcome<Sizing> sizeSingle(std::string_view supply, std::string_view ledVoltage,
-                           std::string_view current)
+                           std::string_view current, char separator)
 {
-    CheckedArithmetic steps;
+    CheckedArithmetic steps(separator);
     Sizing sizing;
     sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
     sizing.resistorCurrent = sizing.ledCurrent;
@@ -22,9 +22,9 @@ Outcome<Sizing> sizeSingle(std::string_view supply, std::string_view ledVoltage,
 }
 
 Outcome<Sizing> sizeSeries(std::string_view supply, std::string_view ledVoltage,
-                           std::string_view count, std::string_view current)
+                           std::string_view count, std::string_view current, char separator)
 {
-    CheckedArithmetic steps;
+    CheckedArithmetic steps(separator);
     Sizing sizing;
     sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
     sizing.resistorCurrent = sizing.ledCurrent;
@@ -39,9 +39,9 @@ Outcome<Sizing> sizeSeries(std::string_view supply, std::string_view ledVoltage,
 }
 
 Outcome<Sizing> sizeParallel(std::string_view supply, std::string_view ledVoltage,
-                             std::string_view count, std::string_view current)
+                             std::string_view count, std::string_view current, char separator)
 {
-    CheckedArithmetic steps;
+    CheckedArithmetic steps(separator);
     Sizing sizing;
     sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
     const double n = steps.read(count);

@@ -27,21 +27,22 @@ struct Sizing {
 // Fields are read in a fixed order and every arithmetic step is checked at once: a NaN or a
 // result beyond the double range is Failure::Overflow, a non-zero number divided by zero is
 // Failure::DivisionByZero. Voltages in volt, current in milliampere, the count as a double.
-// No sign or range is tested: a supply below the LED voltage gives negative results.
+// No sign or range is tested: a supply below the LED voltage gives negative results. Fields are
+// read with the decimal separator given (number_text.h).
 
 // Reads current, supply, LED voltage. R = (Vs - Vf) / (I / 1000), P = ((I / 1000) * (Vs - Vf)) *
 // 1000.
 Outcome<Sizing> sizeSingle(std::string_view supply, std::string_view ledVoltage,
-                           std::string_view current);
+                           std::string_view current, char separator);
 
 // Reads current, supply, count, LED voltage. R = (Vs - Vf * N) / (I / 1000),
 // P = ((I / 1000) * (Vs - Vf * N)) * 1000.
 Outcome<Sizing> sizeSeries(std::string_view supply, std::string_view ledVoltage,
-                           std::string_view count, std::string_view current);
+                           std::string_view count, std::string_view current, char separator);
 
 // Reads current, count, supply, LED voltage. The current is per LED; the resistor carries
 // N * (I / 1000). R = (Vs - Vf) / (N * (I / 1000)), P = ((N * (I / 1000)) * (Vs - Vf)) * 1000.
 Outcome<Sizing> sizeParallel(std::string_view supply, std::string_view ledVoltage,
-                             std::string_view count, std::string_view current);
+                             std::string_view count, std::string_view current, char separator);
 
 } // namespace varelux

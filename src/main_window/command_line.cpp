@@ -6,17 +6,24 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
 
 namespace varelux {
 
 namespace {
+
+// The translation context of what the command line prints.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // Qt's own options, which QApplication takes off the command line when it starts. They may be
 // written with one dash or two.
@@ -117,27 +124,35 @@ void complain(const QString &text)
           QLatin1String(identity::kProgram) + QLatin1String(": ") + text + QLatin1Char('\n'));
 }
 
-QString helpText(std::initializer_list<const QCommandLineOption *> options)
+// An option of the help and its description, in Italian until it is translated.
+struct HelpRow {
+    const QCommandLineOption *option;
+    const char *description;
+};
+
+QString helpText(std::initializer_list<HelpRow> rows)
 {
     QStringList names;
     qsizetype width = 0;
-    for (const QCommandLineOption *option : options) {
+    for (const auto &[option, description] : rows) {
         QStringList spelled;
         for (const QString &name : option->names())
             spelled << (name.size() == 1 ? QLatin1String("-") : QLatin1String("--")) + name;
-        names << spelled.join(QLatin1String(", "));
+        names << spelled.join(QLatin1String(", ")) + (option->valueName().isEmpty()
+                                                          ? QString()
+                                                          : QLatin1Char(' ') + option->valueName());
         width = std::max(width, names.last().size());
     }
-    QString text = QStringLiteral("Uso: %1 [opzioni]\n"
-                                  "Calcola la resistenza in serie per i circuiti con LED.\n\n"
-                                  "Opzioni:\n")
+    QString text = CommandLine::tr("Uso: %1 [opzioni]\n"
+                                   "Calcola la resistenza in serie per i circuiti con LED.\n\n"
+                                   "Opzioni:\n")
                        .arg(QLatin1String(identity::kProgram));
     qsizetype row = 0;
-    for (const QCommandLineOption *option : options)
+    for (const HelpRow &help : rows)
         text += QStringLiteral("  %1  %2\n")
-                    .arg(names.at(row++).leftJustified(width), option->description());
-    text += QStringLiteral("\nAccetta anche le opzioni di Qt, tra cui -platform, -display, -style "
-                           "e -reverse.\n");
+                    .arg(names.at(row++).leftJustified(width), CommandLine::tr(help.description));
+    text += CommandLine::tr("\nAccetta anche le opzioni di Qt, tra cui -platform, -display, -style "
+                            "e -reverse.\n");
     return text;
 }
 
@@ -158,46 +173,81 @@ QString refusedArgument(const QCommandLineParser &parser, const QStringList &arg
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char *argv[])
+CommandLineAnswer answerCommandLine(int argc, char *argv[])
 {
     const Arguments arguments = splitOffQtOptions(argc, argv);
 
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Mostra questo aiuto ed esce"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Mostra la versione ed esce"));
+    // The descriptions are the help's, translated once the language is known (helpText).
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption language(QStringLiteral("language"), QString(),
+                                      QStringLiteral("it|en"));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOption(help);
-    parser.addOption(version);
+    parser.addOptions({help, version, language});
+    const bool parsed =
+        parser.parse(QStringList(QLatin1String(identity::kProgram)) + arguments.ours);
 
-    if (!parser.parse(QStringList(QLatin1String(identity::kProgram)) + arguments.ours)) {
-        const QString refused = refusedArgument(parser, arguments.ours);
-        complain(parser.unknownOptionNames().isEmpty()
-                     ? QStringLiteral("l'opzione non accetta un valore: %1").arg(refused)
-                     : QStringLiteral("opzione sconosciuta: %1").arg(refused));
-        return kExitUsage;
+    CommandLineAnswer answer;
+    const std::optional<ui::Language> named = ui::languageNamed(parser.value(language));
+    answer.language = named.value_or(ui::systemLanguage());
+
+    // Ends with status after printing what text() writes, in the language chosen: through an
+    // application object of its own, since the window's comes later and only where the program
+    // goes on.
+    int count = 1;
+    std::optional<QCoreApplication> translating;
+    auto end = [&](int status, const std::function<QString()> &text) {
+        translating.emplace(count, argv);
+        ui::useLanguage(answer.language);
+        if (status == 0)
+            print(stdout, text());
+        else
+            complain(text());
+        answer.exitStatus = status;
+        return answer;
+    };
+
+    if (!parsed) {
+        return end(kExitUsage, [&] {
+            const QString refused = refusedArgument(parser, arguments.ours);
+            return parser.unknownOptionNames().isEmpty()
+                       ? CommandLine::tr("l'opzione non accetta un valore: %1").arg(refused)
+                       : CommandLine::tr("opzione sconosciuta: %1").arg(refused);
+        });
     }
     if (!parser.positionalArguments().isEmpty()) {
-        complain(
-            QStringLiteral("argomento inatteso: %1").arg(parser.positionalArguments().first()));
-        return kExitUsage;
+        return end(kExitUsage, [&] {
+            return CommandLine::tr("argomento inatteso: %1")
+                .arg(parser.positionalArguments().first());
+        });
     }
-    if (parser.isSet(help)) {
-        print(stdout, helpText({&help, &version}));
-        return 0;
+    if (parser.isSet(language) && !named) {
+        return end(kExitUsage, [&] {
+            return CommandLine::tr("lingua sconosciuta: %1 (it o en)").arg(parser.value(language));
+        });
     }
+    if (parser.isSet(help))
+        return end(0, [&] {
+            return helpText(
+                {{&help, QT_TRANSLATE_NOOP("CommandLine", "Mostra questo aiuto ed esce")},
+                 {&version, QT_TRANSLATE_NOOP("CommandLine", "Mostra la versione ed esce")},
+                 {&language, QT_TRANSLATE_NOOP("CommandLine", "Lingua delle finestre: it "
+                                                              "(italiano) o en (inglese)")}});
+        });
     if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("%1 %2\n").arg(QLatin1String(identity::kName),
-                                                    QLatin1String(identity::kVersion)));
-        return 0;
+        return end(0, [] {
+            return QStringLiteral("%1 %2\n").arg(QLatin1String(identity::kName),
+                                                 QLatin1String(identity::kVersion));
+        });
     }
     if (!ui::displayAvailable(arguments.namesDisplay)) {
-        complain(QStringLiteral(
-            "nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)"));
-        return kExitNoDisplay;
+        return end(kExitNoDisplay, [] {
+            return CommandLine::tr(
+                "nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)");
+        });
     }
-    return std::nullopt;
+    return answer;
 }
 
 } // namespace varelux

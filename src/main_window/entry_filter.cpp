@@ -1,6 +1,7 @@
 // Typed characters through the keystroke filter, before QLineEdit inserts them.
 #include "main_window/entry_filter.h"
 
+#include "common/language.h"
 #include "core/key_filter.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ char16_t EntryFilter::filtered(char16_t unit) const
     const QString text = m_field->text();
     const std::u16string_view current(reinterpret_cast<const char16_t *>(text.utf16()),
                                       std::size_t(text.size()));
-    return char16_t(filterDecimalKey(code, current));
+    return char16_t(filterDecimalKey(code, current, ui::decimalSeparator()));
 }
 
 bool EntryFilter::eventFilter(QObject *watched, QEvent *event)

@@ -1,8 +1,11 @@
 // Geometry, captions and colours of the main window (Form1), in twips.
 #include "main_window/main_window_layout.h"
 
+#include "common/language.h"
 #include "common/texts.h"
 #include "common/twips.h"
+
+#include <QCoreApplication>
 
 #include <iterator>
 
@@ -46,45 +49,45 @@ constexpr GridRow kGrid[] = {
     {PanelPart::Heading, "lbl_DL", Numbering::FromFirst, ControlRole::Heading, 0, 120, 0, 0,
      nullptr},
     {PanelPart::SchemaButton, "cmd_Schema", Numbering::FromFirst, ControlRole::PushButton, 0, 600,
-     1095, 375, "Schema"},
+     1095, 375, QT_TRANSLATE_NOOP("MainWindowLayout", "Schema")},
     {PanelPart::SupplyLabel, "lbl_AlCirc", Numbering::FromSecond, ControlRole::RowLabel, 0, 1200, 0,
-     0, "Tensione circuito:"},
+     0, QT_TRANSLATE_NOOP("MainWindowLayout", "Tensione circuito:")},
     {PanelPart::Supply, "txt_AlCirc", Numbering::FromSecond, ControlRole::DecimalField, 1920, 1200,
      735, 285, nullptr},
     {PanelPart::SupplyUnit, "lbl_VCirc", Numbering::FromSecond, ControlRole::UnitLabel, 2760, 1200,
-     0, 0, "Volt"},
+     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Volt")},
     {PanelPart::LedVoltageLabel, "lbl_AlLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 1560,
-     0, 0, "Tensione Led:"},
+     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Tensione Led:")},
     {PanelPart::LedVoltage, "txt_AlLed", Numbering::FromSecond, ControlRole::DecimalField, 1920,
      1560, 735, 285, nullptr},
     {PanelPart::LedVoltageUnit, "lbl_VLed", Numbering::FromSecond, ControlRole::UnitLabel, 2760,
-     1560, 0, 0, "Volt"},
+     1560, 0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Volt")},
     {PanelPart::CurrentLabel, "lbl_CorrLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 1920,
-     0, 0, "Corrente Led:"},
+     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Corrente Led:")},
     {PanelPart::Current, "txt_CorrLed", Numbering::FromSecond, ControlRole::DecimalField, 1920,
      1920, 735, 285, nullptr},
     {PanelPart::CurrentUnit, "lbl_ALed", Numbering::FromSecond, ControlRole::UnitLabel, 2760, 1920,
-     0, 0, "mA"},
+     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "mA")},
     {PanelPart::CountLabel, "lbl_NumLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 2280, 0,
-     0, "Numero Led:"},
+     0, QT_TRANSLATE_NOOP("MainWindowLayout", "Numero Led:")},
     {PanelPart::Count, "txt_NumLed", Numbering::FromSecond, ControlRole::CountField, 1920, 2280,
      735, 285, nullptr},
     {PanelPart::CalculateButton, "cmd_Calcola", Numbering::FromSecond, ControlRole::PushButton, 0,
-     2640, 1095, 375, "Calcola"},
+     2640, 1095, 375, QT_TRANSLATE_NOOP("MainWindowLayout", "Calcola")},
     {PanelPart::ClearButton, "cmd_Canc", Numbering::FromSecond, ControlRole::PushButton, 1200, 2640,
-     1095, 375, "Cancella"},
+     1095, 375, QT_TRANSLATE_NOOP("MainWindowLayout", "Cancella")},
     {PanelPart::ResistanceLabel, "lbl_Res", Numbering::FromSecond, ControlRole::RowLabel, 0, 3240,
-     0, 0, "Resistenza calcolata:"},
+     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Resistenza calcolata:")},
     {PanelPart::Resistance, "lbl_ResCalc", Numbering::FromSecond, ControlRole::ResultLabel, 1920,
      3240, 825, 285, nullptr},
     {PanelPart::ResistanceUnit, "lbl_ohm", Numbering::FromSecond, ControlRole::UnitLabel, 2880,
-     3240, 0, 0, "ohm"},
+     3240, 0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "ohm")},
     {PanelPart::PowerLabel, "lbl_Pot", Numbering::FromSecond, ControlRole::RowLabel, 0, 3600, 0, 0,
-     "Potenza dissipata:"},
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Potenza dissipata:")},
     {PanelPart::Power, "lbl_Watt", Numbering::FromSecond, ControlRole::ResultLabel, 1920, 3600, 825,
      285, nullptr},
     {PanelPart::PowerUnit, "lbl_W", Numbering::FromSecond, ControlRole::UnitLabel, 2880, 3600, 0, 0,
-     "mW"},
+     QT_TRANSLATE_NOOP("MainWindowLayout", "mW")},
 };
 static_assert(std::size(kGrid) == kPanelPartCount);
 static_assert(
@@ -105,18 +108,20 @@ struct BelowPanelsRow {
 };
 
 constexpr BelowPanelsRow kBelowPanels[] = {
-    {"cmd_TensLed", ControlRole::PushButton, 120, 4080, 1815, 375, "Tensione Led",
-     ReferenceId::LedVoltages},
-    {"cmd_ValResStd", ControlRole::PushButton, 2040, 4080, 1815, 375, "Valori standard",
-     ReferenceId::StandardValues},
-    {"cmd_PotMaxRes", ControlRole::PushButton, 3960, 4080, 1815, 375, "Potenza max res.",
-     ReferenceId::PowerRatings},
+    {"cmd_TensLed", ControlRole::PushButton, 120, 4080, 1815, 375,
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Tensione Led"), ReferenceId::LedVoltages},
+    {"cmd_ValResStd", ControlRole::PushButton, 2040, 4080, 1815, 375,
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Valori standard"), ReferenceId::StandardValues},
+    {"cmd_PotMaxRes", ControlRole::PushButton, 3960, 4080, 1815, 375,
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Potenza max res."), ReferenceId::PowerRatings},
     {"Label1", ControlRole::NoteLine, 120, 4560, 0, 0,
-     "Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la somma dei valori di "
-     "tensione ogni singolo Led."},
+     QT_TRANSLATE_NOOP("MainWindowLayout",
+                       "Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la "
+                       "somma dei valori di tensione ogni singolo Led.")},
     {"Label2", ControlRole::NoteLine, 120, 4800, 0, 0,
-     "Se i Led sono connessi in parallelo, inserire nel campo \"Corrente Led\" la somma dei valori "
-     "di corrente di ogni singolo Led."},
+     QT_TRANSLATE_NOOP("MainWindowLayout",
+                       "Se i Led sono connessi in parallelo, inserire nel campo \"Corrente Led\" "
+                       "la somma dei valori di corrente di ogni singolo Led.")},
 };
 
 // Where each circuit's panel sits and the colour of its heading, in Circuit order.
@@ -131,6 +136,12 @@ constexpr PanelLook kPanelLooks[] = {
     {7320, kBlue},
 };
 static_assert(std::size(kPanelLooks) == kCircuitCount);
+
+// A caption of the tables above in the language in use; none stays none.
+QString translated(const char *caption)
+{
+    return caption ? QCoreApplication::translate("MainWindowLayout", caption) : QString();
+}
 
 bool hasRow(Circuit circuit, PanelPart part)
 {
@@ -149,7 +160,7 @@ std::vector<MainWindowRow> buildRows()
             MainWindowRow item{
                 {controlName(circuit, row.part), row.role,
                  twipsRect(look.originTwips + row.leftFromOrigin, row.top, row.width, row.height),
-                 heading ? ui::circuitHeading(circuit) : QString::fromUtf8(row.caption)},
+                 heading ? ui::circuitHeading(circuit) : translated(row.caption)},
                 PanelPlace{circuit, row.part},
                 std::nullopt};
             if (row.part == PanelPart::SchemaButton)
@@ -162,7 +173,7 @@ std::vector<MainWindowRow> buildRows()
     for (const BelowPanelsRow &row : kBelowPanels) {
         MainWindowRow item{{QString::fromLatin1(row.name), row.role,
                             twipsRect(row.left, row.top, row.width, row.height),
-                            QString::fromUtf8(row.caption)},
+                            translated(row.caption)},
                            std::nullopt,
                            row.opens};
         if (row.role == ControlRole::NoteLine)
@@ -190,8 +201,12 @@ QString controlName(Circuit circuit, PanelPart part)
 
 const std::vector<MainWindowRow> &mainWindowRows()
 {
-    static const std::vector<MainWindowRow> rows = buildRows();
-    return rows;
+    // Built once per language: the captions are in the language in use.
+    static std::optional<std::vector<MainWindowRow>> rows[ui::kLanguageCount];
+    std::optional<std::vector<MainWindowRow>> &inUse = rows[int(ui::currentLanguage())];
+    if (!inUse)
+        inUse = buildRows();
+    return *inUse;
 }
 
 QSize mainWindowSize()

@@ -3,6 +3,7 @@
 #include "main_window/sizing_panel.h"
 
 #include "common/announcer.h"
+#include "common/language.h"
 #include "common/platform.h"
 #include "common/resistance_hint.h"
 #include "common/texts.h"
@@ -32,8 +33,11 @@ Outcome<Sizing> size(Circuit circuit, const PanelControls &controls)
     const std::string ledVoltage = textOf(controls.ledVoltage);
     const std::string current = textOf(controls.current);
     const std::string count = textOf(controls.count);
-    return sizeCircuit(
-        circuit, {.supply = supply, .ledVoltage = ledVoltage, .current = current, .count = count});
+    return sizeCircuit(circuit, {.supply = supply,
+                                 .ledVoltage = ledVoltage,
+                                 .current = current,
+                                 .count = count,
+                                 .separator = ui::decimalSeparator()});
 }
 
 // The text of the message box for a failed sizing; empty when the panel is cleared silently,
@@ -83,8 +87,10 @@ void SizingPanel::calculate()
                       [this] { clearSilently(); });
         return;
     }
-    m_controls.resistance->setText(QString::fromStdString(writeNumber(outcome->resistance)));
-    m_controls.power->setText(QString::fromStdString(writeNumber(outcome->power)));
+    const char separator = ui::decimalSeparator();
+    m_controls.resistance->setText(
+        QString::fromStdString(writeNumber(outcome->resistance, separator)));
+    m_controls.power->setText(QString::fromStdString(writeNumber(outcome->power, separator)));
     m_shown = *outcome;
     showHints();
     announce(ui::resultsAnnouncement(

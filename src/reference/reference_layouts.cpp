@@ -5,11 +5,15 @@
 // Form7 the resistor power ratings.
 #include "reference/reference_layouts.h"
 
+#include "common/language.h"
 #include "common/texts.h"
 #include "common/twips.h"
+#include "core/number_text.h"
 #include "core/standard_values.h"
 #include "reference/diagrams.h"
 #include "reference/e12_picture.h"
+
+#include <QCoreApplication>
 
 #include <iterator>
 #include <utility>
@@ -17,6 +21,11 @@
 namespace varelux {
 
 namespace {
+
+// The translation context of the windows' captions and table labels.
+class ReferenceLayouts {
+    Q_DECLARE_TR_FUNCTIONS(ReferenceLayouts)
+};
 
 using ui::ControlRole;
 using ui::LayoutRow;
@@ -66,7 +75,7 @@ ReferenceLayout e12Layout()
         QStringLiteral("Image1"), QPoint(0, 0),
         kE12PictureSize,          [](qreal dpr, const QPalette &) { return drawE12Table(dpr); },
         ui::e12PictureName(),     ui::e12PictureValues()};
-    return {QStringLiteral("Form6"), QStringLiteral("Valori standard delle resistenze"),
+    return {QStringLiteral("Form6"), ReferenceLayouts::tr("Valori standard delle resistenze"),
             twipsSize(9030, 3075), false, std::move(picture)};
 }
 
@@ -83,31 +92,36 @@ LayoutRow tableLabel(const QString &name, ControlRole role, int leftTwips, int t
 LayoutRow okButton(int leftTwips, int topTwips)
 {
     return {QStringLiteral("cmd_OK"), ControlRole::PushButton,
-            twipsRect(leftTwips, topTwips, 1215, 375), QStringLiteral("OK")};
+            twipsRect(leftTwips, topTwips, 1215, 375), ReferenceLayouts::tr("OK")};
 }
 
 // Typical LED forward voltages by colour: the colour label at 120 twips, the voltage at 1320.
 ReferenceLayout voltagesLayout()
 {
     struct Row {
-        const char *colourName, *colour, *voltage;
+        const char *colourName, *colour;
+        double volts;
     };
     static constexpr Row kRows[] = {
-        {"lbl_Lrosso", "Led rosso:", "1,8 V"},   {"lbl_Lverde", "Led verde:", "2 V"},
-        {"lbl_Lgiallo", "Led giallo:", "1,9 V"}, {"lbl_Larancio", "Led arancio:", "2 V"},
-        {"lbl_Lblu", "Led blu:", "3 V"},         {"lbl_Lbianco", "Led bianco:", "3 V"},
+        {"lbl_Lrosso", QT_TRANSLATE_NOOP("ReferenceLayouts", "Led rosso:"), 1.8},
+        {"lbl_Lverde", QT_TRANSLATE_NOOP("ReferenceLayouts", "Led verde:"), 2},
+        {"lbl_Lgiallo", QT_TRANSLATE_NOOP("ReferenceLayouts", "Led giallo:"), 1.9},
+        {"lbl_Larancio", QT_TRANSLATE_NOOP("ReferenceLayouts", "Led arancio:"), 2},
+        {"lbl_Lblu", QT_TRANSLATE_NOOP("ReferenceLayouts", "Led blu:"), 3},
+        {"lbl_Lbianco", QT_TRANSLATE_NOOP("ReferenceLayouts", "Led bianco:"), 3},
     };
     TableLayout table{{}, okButton(1080, 1680)};
     for (int i = 0; i < int(std::size(kRows)); ++i) {
         const int top = kTableTop + i * kRowPitch;
         table.rows.push_back(tableLabel(QString::fromLatin1(kRows[i].colourName),
                                         ControlRole::RowLabel, 120, top,
-                                        QString::fromUtf8(kRows[i].colour)));
-        table.rows.push_back(tableLabel(QStringLiteral("lbl_Tens%1").arg(i + 1),
-                                        ControlRole::ValueLabel, 1320, top,
-                                        QString::fromUtf8(kRows[i].voltage)));
+                                        ReferenceLayouts::tr(kRows[i].colour)));
+        table.rows.push_back(
+            tableLabel(QStringLiteral("lbl_Tens%1").arg(i + 1), ControlRole::ValueLabel, 1320, top,
+                       QString::fromStdString(writeNumber(kRows[i].volts, ui::decimalSeparator())) +
+                           QStringLiteral(" V")));
     }
-    return {QStringLiteral("Form5"), QStringLiteral("Tensione di alimentazione dei Led"),
+    return {QStringLiteral("Form5"), ReferenceLayouts::tr("Tensione di alimentazione dei Led"),
             twipsSize(3375, 2175), true, std::move(table)};
 }
 
@@ -130,7 +144,7 @@ ReferenceLayout ratingsLayout()
             tableLabel(QStringLiteral("lbl_PotRes%1").arg(i + 1), ControlRole::ValueLabel,
                        1200 - 120 * (int(digits.size()) - 3), top, digits + QStringLiteral(" mW")));
     }
-    return {QStringLiteral("Form7"), QStringLiteral("Max potenza dissipabile"),
+    return {QStringLiteral("Form7"), ReferenceLayouts::tr("Max potenza dissipabile"),
             twipsSize(2415, 3135), true, std::move(table)};
 }
 

@@ -9,19 +9,20 @@ using namespace varelux;
 
 namespace {
 
-enum class Rule { Decimal, Count };
+// The decimal rule in Italian (comma) and in English (full stop), and the count rule.
+enum class Rule { Decimal, DecimalPoint, Count };
 
 // Types the codes at the end of the text, as a user typing into an empty field would.
 QString typeInto(Rule rule, QString text, const QList<int> &codes)
 {
     for (int typed : codes) {
         const auto code = static_cast<CharCode>(typed);
+        const std::u16string_view current(reinterpret_cast<const char16_t *>(text.utf16()),
+                                          std::size_t(text.size()));
         const CharCode kept =
-            rule == Rule::Decimal
-                ? filterDecimalKey(
-                      code, std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
-                                                std::size_t(text.size())))
-                : filterCountKey(code);
+            rule == Rule::Count
+                ? filterCountKey(code)
+                : filterDecimalKey(code, current, rule == Rule::Decimal ? ',' : '.');
         if (kept == kBackspace)
             text.chop(1);
         else if (kept != kNoChar)
@@ -98,7 +99,7 @@ void TestKeyFilter::decimalRule()
     QFETCH(int, expected);
     const std::u16string_view view(reinterpret_cast<const char16_t *>(text.utf16()),
                                    std::size_t(text.size()));
-    QCOMPARE(int(filterDecimalKey(static_cast<CharCode>(code), view)), expected);
+    QCOMPARE(int(filterDecimalKey(static_cast<CharCode>(code), view, ',')), expected);
 }
 
 void TestKeyFilter::countRule_data()
@@ -132,7 +133,7 @@ void TestKeyFilter::typing_data()
     QTest::addColumn<QList<int>>("codes");
     QTest::addColumn<QString>("expected");
 
-    const auto D = Rule::Decimal, C = Rule::Count;
+    const auto D = Rule::Decimal, P = Rule::DecimalPoint, C = Rule::Count;
     row("full stop typed as comma", D, "", codesOf(u"12.5"), "12,5");
     row("second comma dropped", D, "", codesOf(u"1,2,3"), "1,23");
     row("full stop after comma dropped", D, "", codesOf(u"1,2.3"), "1,23");
@@ -140,6 +141,9 @@ void TestKeyFilter::typing_data()
     row("comma again after backspace", D, "", (codesOf(u"1,") << 8 << 44 << 53), "1,5");
     row("backspace in empty field", D, "", QList<int>{8, 8}, "");
     row("no sign or exponent", D, "", codesOf(u"-1e+5 "), "15");
+    row("English: comma typed as full stop", P, "", codesOf(u"12,5"), "12.5");
+    row("English: second full stop dropped", P, "", codesOf(u"1.2.3"), "1.23");
+    row("English: comma after full stop dropped", P, "", codesOf(u"1.2,3"), "1.23");
     row("count keeps leading zeros", C, "", codesOf(u"0012"), "0012");
     row("count drops separators", C, "", codesOf(u"1.5,0"), "150");
     row("count backspace", C, "", (codesOf(u"12") << 8), "1");

@@ -20,15 +20,20 @@ Outcome<ArrayPlan> run(const QString &fields)
     std::string f[5];
     for (qsizetype i = 0; i < 5; ++i)
         f[i] = fields.section(u'|', i, i).toStdString();
-    return planLedArray(
-        {.supply = f[0], .ledVoltage = f[1], .current = f[2], .count = f[3], .margin = f[4]});
+    return planLedArray({.supply = f[0],
+                         .ledVoltage = f[1],
+                         .current = f[2],
+                         .count = f[3],
+                         .margin = f[4],
+                         .separator = kDecimalComma});
 }
 
 // "3x3 120 48": strings x LEDs, and each resistor's ohm and mW.
 std::string kindText(const StringKind &kind)
 {
-    return writeNumber(kind.strings) + 'x' + writeNumber(kind.leds) + ' ' +
-           writeNumber(kind.resistance) + ' ' + writeNumber(kind.power);
+    return writeNumber(kind.strings, kDecimalComma) + 'x' + writeNumber(kind.leds, kDecimalComma) +
+           ' ' + writeNumber(kind.resistance, kDecimalComma) + ' ' +
+           writeNumber(kind.power, kDecimalComma);
 }
 
 // A verdict that plans nothing, or a failure.
@@ -86,7 +91,7 @@ void TestLedArray::plans()
     shown += " =";
     for (const double total : {out->strings, out->supplyCurrent, out->supplyPower, out->ledPower,
                                out->resistorPower, std::round(out->efficiency * 1000) / 10})
-        shown += ' ' + writeNumber(total);
+        shown += ' ' + writeNumber(total, kDecimalComma);
     QCOMPARE(QString::fromStdString(shown), plan);
 }
 

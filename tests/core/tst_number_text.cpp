@@ -26,6 +26,14 @@ std::string repeat(char c, std::size_t n)
     return std::string(n, c);
 }
 
+// The text as English writes it: the comma and the full stop trade places.
+std::string swapped(std::string text)
+{
+    for (char &c : text)
+        c = c == ',' ? '.' : c == '.' ? ',' : c;
+    return text;
+}
+
 } // namespace
 
 class TestNumberText : public QObject {
@@ -74,9 +82,12 @@ void TestNumberText::readAccepts()
 {
     QFETCH(std::string, text);
     QFETCH(double, expected);
-    const Outcome<double> read = readNumber(text);
+    const Outcome<double> read = readNumber(text, kDecimalComma);
     QVERIFY(read.ok());
     QCOMPARE(*read, expected);
+    const Outcome<double> english = readNumber(swapped(text), kDecimalPoint);
+    QVERIFY(english.ok());
+    QCOMPARE(*english, expected);
 }
 
 void TestNumberText::readRejects_data()
@@ -110,9 +121,12 @@ void TestNumberText::readRejects_data()
 void TestNumberText::readRejects()
 {
     QFETCH(std::string, text);
-    const Outcome<double> read = readNumber(text);
-    QVERIFY(!read.ok());
-    QCOMPARE(read.failure(), Failure::NotANumber);
+    for (const auto &[written, separator] :
+         {std::pair{text, kDecimalComma}, {swapped(text), kDecimalPoint}}) {
+        const Outcome<double> read = readNumber(written, separator);
+        QVERIFY(!read.ok());
+        QCOMPARE(read.failure(), Failure::NotANumber);
+    }
 }
 
 void TestNumberText::readOverflows_data()
@@ -128,7 +142,7 @@ void TestNumberText::readOverflows_data()
 void TestNumberText::readOverflows()
 {
     QFETCH(std::string, text);
-    const Outcome<double> read = readNumber(text);
+    const Outcome<double> read = readNumber(text, kDecimalComma);
     QVERIFY(!read.ok());
     QCOMPARE(read.failure(), Failure::Overflow);
 }
@@ -140,11 +154,11 @@ void TestNumberText::readLongTextInLinearTime()
     std::string half = repeat('7', mib / 2);
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(readNumber(half + "," + half).failure(), Failure::Overflow);
-    QCOMPARE(*readNumber(repeat('0', mib)), 0.0);
-    QCOMPARE(*readNumber("," + repeat('0', mib) + "1"), 0.0);
-    QCOMPARE(*readNumber("1," + repeat('0', mib)), 1.0);
-    QCOMPARE(readNumber(repeat('7', mib) + ",,").failure(), Failure::NotANumber);
+    QCOMPARE(readNumber(half + "," + half, kDecimalComma).failure(), Failure::Overflow);
+    QCOMPARE(*readNumber(repeat('0', mib), kDecimalComma), 0.0);
+    QCOMPARE(*readNumber("," + repeat('0', mib) + "1", kDecimalComma), 0.0);
+    QCOMPARE(*readNumber("1," + repeat('0', mib), kDecimalComma), 1.0);
+    QCOMPARE(readNumber(repeat('7', mib) + ",,", kDecimalComma).failure(), Failure::NotANumber);
     QVERIFY2(timer.elapsed() < 1000, "reading a MiB of digits is not linear");
 }
 
@@ -180,7 +194,9 @@ void TestNumberText::write()
 {
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(writeNumber(value)), expected);
+    QCOMPARE(QString::fromStdString(writeNumber(value, kDecimalComma)), expected);
+    QCOMPARE(QString::fromStdString(writeNumber(value, kDecimalPoint)),
+             QString(expected).replace(u',', u'.'));
 }
 
 void TestNumberText::writeDigits_data()
@@ -201,7 +217,7 @@ void TestNumberText::writeDigits()
     QFETCH(double, value);
     QFETCH(int, digits);
     QFETCH(QString, expected);
-    QCOMPARE(QString::fromStdString(writeNumber(value, digits)), expected);
+    QCOMPARE(QString::fromStdString(writeNumber(value, kDecimalComma, digits)), expected);
 }
 
 void TestNumberText::sameResultsUnderCommaLocale()
@@ -212,11 +228,11 @@ void TestNumberText::sameResultsUnderCommaLocale()
     auto snapshot = [&] {
         QStringList out;
         for (const std::string &t : texts) {
-            const Outcome<double> r = readNumber(t);
+            const Outcome<double> r = readNumber(t, kDecimalComma);
             out << (r ? QString::number(*r, 'g', 17) : u"failure %1"_s.arg(int(r.failure())));
         }
         for (double v : values)
-            out << QString::fromStdString(writeNumber(v));
+            out << QString::fromStdString(writeNumber(v, kDecimalComma));
 #if VARELUX_HAVE_STRTOD_L
         // The C library's reading, which a C++ library without from_chars for double uses.
         for (const std::string t : {"4.70000000000000e+02", "12.5"}) {

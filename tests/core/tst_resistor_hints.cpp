@@ -33,8 +33,8 @@ QString nearestOf(const ResistorHints &hints)
 {
     QStringList values;
     for (const StandardResistor &value : hints.nearest)
-        values << QString::fromStdString(writeNumber(value.ohms) + ":" +
-                                         writeNumber(value.ledMilliamps, 3));
+        values << QString::fromStdString(writeNumber(value.ohms, kDecimalComma) + ":" +
+                                         writeNumber(value.ledMilliamps, kDecimalComma, 3));
     return values.join(u' ');
 }
 
@@ -126,11 +126,12 @@ void TestResistorHints::branchResistor()
 
     const auto resistor =
         varelux::branchResistor(Sizing{.ledCurrent = amps, .resistorVoltage = volts}, ESeries::E12);
-    const QString shown = resistor
-                              ? QString::fromStdString(writeNumber(resistor->resistance, 3) + ' ' +
-                                                       writeNumber(resistor->power, 3) + ' ') +
-                                    nearestOf(resistor->hints)
-                              : QString();
+    const QString shown =
+        resistor
+            ? QString::fromStdString(writeNumber(resistor->resistance, kDecimalComma, 3) + ' ' +
+                                     writeNumber(resistor->power, kDecimalComma, 3) + ' ') +
+                  nearestOf(resistor->hints)
+            : QString();
     QCOMPARE(shown, branch);
 }
 

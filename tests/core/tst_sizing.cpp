@@ -22,18 +22,20 @@ struct Texts {
     QString power;
 };
 
-// Runs one circuit's sizing, as its panel does; count is ignored with one LED.
+// Runs one circuit's sizing, as its panel does; count is ignored with one LED. Numbers are
+// written with the comma, as in Italian, or with the full stop, as in English.
 Outcome<Texts> run(Circuit circuit, const QString &supply, const QString &led, const QString &count,
-                   const QString &current)
+                   const QString &current, char separator = kDecimalComma)
 {
     const std::string vs = supply.toStdString(), vf = led.toStdString(), n = count.toStdString(),
                       i = current.toStdString();
-    const Outcome<Sizing> outcome =
-        sizeCircuit(circuit, {.supply = vs, .ledVoltage = vf, .current = i, .count = n});
+    const Outcome<Sizing> outcome = sizeCircuit(
+        circuit,
+        {.supply = vs, .ledVoltage = vf, .current = i, .count = n, .separator = separator});
     if (!outcome)
         return outcome.failure();
-    return Texts{QString::fromStdString(writeNumber(outcome->resistance)),
-                 QString::fromStdString(writeNumber(outcome->power))};
+    return Texts{QString::fromStdString(writeNumber(outcome->resistance, separator)),
+                 QString::fromStdString(writeNumber(outcome->power, separator))};
 }
 
 QString digits(int n, char c = '9')
@@ -109,6 +111,14 @@ void TestSizing::results()
     QVERIFY2(out.ok(), out ? "" : qPrintable(u"failure %1"_s.arg(int(out.failure()))));
     QCOMPARE(out->resistance, resistance);
     QCOMPARE(out->power, power);
+
+    // The same in English, where the full stop stands for the comma.
+    const auto point = [](QString text) { return text.replace(u',', u'.'); };
+    const Outcome<Texts> english =
+        run(circuit, point(supply), point(led), point(count), point(current), kDecimalPoint);
+    QVERIFY(english.ok());
+    QCOMPARE(english->resistance, point(resistance));
+    QCOMPARE(english->power, point(power));
 }
 
 void TestSizing::failures_data()
@@ -177,7 +187,7 @@ void TestSizing::failures()
 
 void TestSizing::recordsHoldEveryStep()
 {
-    const auto single = sizeSingle("5", "2,1", "15");
+    const auto single = sizeSingle("5", "2,1", "15", kDecimalComma);
     QVERIFY(single.ok());
     QCOMPARE(single->ledCurrent, 0.015);
     QCOMPARE(single->resistorCurrent, 0.015);
@@ -185,13 +195,13 @@ void TestSizing::recordsHoldEveryStep()
     QCOMPARE(single->resistance, (5 - 2.1) / 0.015);
     QCOMPARE(single->power, 0.015 * (5 - 2.1) * 1000);
 
-    const auto series = sizeSeries("12", "3,3", "3", "20");
+    const auto series = sizeSeries("12", "3,3", "3", "20", kDecimalComma);
     QVERIFY(series.ok());
     QCOMPARE(series->ledCurrent, 0.02);
     QCOMPARE(series->resistorCurrent, 0.02);
     QCOMPARE(series->resistorVoltage, 12 - 3.3 * 3);
 
-    const auto parallel = sizeParallel("5", "2", "4", "20");
+    const auto parallel = sizeParallel("5", "2", "4", "20", kDecimalComma);
     QVERIFY(parallel.ok());
     QCOMPARE(parallel->ledCurrent, 0.02);
     QCOMPARE(parallel->resistorCurrent, 0.08);

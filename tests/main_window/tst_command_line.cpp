@@ -14,12 +14,13 @@ namespace {
 const QString kNoDisplay =
     u"varelux: nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n"_s;
 
-// Starts the built program without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM, plus the given
-// variables.
+// Starts the built program without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM, and without a
+// language or locale, plus the given variables.
 void start(QProcess &process, const QStringList &arguments, const QStringList &variables = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s,
+                                u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s})
         environment.remove(name);
     for (const QString &variable : variables)
         environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
@@ -39,6 +40,8 @@ private slots:
     void answersWithoutOpeningAWindow();
     void qtOptionsReachTheWindow_data();
     void qtOptionsReachTheWindow();
+    void languageChosen_data();
+    void languageChosen();
 };
 
 // stdout: a text the output must contain, or "" for no output at all; stderr: the whole of it.
@@ -50,7 +53,7 @@ void TestCommandLine::answersWithoutOpeningAWindow_data()
     QTest::addColumn<QString>("err");
 
     const QString version = u"Varelux %1\n"_s.arg(QLatin1String(varelux::identity::kVersion));
-    const QString helpLine = u"  -h, --help     Mostra questo aiuto ed esce\n"_s;
+    const QString helpLine = u"  -h, --help        Mostra questo aiuto ed esce\n"_s;
     row("help", QStringList{u"--help"_s}, 0, helpLine, QString());
     row("version", QStringList{u"--version"_s}, 0, version, QString());
     row("version after Qt's options", QStringList{u"-platform"_s, u"xcb"_s, u"-reverse"_s, u"-v"_s},
@@ -71,6 +74,8 @@ void TestCommandLine::answersWithoutOpeningAWindow_data()
         2, QString(), u"varelux: opzione sconosciuta: --bar\n"_s);
     row("option after the end of options", QStringList{u"--"_s, u"--help"_s}, 2, QString(),
         u"varelux: argomento inatteso: --help\n"_s);
+    row("unknown language", QStringList{u"--language"_s, u"de"_s}, 2, QString(),
+        u"varelux: lingua sconosciuta: de (it o en)\n"_s);
     row("no display", QStringList{}, 1, QString(), kNoDisplay);
     row("no display, only a style", QStringList{u"-style"_s, u"Fusion"_s, u"-reverse"_s}, 1,
         QString(), kNoDisplay);
@@ -129,6 +134,44 @@ void TestCommandLine::qtOptionsReachTheWindow()
         !exited,
         qPrintable(u"exited with %1: %2"_s.arg(process.exitCode()).arg(QString::fromUtf8(err))));
     QVERIFY2(!err.contains("varelux:"), err.constData());
+}
+
+// The language of the help: --language, or else the first of the user's languages that the program
+// speaks, Italian where no locale is set, English where none of them is spoken.
+void TestCommandLine::languageChosen_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QString>("firstWord");
+
+    const QStringList help{u"--help"_s};
+    row("LANGUAGE before LANG", help, QStringList{u"LANGUAGE=en"_s, u"LANG=it_IT.UTF-8"_s},
+        u"Usage:"_s);
+    row("Italian locale", help, QStringList{u"LANG=it_IT.UTF-8"_s}, u"Uso:"_s);
+    row("C locale", help, QStringList{u"LANG=C"_s}, u"Uso:"_s);
+    row("German locale", help, QStringList{u"LANG=de_DE.UTF-8"_s}, u"Usage:"_s);
+    row("first language spoken", help, QStringList{u"LANGUAGE=de:it"_s, u"LANG=de_DE.UTF-8"_s},
+        u"Uso:"_s);
+    row("--language en", QStringList{u"--language"_s, u"en"_s, u"--help"_s},
+        QStringList{u"LANG=it_IT.UTF-8"_s}, u"Usage:"_s);
+    row("--language it", QStringList{u"--language"_s, u"it"_s, u"--help"_s},
+        QStringList{u"LANG=en_US.UTF-8"_s}, u"Uso:"_s);
+}
+
+void TestCommandLine::languageChosen()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, variables);
+    QFETCH(QString, firstWord);
+
+    if (!arguments.contains(u"--language"_s) &&
+        QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+        QSKIP("Windows takes the user's languages from its settings, not from these variables");
+    QProcess process;
+    start(process, arguments, variables);
+    QVERIFY(process.waitForFinished(10000));
+    const QString printed = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(printed.startsWith(firstWord), qPrintable(printed));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

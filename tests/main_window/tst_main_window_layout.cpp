@@ -1,14 +1,17 @@
 // The main window's layout: names, captions, the panel grid, fonts and colours, room for every
 // label, the tab ring and what assistive technology reads.
 #include "common/fonts.h"
+#include "common/language.h"
 #include "common/texts.h"
 #include "data_row.h"
-#include "main_window/toolkit_translation.h"
 #include "reference/diagrams.h"
 #include "reference/picture.h"
+#include "reference/reference_layouts.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QScopeGuard>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 using namespace varelux;
@@ -53,6 +56,8 @@ private slots:
     void fontsAndColoursByRole_data();
     void fontsAndColoursByRole();
     void controlsNeitherOverlapNorReachTheEdge();
+    void captionsFitInEveryLanguage_data();
+    void captionsFitInEveryLanguage();
     void resultLabelsKeepTheirSize();
     void tabRing();
     void enterAndEscapePressNothing();
@@ -275,6 +280,61 @@ void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
     QCOMPARE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
 }
 
+Q_DECLARE_METATYPE(ui::Language)
+
+// Every window in each language, at the scale the test runs at: each caption fits its control,
+// a button's within the room its style leaves for text, and no control overlaps another or
+// leaves the window (a fitted label is as wide as its caption, so that is where it would show).
+void TestMainWindowLayout::captionsFitInEveryLanguage_data()
+{
+    QTest::addColumn<ui::Language>("language");
+    QTest::addColumn<int>("window"); // a ReferenceId, or -1 for the main window
+
+    for (const auto &[language, name] :
+         {std::pair{ui::Language::Italian, "Italian"}, {ui::Language::English, "English"}})
+        for (int window = -1; window < kReferenceCount; ++window)
+            QTest::addRow("%s, %s", name,
+                          window < 0 ? "Form1"
+                                     : qPrintable(referenceLayout(ReferenceId(window)).name))
+                << language << window;
+}
+
+void TestMainWindowLayout::captionsFitInEveryLanguage()
+{
+    QFETCH(ui::Language, language);
+    QFETCH(int, window);
+
+    ui::useLanguage(language);
+    const auto italianAgain = qScopeGuard([] { ui::useLanguage(ui::Language::Italian); });
+    const Shown<MainWindow> main;
+    QWidget *shown = main.get();
+    if (window >= 0) {
+        openReference(ReferenceId(window));
+        shown = openedReference(ReferenceId(window));
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const QList<QWidget *> controls = allControls(*shown);
+    for (QWidget *a : controls) {
+        const QString name = a->objectName();
+        QVERIFY2(shown->rect().contains(a->geometry()), qPrintable(name));
+        for (QWidget *b : controls)
+            QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                     qPrintable(name + u" overlaps "_s + b->objectName()));
+        if (const auto *label = qobject_cast<QLabel *>(a)) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(name));
+        } else if (const auto *button = qobject_cast<QPushButton *>(a)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room.width(),
+                     qPrintable(name));
+        }
+    }
+}
+
 void TestMainWindowLayout::resultLabelsKeepTheirSize()
 {
     auto *result = control<QLabel>(mainWindow(), u"lbl_ResCalc2"_s);
@@ -366,7 +426,7 @@ void TestMainWindowLayout::screenReaderTexts()
 
 void TestMainWindowLayout::toolkitTextsInItalian()
 {
-    QVERIFY(installItalianTranslation(*qApp));
+    ui::useLanguage(ui::Language::Italian);
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), u"&Copia"_s);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), u"OK"_s);
 }

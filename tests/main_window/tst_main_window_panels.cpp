@@ -1,5 +1,6 @@
 // "Calcola" and "Cancella" through the real buttons: result texts, the error boxes and their
 // timing, the independence of the three panels, and the hints on the results in each series.
+#include "common/language.h"
 #include "data_row.h"
 #include "window_fixture.h"
 
@@ -7,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QtTest>
@@ -79,6 +81,7 @@ class TestMainWindowPanels : public MainWindowTest {
 private slots:
     void workedExamples_data();
     void workedExamples();
+    void workedExamplesInEnglish();
     void failures_data();
     void failures();
     void clearEmptiesOnlyItsPanel();
@@ -120,6 +123,30 @@ void TestMainWindowPanels::workedExamples()
     QCOMPARE(after[4], resistance);
     QCOMPARE(after[5], power);
     QCOMPARE(control(mainWindow(), kPanels[panel].resistance)->size(), QSize(55, 19));
+}
+
+// In English the same keys give the full stop: the filter turns a typed comma into it, and the
+// results use it too.
+void TestMainWindowPanels::workedExamplesInEnglish()
+{
+    ui::useLanguage(ui::Language::English);
+    const auto italianAgain = qScopeGuard([] { ui::useLanguage(ui::Language::Italian); });
+    const Shown<MainWindow> english;
+    QVERIFY(english.usable());
+    const auto point = [](QString text) { return text.replace(u',', u'.'); };
+    for (const WorkedExample &worked : mainWindowFacts().examples) {
+        const PanelNames &names = kPanels[int(worked.circuit)];
+        const QString fields[] = {names.supply, names.ledVoltage, names.current, names.count};
+        for (int i = 0; i < worked.fields.size(); ++i) {
+            auto *field = control<QLineEdit>(*english, fields[i]);
+            field->clear();
+            QTest::keyClicks(field, worked.fields[i]);
+            QCOMPARE(field->text(), point(worked.fields[i]));
+        }
+        click(*english, names.calculate);
+        QCOMPARE(control<QLabel>(*english, names.resistance)->text(), point(worked.resistance));
+        QCOMPARE(control<QLabel>(*english, names.power)->text(), point(worked.power));
+    }
 }
 
 void TestMainWindowPanels::failures_data()
