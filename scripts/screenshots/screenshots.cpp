@@ -1,6 +1,7 @@
 // Takes the README's pictures of the windows as a user sees them, frames included: the main
 // window, the hint on a computed resistance, the three diagram windows side by side, the three
-// table windows, and the main window once more under a dark palette. Runs under a window manager
+// table windows, the main window once more under a dark palette, and in English with the panels'
+// worked examples computed. Runs under a window manager
 // (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
 #include "common/language.h"
 #include "common/window_placement.h"
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QToolTip>
 #include <QWindow>
@@ -99,6 +101,20 @@ QImage grabResultHint(MainWindow &mainWindow)
     return image;
 }
 
+// A worked example in each panel, as English writes its numbers: the fields (the single-LED panel
+// has no count) and "Calculate".
+struct EnglishExample {
+    std::pair<const char *, const char *> fields[4];
+    const char *button;
+};
+constexpr EnglishExample kWorkedExamplesInEnglish[] = {
+    {{{"txt_AlCirc", "5"}, {"txt_AlLed", "2.1"}, {"txt_CorrLed", "15"}, {}}, "cmd_Calcola"},
+    {{{"txt_AlCirc2", "12"}, {"txt_AlLed2", "2"}, {"txt_CorrLed2", "20"}, {"txt_NumLed", "3"}},
+     "cmd_Calcola2"},
+    {{{"txt_AlCirc3", "5"}, {"txt_AlLed3", "2"}, {"txt_CorrLed3", "20"}, {"txt_NumLed2", "4"}},
+     "cmd_Calcola3"},
+};
+
 // A dark desktop theme, close to qt6ct's "darker" scheme.
 QPalette darkPalette()
 {
@@ -160,5 +176,21 @@ int main(int argc, char *argv[])
     if (!waitFramed(&dark))
         return 1;
     saved = grabFramed(&dark).save(out.filePath(u"varelux-dark.png"_s)) && saved;
+
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    ui::useLanguage(ui::Language::English);
+    MainWindow english;
+    ui::centreOnScreen(&english);
+    english.show();
+    if (!waitFramed(&english))
+        return 1;
+    for (const auto &[fields, button] : kWorkedExamplesInEnglish) {
+        for (const auto &[name, text] : fields)
+            if (name)
+                english.findChild<QLineEdit *>(QString::fromLatin1(name))
+                    ->setText(QString::fromLatin1(text));
+        english.findChild<QPushButton *>(QString::fromLatin1(button))->click();
+    }
+    saved = grabFramed(&english).save(out.filePath(u"varelux-en.png"_s)) && saved;
     return saved ? 0 : 1;
 }

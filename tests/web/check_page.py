@@ -221,6 +221,23 @@ def browsing(folders):
             server.shutdown()
 
 
+def check_english(browser, origin):
+    # ?lang=en: the page and the program in English, where the parallel panel's worked example
+    # gives its resistance with a full stop.
+    tab = Tab(browser, origin + "/site/?lang=en", *DESKTOP)
+    main = tab.window("Varelux")
+    left, fields, want = EXAMPLES["parallel"]
+    at = lambda control: (main["x"] + left + AT[control][0], main["y"] + AT[control][1])
+    tab.mouse(*at("supply"))
+    for value in fields:
+        tab.keys(*value, "Tab")
+    tab.keys(" ")
+    got = [tab.js("document.documentElement.lang"), tab.copied(*at("resistance"))]
+    expected = ["en", want[0].replace(",", ".")]
+    check("?lang=en: the page and the results in English", got == expected,
+          f"got {got}, want {expected}")
+
+
 def check_phone(browser, origin):
     # A phone held upright: all of the window in view, nothing to scroll sideways, and Qt
     # drawing at the zoomed-out density rather than the page shrunk after drawing.
@@ -255,6 +272,7 @@ def main():
         # Each part on a tab of its own: an error in one fails it, and the others still run.
         for part, run in [("desktop", lambda: check_desktop(
                               Tab(browser, origin + "/site/", *DESKTOP), screenshot)),
+                          ("English", lambda: check_english(browser, origin)),
                           ("phone", lambda: check_phone(browser, origin)),
                           ("without WebAssembly", lambda: check_without_webassembly(
                               browser, origin))]:
