@@ -32,10 +32,6 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
         <translation>Show the version and exit</translation>
     </message>
     <message>
-        <source>Lingua delle finestre: it (italiano) o en (inglese)</source>
-        <translation>Language of the windows: it (Italian) or en (English)</translation>
-    </message>
-    <message>
         <source>l&apos;opzione non accetta un valore: %1</source>
         <translation>the option takes no value: %1</translation>
     </message>
@@ -48,12 +44,16 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <source>lingua sconosciuta: %1 (it o en)</source>
-        <translation>unknown language: %1 (it or en)</translation>
-    </message>
-    <message>
         <source>nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)</source>
         <translation>no display available (DISPLAY and WAYLAND_DISPLAY are not set)</translation>
+    </message>
+    <message>
+        <source>lingua sconosciuta: %1 (%2)</source>
+        <translation>unknown language: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Lingua delle finestre</source>
+        <translation>Language of the windows</translation>
     </message>
 </context>
 <context>

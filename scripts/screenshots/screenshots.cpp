@@ -133,7 +133,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    ui::useLanguage(ui::Language::Italian);
+    ui::useLanguage(ui::kItalian);
 
     MainWindow mainWindow;
     ui::centreOnScreen(&mainWindow);
@@ -178,7 +178,7 @@ int main(int argc, char *argv[])
     saved = grabFramed(&dark).save(out.filePath(u"varelux-dark.png"_s)) && saved;
 
     QApplication::setPalette(QApplication::style()->standardPalette());
-    ui::useLanguage(ui::Language::English);
+    ui::useLanguage(QStringLiteral("en"));
     MainWindow english;
     ui::centreOnScreen(&english);
     english.show();

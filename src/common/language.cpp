@@ -5,6 +5,7 @@
 #include "resource_paths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,19 +16,27 @@ namespace varelux::ui {
 
 namespace {
 
-Language g_language = Language::Italian;
+constexpr QLatin1String kEnglish{"en"};
 
-// The translators this module installed, to take out when the language changes.
+// The language in use.
+QString &inUse()
+{
+    static QString language = kItalian;
+    return language;
+}
+
+// The translators this module installed, to take out when the language changes: the program's
+// texts and Qt's.
 std::array<QTranslator *, 2> g_installed{};
 
 // Loads name_<language>.qm from the program's own resources or, for Qt's texts, from the
 // system's Qt; nullptr when neither has it.
-QTranslator *loaded(const QString &name, const QString &code)
+QTranslator *loaded(const QString &name, const QString &language)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
     for (const QString &folder : {QString::fromLatin1(resources::kTranslations),
                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
-        if (translator->load(name + QLatin1Char('_') + code, folder))
+        if (translator->load(name + QLatin1Char('_') + language, folder))
             return translator;
     }
     delete translator;
@@ -36,32 +45,35 @@ QTranslator *loaded(const QString &name, const QString &code)
 
 } // namespace
 
-std::optional<Language> languageNamed(const QString &code)
+QStringList spokenLanguages()
 {
-    if (code == u"it")
-        return Language::Italian;
-    if (code == u"en")
-        return Language::English;
-    return std::nullopt;
+    QStringList spoken{kItalian};
+    const QStringList translations = QDir(QString::fromLatin1(resources::kTranslations))
+                                         .entryList({QStringLiteral("varelux_*.qm")}, QDir::Files);
+    for (const QString &file : translations)
+        spoken << file.section(u'_', 1).section(u'.', 0, 0);
+    return spoken;
 }
 
-Language preferredLanguage(const QStringList &uiLanguages)
+QString preferredLanguage(const QStringList &uiLanguages)
 {
+    const QStringList spoken = spokenLanguages();
     for (const QString &tag : uiLanguages) {
         if (tag == u"C" || tag == u"POSIX")
-            return Language::Italian;
-        if (const std::optional<Language> spoken = languageNamed(tag.section(u'-', 0, 0)))
-            return *spoken;
+            return kItalian;
+        const QString language = tag.section(u'-', 0, 0).toLower();
+        if (spoken.contains(language))
+            return language;
     }
-    return Language::English;
+    return kEnglish;
 }
 
-Language systemLanguage()
+QString systemLanguage()
 {
     return preferredLanguage(QLocale::system().uiLanguages());
 }
 
-void useLanguage(Language language)
+void useLanguage(const QString &language)
 {
     for (QTranslator *&translator : g_installed) {
         if (translator)
@@ -69,31 +81,34 @@ void useLanguage(Language language)
         delete translator;
         translator = nullptr;
     }
-    g_language = language;
-    // The program's texts are written in Italian, and Qt's in English: each needs a translation
-    // only in the other language.
-    if (language == Language::English)
-        g_installed[0] = loaded(QStringLiteral("varelux"), QStringLiteral("en"));
-    else
-        g_installed[1] = loaded(QStringLiteral("qtbase"), QStringLiteral("it"));
+    inUse() = language;
+    // The program's texts are written in Italian and Qt's in English: each needs a translation
+    // only in the other languages.
+    if (language != kItalian)
+        g_installed[0] = loaded(QStringLiteral("varelux"), language);
+    if (language != kEnglish)
+        g_installed[1] = loaded(QStringLiteral("qtbase"), language);
     for (QTranslator *translator : g_installed)
         if (translator)
             QCoreApplication::installTranslator(translator);
 }
 
-Language currentLanguage()
+QString currentLanguage()
 {
-    return g_language;
+    return inUse();
 }
 
+// The separators come from the language's own conventions (Qt's locale data for it), never from
+// the process's locale.
 char decimalSeparator()
 {
-    return g_language == Language::English ? kDecimalPoint : kDecimalComma;
+    return QLocale(inUse()).decimalPoint() == u"." ? kDecimalPoint : kDecimalComma;
 }
 
 QChar thousandsSeparator()
 {
-    return g_language == Language::English ? QLatin1Char(',') : QLatin1Char('.');
+    const QString group = QLocale(inUse()).groupSeparator();
+    return group.size() == 1 ? group[0] : QLatin1Char(' ');
 }
 
 } // namespace varelux::ui

@@ -1,6 +1,7 @@
 // Command-line options, Qt's pass-through options and the display check.
 #include "main_window/command_line.h"
 
+#include "common/language.h"
 #include "common/platform.h"
 #include "varelux_identity.h"
 
@@ -181,7 +182,7 @@ CommandLineAnswer answerCommandLine(int argc, char *argv[])
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption language(QStringLiteral("language"), QString(),
-                                      QStringLiteral("it|en"));
+                                      ui::spokenLanguages().join(u'|'));
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({help, version, language});
@@ -189,8 +190,9 @@ CommandLineAnswer answerCommandLine(int argc, char *argv[])
         parser.parse(QStringList(QLatin1String(identity::kProgram)) + arguments.ours);
 
     CommandLineAnswer answer;
-    const std::optional<ui::Language> named = ui::languageNamed(parser.value(language));
-    answer.language = named.value_or(ui::systemLanguage());
+    const QStringList spoken = ui::spokenLanguages();
+    const bool named = spoken.contains(parser.value(language));
+    answer.language = named ? parser.value(language) : ui::systemLanguage();
 
     // Ends with status after printing what text() writes, in the language chosen: through an
     // application object of its own, since the window's comes later and only where the program
@@ -224,7 +226,8 @@ CommandLineAnswer answerCommandLine(int argc, char *argv[])
     }
     if (parser.isSet(language) && !named) {
         return end(kExitUsage, [&] {
-            return CommandLine::tr("lingua sconosciuta: %1 (it o en)").arg(parser.value(language));
+            return CommandLine::tr("lingua sconosciuta: %1 (%2)")
+                .arg(parser.value(language), spoken.join(QStringLiteral(", ")));
         });
     }
     if (parser.isSet(help))
@@ -232,8 +235,7 @@ CommandLineAnswer answerCommandLine(int argc, char *argv[])
             return helpText(
                 {{&help, QT_TRANSLATE_NOOP("CommandLine", "Mostra questo aiuto ed esce")},
                  {&version, QT_TRANSLATE_NOOP("CommandLine", "Mostra la versione ed esce")},
-                 {&language, QT_TRANSLATE_NOOP("CommandLine", "Lingua delle finestre: it "
-                                                              "(italiano) o en (inglese)")}});
+                 {&language, QT_TRANSLATE_NOOP("CommandLine", "Lingua delle finestre")}});
         });
     if (parser.isSet(version)) {
         return end(0, [] {

@@ -4,7 +4,7 @@
 // and stops instead of letting the toolkit abort.
 #pragma once
 
-#include "common/language.h"
+#include <QString>
 
 #include <optional>
 
@@ -19,8 +19,8 @@ struct CommandLineAnswer {
     // version on stdout, or one line on stderr (on Windows, when started without a console or
     // redirected output, in a message box instead). Empty when the window should open.
     std::optional<int> exitStatus;
-    // --language it|en, or else the user's language (ui::systemLanguage()).
-    ui::Language language = ui::Language::Italian;
+    // --language with one of ui::spokenLanguages(), or else the user's (ui::systemLanguage()).
+    QString language;
 };
 
 CommandLineAnswer answerCommandLine(int argc, char *argv[]);

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <map>
+
 #include <iterator>
 
 namespace varelux {
@@ -202,11 +204,11 @@ QString controlName(Circuit circuit, PanelPart part)
 const std::vector<MainWindowRow> &mainWindowRows()
 {
     // Built once per language: the captions are in the language in use.
-    static std::optional<std::vector<MainWindowRow>> rows[ui::kLanguageCount];
-    std::optional<std::vector<MainWindowRow>> &inUse = rows[int(ui::currentLanguage())];
-    if (!inUse)
-        inUse = buildRows();
-    return *inUse;
+    static std::map<QString, std::vector<MainWindowRow>> rows;
+    auto [built, isNew] = rows.try_emplace(ui::currentLanguage());
+    if (isNew)
+        built->second = buildRows();
+    return built->second;
 }
 
 QSize mainWindowSize()

@@ -75,7 +75,7 @@ void TestCommandLine::answersWithoutOpeningAWindow_data()
     row("option after the end of options", QStringList{u"--"_s, u"--help"_s}, 2, QString(),
         u"varelux: argomento inatteso: --help\n"_s);
     row("unknown language", QStringList{u"--language"_s, u"de"_s}, 2, QString(),
-        u"varelux: lingua sconosciuta: de (it o en)\n"_s);
+        u"varelux: lingua sconosciuta: de (it, en)\n"_s);
     row("no display", QStringList{}, 1, QString(), kNoDisplay);
     row("no display, only a style", QStringList{u"-style"_s, u"Fusion"_s, u"-reverse"_s}, 1,
         QString(), kNoDisplay);

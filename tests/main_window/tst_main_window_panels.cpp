@@ -129,8 +129,8 @@ void TestMainWindowPanels::workedExamples()
 // results use it too.
 void TestMainWindowPanels::workedExamplesInEnglish()
 {
-    ui::useLanguage(ui::Language::English);
-    const auto italianAgain = qScopeGuard([] { ui::useLanguage(ui::Language::Italian); });
+    ui::useLanguage(QStringLiteral("en"));
+    const auto italianAgain = qScopeGuard([] { ui::useLanguage(ui::kItalian); });
     const Shown<MainWindow> english;
     QVERIFY(english.usable());
     const auto point = [](QString text) { return text.replace(u',', u'.'); };
