@@ -87,8 +87,7 @@ in_root() {
 if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$recipe" ]; then
     echo "with-emscripten: making a Debian 13 root in $root" >&2
     rm -rf "$root" "$stamp"
-    mirror=$("$here/scripts/release-sources.sh" deb "$suite" | awk '{
-        for (i = 2; i <= NF; i++) if ($i !~ /^\[|=|\]$/) { print $i; exit } }')
+    mirror=$("$here/scripts/release-sources.sh" mirror "$suite")
     [ -n "$mirror" ] || {
         echo "with-emscripten: the machine lists no archive of its release to take Debian 13 from" >&2
         exit 1
