@@ -43,6 +43,8 @@ if [ "$(id -u)" -ne 0 ]; then
         XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" "$0" "${groups[@]}" -- "$@"
 fi
 user=${VARELUX_USER:-0:0}
+uid=${user%:*} gid=${user#*:}
+as_user=(setpriv --reuid="$uid" --regid="$gid" --clear-groups)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/varelux
 dir=$cache/debian-$suite
 root=$dir/root
@@ -50,6 +52,9 @@ stamp=$dir/stamp
 recipe="debootstrap --variant=minbase $suite, sources from the machine's own archives"
 
 "$here/scripts/install-deps.sh" web-root
+# The cache, and ~/.cache when it is new, belong to the caller, whose own steps write their Qt
+# there; only the Debian 13 root beside it is root's.
+"${as_user[@]}" mkdir -p "$cache"
 mkdir -p "$dir"
 exec {lock}>"$dir.lock"
 flock "$lock"
@@ -108,7 +113,5 @@ fi
 in_root "$here/scripts/install-deps.sh" "${groups[@]}"
 flock -u "$lock"
 
-uid=${user%:*} gid=${user#*:}
-in_root setpriv --reuid="$uid" --regid="$gid" --clear-groups \
-    /usr/bin/env HOME="$HOME" XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" \
+in_root "${as_user[@]}" /usr/bin/env HOME="$HOME" XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" \
     bash -c 'cd "$1" && shift && exec "$@"' with-emscripten "$here" "$@"
