@@ -74,13 +74,17 @@ enter() {
         shift 3
         undo() { umount -R "$root/proc" "$root/sys" "$root/dev" "$root$here" "$root$cache" 2>/dev/null || true; }
         trap undo EXIT
-        mount -t proc proc "$root/proc"
-        mount -t sysfs -o ro sysfs "$root/sys"
-        mount --rbind /dev "$root/dev"
+        # Each mount turns slave as soon as it is made, before anything can be unmounted: where
+        # propagation stays shared, unmounting the shared copy of /dev/pts or /dev/shm under the
+        # root would also unmount those of the running system.
+        attach() { mount "$@" && mount --make-rslave "${!#}"; }
+        attach -t proc proc "$root/proc"
+        attach -t sysfs -o ro sysfs "$root/sys"
+        attach --rbind /dev "$root/dev"
         cat /etc/resolv.conf >"$root/etc/resolv.conf"
         for path in "$here" "$cache"; do
             mkdir -p "$root$path"
-            mount --bind "$path" "$root$path"
+            attach --bind "$path" "$root$path"
         done
         chroot "$root" "$@"' enter "$root" "$here" "$cache" "$@"
 }
