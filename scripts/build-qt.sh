@@ -170,12 +170,9 @@ windows)
     toolchain=$key_dir/mingw-w64-toolchain.cmake
     ;;
 wasm)
-    # Qt's wasm CMake code finds emscripten through an emsdk layout ($EMSDK/.emscripten naming
-    # upstream/emscripten); Debian installs emscripten in one folder, so a small one stands in.
-    mkdir -p "$key_dir/emsdk/upstream"
-    ln -s /usr/share/emscripten "$key_dir/emsdk/upstream/emscripten"
-    echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$key_dir/emsdk/.emscripten"
-    export EMSDK=$key_dir/emsdk
+    # Qt finds Debian's emscripten through an emsdk layout while it configures and builds.
+    export EMSDK=$work/emsdk
+    cmake -D VARELUX_EMSDK="$EMSDK" -P "$here/cmake/debian-emsdk.cmake"
     toolchain=$toolchain_source
     ;;
 esac
