@@ -72,11 +72,15 @@ enter() {
     unshare --mount --propagation "$propagation" -- bash -euc '
         root=$1 here=$2 cache=$3
         shift 3
-        undo() { umount -R "$root/proc" "$root/sys" "$root/dev" "$root$here" "$root$cache" 2>/dev/null || true; }
+        undo() { umount -R "$root" 2>/dev/null || true; }
         trap undo EXIT
-        # Each mount turns slave as soon as it is made, before anything can be unmounted: where
-        # propagation stays shared, unmounting the shared copy of /dev/pts or /dev/shm under the
-        # root would also unmount those of the running system.
+        # Where propagation stays shared, the root is first made a private mount of its own, so
+        # that nothing mounted in it is copied outside (and left there), and each mount in it
+        # turns slave as soon as it is made, before anything can be unmounted: /dev bound in
+        # recursively shares its mounts with the running system, and unmounting /dev/pts or
+        # /dev/shm there would unmount them on the system too.
+        mount --bind "$root" "$root"
+        mount --make-rprivate "$root"
         attach() { mount "$@" && mount --make-rslave "${!#}"; }
         attach -t proc proc "$root/proc"
         attach -t sysfs -o ro sysfs "$root/sys"
