@@ -24,6 +24,13 @@
 
 SUBMAKE = $(MAKE) --no-print-directory
 
+# Configures preset $(2) against the static Qt for $(1), built once from Debian's own Qt source
+# by scripts/build-qt.sh (cached outside the tree), which prints its prefix for the preset's
+# VARELUX_QT. Configured afresh each time (a second, as nothing is recompiled then): a Qt of other
+# options lies in another prefix, and a build keeps the toolchain file, and so the Qt, it was
+# first configured with.
+configure_with_qt = qt=$$(scripts/build-qt.sh $(1)) && VARELUX_QT="$$qt" cmake --preset $(2) --fresh
+
 .PHONY: all deps test run bench fuzz package screenshot faces translations format clean debug release \
 	sanitize fuzz-build \
 	windows test-windows bench-windows web web-site test-web bench-web
@@ -89,15 +96,12 @@ package:
 	@$(SUBMAKE) release
 	cpack --preset release
 
-# The Windows program, cross-built with MinGW-w64 against a static Qt built once from Debian's
-# own Qt source (scripts/build-qt.sh windows, cached outside the tree), its zip and NSIS
-# installer, and then the winget manifests of both, which give each file's SHA-256.
-# Configured afresh each time (a second, as nothing is recompiled then): a Windows Qt of other
-# options lies in another prefix, and a build keeps the toolchain file, and so the Qt, it was
-# first configured with.
+# The Windows program, cross-built with MinGW-w64 against a static Qt (scripts/build-qt.sh
+# windows), its zip and NSIS installer, and then the winget manifests of both, which give each
+# file's SHA-256.
 windows:
 	@scripts/install-deps.sh windows
-	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows --fresh
+	$(call configure_with_qt,windows,windows)
 	cmake --build --preset windows --target varelux
 	cpack --preset windows
 	cmake --build --preset windows --target varelux_winget
@@ -112,19 +116,19 @@ test-windows: windows
 # under Wine on a private X server; bench_startup itself is built for this machine.
 bench-windows:
 	@scripts/install-deps.sh build bench windows
-	qt=$$(scripts/build-qt.sh windows) && VARELUX_QT_WINDOWS="$$qt" cmake --preset windows-bench --fresh
+	$(call configure_with_qt,windows,windows-bench)
 	cmake --build --preset windows-bench --target run_benchmarks
 
-# Varelux in the browser: a Qt for WebAssembly built once from Debian's own Qt source
-# (scripts/build-qt.sh wasm, cached outside the tree), the web preset against it, and the site
-# installed where the preset puts it. On a release whose emscripten is too old for Qt 6, all of
-# it runs in a Debian 13 root (scripts/with-emscripten.sh), which installs what it needs.
+# Varelux in the browser: a Qt for WebAssembly (scripts/build-qt.sh wasm), the web preset
+# against it, and the site installed where the preset puts it. On a release whose emscripten is
+# too old for Qt 6, all of it runs in a Debian 13 root (scripts/with-emscripten.sh), which
+# installs what it needs.
 web:
 	scripts/with-emscripten.sh web -- $(SUBMAKE) web-site
 
 web-site:
 	@scripts/install-deps.sh --check web
-	qt=$$(scripts/build-qt.sh wasm) && VARELUX_QT_WASM="$$qt" cmake --preset web
+	$(call configure_with_qt,wasm,web)
 	cmake --build --preset web --target install
 
 # The site in headless Chromium, served on 127.0.0.1 (tests/web/check_page.py).

@@ -7,7 +7,13 @@ function(varelux_web_page target title html)
     if(NOT PAGE_PROGRAM)
         set(PAGE_PROGRAM ${target})
     endif()
-    _qt_internal_wasm_export_name_for_target(PAGE_ENTRY ${target})
+    # The function the program's .js defines and the page calls, named here. Qt gives the program
+    # an EXPORT_NAME of its own when it finishes the target (at the end of the folder that made
+    # it, which may come before or after this); this one is added at the end of the top-level
+    # folder, after every such step, so that it is the last and the one emscripten keeps.
+    string(MAKE_C_IDENTIFIER "${PAGE_PROGRAM}_module" PAGE_ENTRY)
+    cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]] CALL
+        target_link_options ${target} PRIVATE [[SHELL:-s EXPORT_NAME=${PAGE_ENTRY}]])")
     set(PAGE_TITLE "${title}")
     # The main window with its frame (4 px on either side) and a margin of 12 px on either side.
     # Its size is the one the tests check it against.

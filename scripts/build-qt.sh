@@ -5,11 +5,14 @@
 #   wasm     WebAssembly, with emscripten (after scripts/install-deps.sh web; on a release
 #            whose emscripten is too old, inside scripts/with-emscripten.sh)
 #
-# The prefix lives in a cache outside the work tree, keyed by the Debian version of the Qt
-# source and of the compiler and by the configuration below: it is built once and reused until
-# any of them changes. A prefix counts as finished only once its stamp, written last, holds the
-# configuration that built it; anything else there is thrown away and built again. Two builds
-# of the same key wait for each other rather than share a half-built prefix.
+# In four steps: fetch the source, once per Debian version of qt6-base, into a cache that both
+# targets share; decide the options, some of them from what that source holds; key the prefix by
+# the Debian versions of the source and of the compiler and by those options; build it, unless
+# the key's prefix is already finished. The prefix lives in the cache too, outside the work tree,
+# and is reused until any part of its key changes. It counts as finished only once its stamp,
+# written last, holds the configuration that built it; anything else there is thrown away and
+# built again. Two runs wait for each other rather than share a half-fetched source or a
+# half-built prefix.
 #
 # The source comes from apt-get source through a private sources list and private package
 # lists, so the machine's apt configuration and state stay as they were.
@@ -20,7 +23,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 target=${1:?usage: build-qt.sh windows|wasm}
 qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/varelux/qt-$target
+cache_root=${XDG_CACHE_HOME:-$HOME/.cache}/varelux
+cache=$cache_root/qt-$target
 
 case $target in
 windows)
@@ -40,7 +44,7 @@ windows)
     # view stays: Qt 6.8's Windows 11 style draws its shadows with it. That takes varelux.exe
     # from 20.1 MB to under 15 MB with the same start-up and click times under Wine (README).
     # Style sheets stay where the source's Windows 11 style reads the application's style sheet
-    # whatever the configuration (see below, once the source is there).
+    # whatever the configuration (see below, once the source is fetched).
     options=(
         -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DFEATURE_static_runtime=ON
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
@@ -89,6 +93,56 @@ esac
 for feature in "${features_off[@]}"; do
     options+=("-DFEATURE_$feature=OFF")
 done
+
+# Where qt6-base-dev put the host Qt's CMake packages (/usr/lib/<multiarch triplet>/cmake), asked
+# of dpkg: the windows and web groups bring no host C compiler to ask for its triplet.
+host_cmake_dir=$(dpkg-query -L qt6-base-dev | sed -n 's|/Qt6/Qt6Config\.cmake$||p')
+[ -d "$host_cmake_dir" ] || {
+    echo "build-qt: qt6-base-dev lists no Qt6Config.cmake" >&2
+    exit 1
+}
+
+# The source, fetched once per Debian version and shared by both targets. It is unpacked aside
+# and renamed into place whole, so a source folder that is there is complete.
+source_dir=$cache_root/qt-source/qt6-base-$qt_version
+mkdir -p "$cache_root/qt-source"
+exec {source_lock}>"$source_dir.lock"
+flock "$source_lock"
+if [ ! -f "$source_dir/CMakeLists.txt" ]; then
+    fetch=$source_dir.fetch
+    rm -rf "$fetch" "$source_dir"
+    mkdir -p "$fetch/lists/partial" "$fetch/source" "$fetch/parts"
+    # deb-src entries for the release's own archives, derived from the machine's deb entries.
+    "$here/scripts/release-sources.sh" deb-src >"$fetch/sources.list"
+    apt_private=(-o "Dir::Etc::SourceList=$fetch/sources.list" -o "Dir::Etc::SourceParts=$fetch/parts"
+        -o "Dir::State::Lists=$fetch/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+        -o APT::Sandbox::User=root)
+    echo "build-qt: fetching the qt6-base $qt_version source into $source_dir" >&2
+    apt-get "${apt_private[@]}" update -qq
+    (cd "$fetch/source" && apt-get "${apt_private[@]}" source -qq "qt6-base=$qt_version" >&2)
+    unpacked=$(find "$fetch/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+    [ -f "$unpacked/CMakeLists.txt" ] || {
+        echo "build-qt: no unpacked Qt source in $fetch/source" >&2
+        exit 1
+    }
+    mv "$unpacked" "$source_dir"
+    rm -rf "$fetch"
+fi
+flock -u "$source_lock"
+
+# Qt's Windows 11 style (from Qt 6.7 on) reads QApplication::styleSheet() without asking whether
+# style sheets are built, so a Qt with that style keeps them.
+if [ "$target" = windows ] &&
+    grep -qs 'styleSheet()' "$source_dir"/src/plugins/styles/modernwindows/qwindows11style.cpp; then
+    echo "build-qt: keeping style sheets, which this Qt's Windows 11 style reads" >&2
+    kept=()
+    for option in "${options[@]}"; do
+        [ "$option" = -DFEATURE_style_stylesheet=OFF ] || kept+=("$option")
+    done
+    options=("${kept[@]}")
+fi
+
+# The key and the stamp: the options the prefix is built with, as decided above.
 config="qt6-base $qt_version, $describe
 ${options[*]}"
 key_dir=$cache/$name-$(sha256sum <<<"$config" | cut -c1-8)
@@ -106,9 +160,8 @@ fi
 
 echo "build-qt: building Qt $qt_version for $target ($describe) into $key_dir" >&2
 rm -rf "$key_dir"
-mkdir -p "$key_dir"
 work=$key_dir/work
-mkdir -p "$work/lists/partial" "$work/source" "$work/parts"
+mkdir -p "$work"
 
 case $target in
 windows)
@@ -117,47 +170,18 @@ windows)
     toolchain=$key_dir/mingw-w64-toolchain.cmake
     ;;
 wasm)
-    # Qt's wasm CMake code finds emscripten through an emsdk layout ($EMSDK/.emscripten naming
-    # upstream/emscripten); Debian installs emscripten in one folder, so a small one stands in.
-    mkdir -p "$key_dir/emsdk/upstream"
-    ln -s /usr/share/emscripten "$key_dir/emsdk/upstream/emscripten"
-    echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$key_dir/emsdk/.emscripten"
-    export EMSDK=$key_dir/emsdk
+    # Qt finds Debian's emscripten through an emsdk layout while it configures and builds.
+    export EMSDK=$work/emsdk
+    cmake -D VARELUX_EMSDK="$EMSDK" -P "$here/cmake/debian-emsdk.cmake"
     toolchain=$toolchain_source
     ;;
 esac
-
-# deb-src entries for the release's own archives, derived from the machine's deb entries.
-"$here/scripts/release-sources.sh" deb-src >"$work/sources.list"
-apt_private=(-o "Dir::Etc::SourceList=$work/sources.list" -o "Dir::Etc::SourceParts=$work/parts"
-    -o "Dir::State::Lists=$work/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
-    -o APT::Sandbox::User=root)
-echo "build-qt: fetching the qt6-base $qt_version source" >&2
-apt-get "${apt_private[@]}" update -qq
-(cd "$work/source" && apt-get "${apt_private[@]}" source -qq "qt6-base=$qt_version" >&2)
-source_dir=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-[ -f "$source_dir/CMakeLists.txt" ] || {
-    echo "build-qt: no unpacked Qt source in $work/source" >&2
-    exit 1
-}
-
-# Qt's Windows 11 style (from Qt 6.7 on) reads QApplication::styleSheet() without asking whether
-# style sheets are built, so a Qt with that style keeps them.
-if [ "$target" = windows ] &&
-    grep -qs 'styleSheet()' "$source_dir"/src/plugins/styles/modernwindows/qwindows11style.cpp; then
-    echo "build-qt: keeping style sheets, which this Qt's Windows 11 style reads" >&2
-    kept=()
-    for option in "${options[@]}"; do
-        [ "$option" = -DFEATURE_style_stylesheet=OFF ] || kept+=("$option")
-    done
-    options=("${kept[@]}")
-fi
 
 start=$(date +%s)
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
     "${hooks[@]}" "${options[@]}" >"$key_dir/configure.log" 2>&1 || {
     tail -n 40 "$key_dir/configure.log" >&2
     echo "build-qt: configure failed, see $key_dir/configure.log" >&2

@@ -6,17 +6,23 @@
 #
 # Usage: scripts/release-sources.sh deb-src            the release's own source archives
 #        scripts/release-sources.sh deb trixie         the same archives for another release
+#        scripts/release-sources.sh mirror trixie      the URI of the release's main suite alone
+#                                                      (not -updates or -security), for debootstrap
+# VARELUX_ETC (default /etc) names the folder that os-release and apt/ are read from.
 set -euo pipefail
-type=${1:?usage: release-sources.sh TYPE [SUITE]}
-codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+# Files, fields and the sorted entries in the same order whatever the caller's locale.
+export LC_ALL=C
+type=${1:?usage: release-sources.sh TYPE|mirror [SUITE]}
+etc=${VARELUX_ETC:-/etc}
+codename=$(. "$etc/os-release" && echo "${VERSION_CODENAME:-}")
 [ -n "$codename" ] || {
-    echo "release-sources: /etc/os-release names no release" >&2
+    echo "release-sources: $etc/os-release names no release" >&2
     exit 1
 }
 suite=${2:-$codename}
 
 entries=$(
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    for file in "$etc/apt/sources.list" "$etc"/apt/sources.list.d/*.list; do
         [ -f "$file" ] || continue
         awk '$1 == "deb" {
                 options = ""
@@ -30,7 +36,7 @@ entries=$(
                 print line
             }' "$file"
     done
-    for file in /etc/apt/sources.list.d/*.sources; do
+    for file in "$etc"/apt/sources.list.d/*.sources; do
         [ -f "$file" ] || continue
         # Multi-line values (an inline key) are skipped; Signed-By is kept only as a file path.
         awk '
@@ -63,7 +69,10 @@ entries=$(
     done
 )
 
-# Each entry is "[options] URI SUITE COMPONENTS...": keep the release's suites, renamed.
+# Each entry is "[options] URI SUITE COMPONENTS...": keep the release's suites, renamed. The
+# mirror is the first URI listed for the main suite itself: in another locale's collation, or
+# where a machine lists its security archive first, the first sorted entry can be one that holds
+# no release at all.
 printf '%s\n' "$entries" | awk -v codename="$codename" -v suite="$suite" -v type="$type" '
     NF >= 2 {
         last = 0 # the field that closes the options, if any
@@ -72,5 +81,6 @@ printf '%s\n' "$entries" | awk -v codename="$codename" -v suite="$suite" -v type
         s = last + 2
         if ($s != codename && index($s, codename "-") != 1) next
         $s = suite substr($s, length(codename) + 1)
-        print type " " $0
+        if (type != "mirror") print type " " $0
+        else if ($s == suite && !found++) print $(s - 1)
     }' | sort -u

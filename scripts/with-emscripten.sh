@@ -43,6 +43,8 @@ if [ "$(id -u)" -ne 0 ]; then
         XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" "$0" "${groups[@]}" -- "$@"
 fi
 user=${VARELUX_USER:-0:0}
+uid=${user%:*} gid=${user#*:}
+as_user=(setpriv --reuid="$uid" --regid="$gid" --clear-groups)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/varelux
 dir=$cache/debian-$suite
 root=$dir/root
@@ -50,6 +52,9 @@ stamp=$dir/stamp
 recipe="debootstrap --variant=minbase $suite, sources from the machine's own archives"
 
 "$here/scripts/install-deps.sh" web-root
+# The cache, and ~/.cache when it is new, belong to the caller, whose own steps write their Qt
+# there; only the Debian 13 root beside it is root's.
+"${as_user[@]}" mkdir -p "$cache"
 mkdir -p "$dir"
 exec {lock}>"$dir.lock"
 flock "$lock"
@@ -67,15 +72,23 @@ enter() {
     unshare --mount --propagation "$propagation" -- bash -euc '
         root=$1 here=$2 cache=$3
         shift 3
-        undo() { umount -R "$root/proc" "$root/sys" "$root/dev" "$root$here" "$root$cache" 2>/dev/null || true; }
+        undo() { umount -R "$root" 2>/dev/null || true; }
         trap undo EXIT
-        mount -t proc proc "$root/proc"
-        mount -t sysfs -o ro sysfs "$root/sys"
-        mount --rbind /dev "$root/dev"
+        # Where propagation stays shared, the root is first made a private mount of its own, so
+        # that nothing mounted in it is copied outside (and left there), and each mount in it
+        # turns slave as soon as it is made, before anything can be unmounted: /dev bound in
+        # recursively shares its mounts with the running system, and unmounting /dev/pts or
+        # /dev/shm there would unmount them on the system too.
+        mount --bind "$root" "$root"
+        mount --make-rprivate "$root"
+        attach() { mount "$@" && mount --make-rslave "${!#}"; }
+        attach -t proc proc "$root/proc"
+        attach -t sysfs -o ro sysfs "$root/sys"
+        attach --rbind /dev "$root/dev"
         cat /etc/resolv.conf >"$root/etc/resolv.conf"
         for path in "$here" "$cache"; do
             mkdir -p "$root$path"
-            mount --bind "$path" "$root$path"
+            attach --bind "$path" "$root$path"
         done
         chroot "$root" "$@"' enter "$root" "$here" "$cache" "$@"
 }
@@ -87,8 +100,7 @@ in_root() {
 if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$recipe" ]; then
     echo "with-emscripten: making a Debian 13 root in $root" >&2
     rm -rf "$root" "$stamp"
-    mirror=$("$here/scripts/release-sources.sh" deb "$suite" | awk '{
-        for (i = 2; i <= NF; i++) if ($i !~ /^\[|=|\]$/) { print $i; exit } }')
+    mirror=$("$here/scripts/release-sources.sh" mirror "$suite")
     [ -n "$mirror" ] || {
         echo "with-emscripten: the machine lists no archive of its release to take Debian 13 from" >&2
         exit 1
@@ -109,7 +121,5 @@ fi
 in_root "$here/scripts/install-deps.sh" "${groups[@]}"
 flock -u "$lock"
 
-uid=${user%:*} gid=${user#*:}
-in_root setpriv --reuid="$uid" --regid="$gid" --clear-groups \
-    /usr/bin/env HOME="$HOME" XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" \
+in_root "${as_user[@]}" /usr/bin/env HOME="$HOME" XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" \
     bash -c 'cd "$1" && shift && exec "$@"' with-emscripten "$here" "$@"
