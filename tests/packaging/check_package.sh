@@ -43,6 +43,7 @@ usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/64x64/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/it/man1/varelux.1.gz
 usr/share/man/man1/varelux.1.gz
 usr/share/metainfo/$id.metainfo.xml"
 actual=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
@@ -87,13 +88,21 @@ grep -q '<release version="1.00"' "$metainfo" || problem "metainfo release"
 desktop-file-validate "$desktop" || problem "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
     problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
-man=$(zcat "$root/usr/share/man/man1/varelux.1.gz")
-echo "$man" | grep -q '^\.TH VARELUX 1' || problem "manual page"
-for section in OPZIONI '"STATO DI USCITA"'; do
-    echo "$man" | grep -qx "\.SH $section" || problem "manual page lacks $section"
-done
-echo "$man" | grep -q -- '-\\-help' && echo "$man" | grep -q -- '-\\-version' ||
-    problem "manual page lacks --help or --version"
+# The manual page in English, and in Italian for Italian locales: sections named in its language,
+# and every option.
+man_page() { # folder under usr/share, then the page's sections
+    local man
+    man=$(zcat "$root/usr/share/$1/man1/varelux.1.gz")
+    echo "$man" | grep -q '^\.TH VARELUX 1' || problem "manual page in $1"
+    for section in "${@:2}"; do
+        echo "$man" | grep -qxF ".SH $section" || problem "manual page in $1 lacks $section"
+    done
+    for option in help version language; do
+        echo "$man" | grep -qF -- "\\-\\-$option" || problem "manual page in $1 lacks --$option"
+    done
+}
+man_page man OPTIONS ENVIRONMENT '"EXIT STATUS"'
+man_page man/it OPZIONI AMBIENTE '"STATO DI USCITA"'
 
 # lintian: no error and no warning. The notes it still gives are listed in the README.
 command -v lintian >/dev/null || problem "lintian is not installed"
