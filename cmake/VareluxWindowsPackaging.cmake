@@ -1,12 +1,15 @@
 # The Windows packages (make windows): varelux-<version>-windows-x64.zip, to unpack and run
 # anywhere, and varelux-<version>-setup.exe, an NSIS installer with a Start-menu entry and an
-# uninstaller listed among the installed apps. Both hold the program, its licence and a read-me.
-configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/LEGGIMI.txt.in
-    ${CMAKE_CURRENT_BINARY_DIR}/LEGGIMI.txt @ONLY NEWLINE_STYLE CRLF)
+# uninstaller listed among the installed apps. Both hold the program, its licence and a read-me
+# in Italian (LEGGIMI.txt) and in English (README.txt).
+foreach(readme LEGGIMI README)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/${readme}.txt.in
+        ${CMAKE_CURRENT_BINARY_DIR}/${readme}.txt @ONLY NEWLINE_STYLE CRLF)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${readme}.txt DESTINATION .)
+endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
     COPYONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LEGGIMI.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
-    DESTINATION .)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt DESTINATION .)
 # Packaging builds only the program, not every test.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 

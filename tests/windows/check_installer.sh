@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installer's round trip under Wine, in a Wine prefix of its own: a silent install (/S) puts
-# the program, its licence and read-me, the Start-menu entry and the uninstall entry (name,
+# the program, its licence and read-mes, the Start-menu entry and the uninstall entry (name,
 # version, publisher, icon) in place; the installed program opens its window; a silent uninstall
-# takes all of it away again. Runs under run_wine.sh: check_installer.sh varelux-<v>-setup.exe <v>
+# takes all of it away again.
+# Runs under run_wine.sh: check_installer.sh varelux-<v>-setup.exe <v>
 set -euo pipefail
 setup=${1:?usage: check_installer.sh setup.exe version}
 version=${2:?usage: check_installer.sh setup.exe version}
@@ -20,7 +21,7 @@ entry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1"
 
 wine "$setup" /S
 wineserver --wait
-for file in varelux.exe LICENSE.txt LEGGIMI.txt Uninstall.exe; do
+for file in varelux.exe LICENSE.txt LEGGIMI.txt README.txt Uninstall.exe; do
     check test -f "$folder/$file"
 done
 check test -f "$menu"
