@@ -38,6 +38,29 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${VARELUX_HOMEPAGE})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
+# The installer speaks Italian where Windows does and English everywhere else; NSIS picks the
+# language from the user's display language when it starts. Its script is CMake's own NSIS
+# template (the same in the CMake of Debian 12 and of Debian 13), read from the CMake that
+# configures, with two changes: the sixty-odd languages it inserts become the two of
+# installer_languages.nsh, and the two messages it words itself take their text from there, in
+# the user's language. CPack looks for NSIS.template.in in CPACK_MODULE_PATH first.
+file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in nsis_template)
+function(varelux_nsis_replace pattern replacement)
+    string(REGEX MATCH "${pattern}" found "${nsis_template}")
+    if(NOT found)
+        message(FATAL_ERROR "CMake's NSIS template has changed: no ${pattern}")
+    endif()
+    string(REGEX REPLACE "${pattern}" "${replacement}" changed "${nsis_template}")
+    set(nsis_template "${changed}" PARENT_SCOPE)
+endfunction()
+varelux_nsis_replace("(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
+    "  !include /CHARSET=UTF8 \"${PROJECT_SOURCE_DIR}/packaging/windows/installer_languages.nsh\"\n")
+varelux_nsis_replace("\"@CPACK_NSIS_PACKAGE_NAME@ is already installed[^\"]*\""
+    "\"$(VareluxAlreadyInstalled)\"")
+varelux_nsis_replace("\"Uninstall failed.\"" "\"$(VareluxUninstallFailed)\"")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${nsis_template}")
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis ${CMAKE_MODULE_PATH})
+
 # One file name per generator, set when CPack runs each of them.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/VareluxCPackNames.cmake)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/VareluxCPackNames.cmake.in ${CPACK_PROJECT_CONFIG_FILE}
