@@ -53,11 +53,12 @@ function(varelux_nsis_replace pattern replacement)
     string(REGEX REPLACE "${pattern}" "${replacement}" changed "${nsis_template}")
     set(nsis_template "${changed}" PARENT_SCOPE)
 endfunction()
+set(languages ${PROJECT_SOURCE_DIR}/packaging/windows/installer_languages.nsh)
 varelux_nsis_replace("(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
-    "  !include /CHARSET=UTF8 \"${PROJECT_SOURCE_DIR}/packaging/windows/installer_languages.nsh\"\n")
+    "  !include /CHARSET=UTF8 \"${languages}\"\n")
 varelux_nsis_replace("\"@CPACK_NSIS_PACKAGE_NAME@ is already installed[^\"]*\""
     "\"$(VareluxAlreadyInstalled)\"")
-varelux_nsis_replace("\"Uninstall failed.\"" "\"$(VareluxUninstallFailed)\"")
+varelux_nsis_replace("\"Uninstall failed\\.\"" "\"$(VareluxUninstallFailed)\"")
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${nsis_template}")
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis ${CMAKE_MODULE_PATH})
 
