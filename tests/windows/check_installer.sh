@@ -19,15 +19,12 @@ fail=0
 check() { "$@" || { echo "failed: ${*: -1}" >&2; fail=1; }; }
 entry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n { $1 = $2 = ""; sub(/^ +/, ""); print }'; }
 
-# The first page in the user's display language: Italian in Italian, English in any other,
-# German among them, which NSIS itself speaks.
-for language in 'it_IT.UTF-8 Installazione di Varelux' 'en_US.UTF-8 Varelux Setup' \
-    'de_DE.UTF-8 Varelux Setup'; do
-    LC_ALL=${language%% *} wine "$setup" >/dev/null 2>&1 &
-    page=$!
+# The first page in the user's display language: Italian in Italian, English in any other, even
+# in German, which NSIS itself speaks.
+for language in 'it_IT.UTF-8 Installazione di Varelux' 'de_DE.UTF-8 Varelux Setup'; do
+    LC_ALL=${language%% *} wine "$setup" >/dev/null 2>&1 & page=$!
     check timeout 60 xdotool search --sync --onlyvisible --name "^${language#* }\$" >/dev/null
-    kill $page 2>/dev/null || true
-    wait $page 2>/dev/null || true
+    { kill $page && wait $page; } 2>/dev/null || true
     wineserver --wait
 done
 

@@ -9,8 +9,8 @@ manifests, packages = map(pathlib.Path, sys.argv[1:3])
 app_id, version = sys.argv[3:5]
 problems = []
 for suffix, kind, fields in [("", "version", ["DefaultLocale"]),
-                             (".locale.en-US", "defaultLocale", ["Publisher", "PackageName",
-                                                                 "License", "ShortDescription"]),
+                             (".locale.en-US", "defaultLocale", ["PackageLocale", "Publisher",
+                              "PackageName", "License", "ShortDescription"]),
                              (".locale.it-IT", "locale", ["ShortDescription"]),
                              (".installer", "installer", ["Installers"])]:
     doc = yaml.safe_load((manifests / f"{app_id}{suffix}.yaml").read_text(encoding="utf-8"))
