@@ -1,12 +1,15 @@
 # The Windows packages (make windows): varelux-<version>-windows-x64.zip, to unpack and run
 # anywhere, and varelux-<version>-setup.exe, an NSIS installer with a Start-menu entry and an
-# uninstaller listed among the installed apps. Both hold the program, its licence and a read-me.
-configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/LEGGIMI.txt.in
-    ${CMAKE_CURRENT_BINARY_DIR}/LEGGIMI.txt @ONLY NEWLINE_STYLE CRLF)
+# uninstaller listed among the installed apps. Both hold the program, its licence and a read-me
+# in Italian (LEGGIMI.txt) and in English (README.txt).
+foreach(readme LEGGIMI README)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/${readme}.txt.in
+        ${CMAKE_CURRENT_BINARY_DIR}/${readme}.txt @ONLY NEWLINE_STYLE CRLF)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${readme}.txt DESTINATION .)
+endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
     COPYONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LEGGIMI.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
-    DESTINATION .)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt DESTINATION .)
 # Packaging builds only the program, not every test.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
@@ -35,17 +38,41 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${VARELUX_HOMEPAGE})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
+# The installer speaks Italian where Windows does and English everywhere else; NSIS picks the
+# language from the user's display language when it starts. Its script is CMake's own NSIS
+# template (the same in the CMake of Debian 12 and of Debian 13), read from the CMake that
+# configures, with two changes: the sixty-odd languages it inserts become the two of
+# installer_languages.nsh, and the two messages it words itself take their text from there, in
+# the user's language. CPack looks for NSIS.template.in in CPACK_MODULE_PATH first.
+file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in nsis_template)
+function(varelux_nsis_replace pattern replacement)
+    string(REGEX MATCH "${pattern}" found "${nsis_template}")
+    if(NOT found)
+        message(FATAL_ERROR "CMake's NSIS template has changed: no ${pattern}")
+    endif()
+    string(REGEX REPLACE "${pattern}" "${replacement}" changed "${nsis_template}")
+    set(nsis_template "${changed}" PARENT_SCOPE)
+endfunction()
+set(languages ${PROJECT_SOURCE_DIR}/packaging/windows/installer_languages.nsh)
+varelux_nsis_replace("(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
+    "  !include /CHARSET=UTF8 \"${languages}\"\n")
+varelux_nsis_replace("\"@CPACK_NSIS_PACKAGE_NAME@ is already installed[^\"]*\""
+    "\"$(VareluxAlreadyInstalled)\"")
+varelux_nsis_replace("\"Uninstall failed\\.\"" "\"$(VareluxUninstallFailed)\"")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${nsis_template}")
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis ${CMAKE_MODULE_PATH})
+
 # One file name per generator, set when CPack runs each of them.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/VareluxCPackNames.cmake)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/VareluxCPackNames.cmake.in ${CPACK_PROJECT_CONFIG_FILE}
     @ONLY)
 include(CPack)
 
-# winget's manifests for both packages (schema 1.12.0: version, installer, default locale), named
-# by the application id. What the identity says is filled in now; each package's SHA-256 once
-# cpack has made it, by the target varelux_winget (make windows runs it after cpack), which
-# writes them into winget/ beside the packages.
-foreach(part "" .installer .locale.en-US)
+# winget's manifests for both packages (schema 1.12.0: version, installer, the default locale in
+# English and a locale in Italian), named by the application id. What the identity says is filled
+# in now; each package's SHA-256 once cpack has made it, by the target varelux_winget (make
+# windows runs it after cpack), which writes them into winget/ beside the packages.
+foreach(part "" .installer .locale.en-US .locale.it-IT)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/winget/manifest${part}.yaml.in
         ${CMAKE_CURRENT_BINARY_DIR}/winget-unhashed/${VARELUX_APP_ID}${part}.yaml @ONLY)
 endforeach()

@@ -43,6 +43,7 @@ usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/64x64/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/it/man1/varelux.1.gz
 usr/share/man/man1/varelux.1.gz
 usr/share/metainfo/$id.metainfo.xml"
 actual=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
@@ -87,13 +88,14 @@ grep -q '<release version="1.00"' "$metainfo" || problem "metainfo release"
 desktop-file-validate "$desktop" || problem "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
     problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
-man=$(zcat "$root/usr/share/man/man1/varelux.1.gz")
-echo "$man" | grep -q '^\.TH VARELUX 1' || problem "manual page"
-for section in OPZIONI '"STATO DI USCITA"'; do
-    echo "$man" | grep -qx "\.SH $section" || problem "manual page lacks $section"
+# The manual page in English, and in Italian for Italian locales: its sections named in its
+# language, and every option.
+for page in 'man OPTIONS' 'man/it OPZIONI'; do
+    man=$(zcat "$root/usr/share/${page% *}/man1/varelux.1.gz")
+    echo "$man" | grep -q '^\.TH VARELUX 1' && echo "$man" | grep -qx "\.SH ${page#* }" &&
+        echo "$man" | grep -q -- '-\\-help' && echo "$man" | grep -q -- '-\\-version' &&
+        echo "$man" | grep -q -- '-\\-language' || problem "manual page in ${page% *}"
 done
-echo "$man" | grep -q -- '-\\-help' && echo "$man" | grep -q -- '-\\-version' ||
-    problem "manual page lacks --help or --version"
 
 # lintian: no error and no warning. The notes it still gives are listed in the README.
 command -v lintian >/dev/null || problem "lintian is not installed"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The installer's round trip under Wine, in a Wine prefix of its own: a silent install (/S) puts
-# the program, its licence and read-me, the Start-menu entry and the uninstall entry (name,
-# version, publisher, icon) in place; the installed program opens its window; a silent uninstall
-# takes all of it away again. Runs under run_wine.sh: check_installer.sh varelux-<v>-setup.exe <v>
+# The installer's round trip under Wine, in a Wine prefix of its own: its first page speaks the
+# user's language; a silent install (/S) puts the program, its licence and read-mes, the
+# Start-menu entry and the uninstall entry (name, version, publisher, icon) in place; the
+# installed program opens its window; a silent uninstall takes all of it away again.
+# Runs under run_wine.sh: check_installer.sh varelux-<v>-setup.exe <v>
 set -euo pipefail
 setup=${1:?usage: check_installer.sh setup.exe version}
 version=${2:?usage: check_installer.sh setup.exe version}
@@ -18,9 +19,18 @@ fail=0
 check() { "$@" || { echo "failed: ${*: -1}" >&2; fail=1; }; }
 entry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n { $1 = $2 = ""; sub(/^ +/, ""); print }'; }
 
+# The first page in the user's display language: Italian in Italian, English in any other, even
+# in German, which NSIS itself speaks.
+for language in 'it_IT.UTF-8 Installazione di Varelux' 'de_DE.UTF-8 Varelux Setup'; do
+    LC_ALL=${language%% *} wine "$setup" >/dev/null 2>&1 & page=$!
+    check timeout 60 xdotool search --sync --onlyvisible --name "^${language#* }\$" >/dev/null
+    { kill $page && wait $page; } 2>/dev/null || true
+    wineserver --wait
+done
+
 wine "$setup" /S
 wineserver --wait
-for file in varelux.exe LICENSE.txt LEGGIMI.txt Uninstall.exe; do
+for file in varelux.exe LICENSE.txt LEGGIMI.txt README.txt Uninstall.exe; do
     check test -f "$folder/$file"
 done
 check test -f "$menu"

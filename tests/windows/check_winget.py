@@ -11,10 +11,13 @@ problems = []
 for suffix, kind, fields in [("", "version", ["DefaultLocale"]),
                              (".locale.en-US", "defaultLocale", ["PackageLocale", "Publisher",
                               "PackageName", "License", "ShortDescription"]),
+                             (".locale.it-IT", "locale", ["ShortDescription"]),
                              (".installer", "installer", ["Installers"])]:
     doc = yaml.safe_load((manifests / f"{app_id}{suffix}.yaml").read_text(encoding="utf-8"))
     want = {"PackageIdentifier": app_id, "PackageVersion": version, "ManifestType": kind,
             "ManifestVersion": "1.12.0"}
+    if suffix.startswith(".locale."):  # the locale its file is named by
+        want["PackageLocale"] = suffix.removeprefix(".locale.")
     problems += [f"{kind}: {key} is {doc.get(key)!r}, not {value!r}"
                  for key, value in want.items() if doc.get(key) != value]
     problems += [f"{kind}: no {key}" for key in fields if not doc.get(key)]
