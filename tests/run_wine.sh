@@ -8,5 +8,7 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No offer to install Mono or Gecko, which nothing here needs.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export WINEQT_FORCE_STDERR_LOGGING=${WINEQT_FORCE_STDERR_LOGGING:-1}
+# As on an Italian Windows, the program's home: Wine takes the display language from the locale.
+export LC_ALL=it_IT.UTF-8
 # The Windows programs use the windows platform, whatever run_x11.sh picks for Linux ones.
 exec "$(dirname "$0")/run_x11.sh" env -u QT_QPA_PLATFORM "$@"

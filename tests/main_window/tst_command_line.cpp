@@ -14,14 +14,17 @@ namespace {
 const QString kNoDisplay =
     u"varelux: nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n"_s;
 
-// Starts the built program without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM, and without a
-// language or locale, plus the given variables.
+// Starts the built program without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM, and on Linux
+// without a language or locale (Windows has its display languages instead, which Wine takes
+// from the locale run_wine.sh gives it), plus the given variables.
 void start(QProcess &process, const QStringList &arguments, const QStringList &variables = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s,
-                                u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s})
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
         environment.remove(name);
+    if (QOperatingSystemVersion::currentType() != QOperatingSystemVersion::Windows)
+        for (const QString &name : {u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s})
+            environment.remove(name);
     for (const QString &variable : variables)
         environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     process.setProcessEnvironment(environment);

@@ -16,8 +16,7 @@ read -r supply_x supply_y < <(point supply)
 read -r resistance_x resistance_y < <(point resistance)
 read -r power_x power_y < <(point power)
 
-# As on an Italian Windows: Wine takes the display language from the locale.
-LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8 wine "$exe" >/dev/null 2>&1 &
+wine "$exe" >/dev/null 2>&1 & # in run_wine.sh's Italian locale
 program=$!
 trap 'kill $program 2>/dev/null || true; wait $program 2>/dev/null || true' EXIT
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$' | head -n 1) ||
