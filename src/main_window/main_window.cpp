@@ -105,7 +105,7 @@ void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
         connect(result, &QWidget::customContextMenuRequested, this,
                 [this, result](const QPoint &pos) {
                     m_moveArmed = false; // the popup takes the mouse: the release goes there
-                    showResultMenu(result, pos, *m_seriesChoice);
+                    showResultMenu(result, pos, result->text(), *m_seriesChoice);
                 });
     }
 }
