@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cmath>
 #include <iterator>
 
 namespace varelux::ui {
@@ -299,6 +300,17 @@ QString ratingHint(const ResistorHints &hints)
     if (!hints.ratingMilliwatts)
         return QString();
     return Texts::tr("Resistore consigliato: %1").arg(ratingText(*hints.ratingMilliwatts));
+}
+
+QStringList drawnResistanceLabel(double ohms)
+{
+    constexpr double kMega = 1e6;
+    if (std::abs(ohms) >= kMega)
+        return {rough(ohms / kMega), QStringLiteral("megaohm")};
+    const QString digits = rough(ohms);
+    // Grouped by three as standardValueText() groups whole ohms; a fraction stays as it is.
+    const bool whole = !digits.contains(QLatin1Char(decimalSeparator()));
+    return {whole && std::abs(ohms) >= 1000 ? grouped(digits) : digits, QStringLiteral("ohm")};
 }
 
 } // namespace varelux::ui

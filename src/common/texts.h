@@ -8,6 +8,7 @@
 #include "core/standard_values.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -107,6 +108,10 @@ QString notesScope();
 
 // "Resistore consigliato: 1/2 W"; empty when there is no rating to suggest.
 QString ratingHint(const ResistorHints &hints);
+
+// A resistance as the LED array's drawing labels a string, rough enough to fit under it: three
+// significant digits over the unit, "120" over "ohm", "4.700" over "ohm", "1,2" over "megaohm".
+QStringList drawnResistanceLabel(double ohms);
 
 } // namespace ui
 } // namespace varelux
