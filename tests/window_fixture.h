@@ -25,10 +25,10 @@
 
 using namespace Qt::StringLiterals;
 
-// Closes every open reference window and deletes what waits for deletion.
+// Closes every open reference window and the planner, and deletes what waits for deletion.
 inline void closeReferenceWindows()
 {
-    for (int id = 0; id < varelux::kReferenceCount; ++id)
+    for (int id = 0; id < varelux::kOpenableCount; ++id)
         if (QWidget *window = varelux::openedReference(varelux::ReferenceId(id)))
             window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -57,6 +57,53 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
     </message>
 </context>
 <context>
+    <name>LedArrayLayout</name>
+    <message>
+        <source>Tensione circuito:</source>
+        <translation>Supply voltage:</translation>
+    </message>
+    <message>
+        <source>Volt</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Tensione Led:</source>
+        <translation>LED voltage:</translation>
+    </message>
+    <message>
+        <source>Corrente Led:</source>
+        <translation>LED current:</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>Numero Led:</source>
+        <translation>Number of LEDs:</translation>
+    </message>
+    <message>
+        <source>Margine minimo:</source>
+        <translation>Minimum margin:</translation>
+    </message>
+    <message>
+        <source>Vuoto: un decimo della tensione del circuito</source>
+        <translation>Empty: a tenth of the supply voltage</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Cancella</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Matrice di Led</source>
+        <translation>LED array</translation>
+    </message>
+</context>
+<context>
     <name>MainWindowLayout</name>
     <message>
         <source>Schema</source>
@@ -129,6 +176,10 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
     <message>
         <source>Se i Led sono connessi in parallelo, inserire nel campo &quot;Corrente Led&quot; la somma dei valori di corrente di ogni singolo Led.</source>
         <translation>Single-LED panel, LEDs in parallel: enter the sum of their currents in &quot;LED current&quot; (the parallel panel multiplies for you).</translation>
+    </message>
+    <message>
+        <source>Matrice di Led</source>
+        <translation>LED array</translation>
     </message>
 </context>
 <context>
@@ -335,6 +386,62 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
     <message>
         <source>Resistore consigliato: %1</source>
         <translation>Recommended resistor: %1</translation>
+    </message>
+    <message>
+        <source>1 stringa</source>
+        <translation>1 string</translation>
+    </message>
+    <message>
+        <source>%1 stringhe</source>
+        <translation>%1 strings</translation>
+    </message>
+    <message>
+        <source>1 Led</source>
+        <translation>1 LED</translation>
+    </message>
+    <message>
+        <source>%1 Led</source>
+        <translation>%1 LEDs</translation>
+    </message>
+    <message>
+        <source>%1 da %2, resistenza %3 ohm, %4 mW</source>
+        <translation>%1 of %2, resistor %3 ohm, %4 mW</translation>
+    </message>
+    <message>
+        <source>Totale: %1, %2 mA, %3 dall&apos;alimentazione</source>
+        <translation>In all: %1, %2 mA, %3 from the supply</translation>
+    </message>
+    <message>
+        <source>Nei Led %1, nelle resistenze %2; rendimento %3 %</source>
+        <translation>In the LEDs %1, in the resistors %2; efficiency %3 %</translation>
+    </message>
+    <message>
+        <source>Con 0 Led non c&apos;è niente da collegare: inserire in &quot;Numero Led&quot; almeno 1.</source>
+        <translation>With 0 LEDs there is nothing to wire: enter at least 1 in &quot;Number of LEDs&quot;.</translation>
+    </message>
+    <message>
+        <source>Il numero di Led deve essere un numero intero.</source>
+        <translation>The number of LEDs must be a whole number.</translation>
+    </message>
+    <message>
+        <source>Si possono disporre al massimo %1 Led.</source>
+        <translation>At most %1 LEDs can be planned.</translation>
+    </message>
+    <message>
+        <source>Nessun Led ci sta con un margine di %1 V: serve una tensione del circuito più alta, oppure un alimentatore a corrente costante.</source>
+        <translation>No LED fits with a margin of %1 V: use a higher supply voltage, or a constant-current driver.</translation>
+    </message>
+    <message>
+        <source>Con un margine di 0 V la resistenza non avrebbe tensione per regolare la corrente: inserire un margine maggiore di zero.</source>
+        <translation>With a margin of 0 V the resistor would have no voltage left to set the current: enter a margin above zero.</translation>
+    </message>
+    <message>
+        <source>Risultato fuori dai limiti: usare valori più piccoli.</source>
+        <translation>Result out of range: use smaller values.</translation>
+    </message>
+    <message>
+        <source>Schema della matrice di Led</source>
+        <translation>Wiring of the LED array</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,5 @@
 // The least a Qt Widgets program with the main window can cost: a window of the same size with
-// the same 66 controls at the same places, as plain labels, line edits and buttons, and nothing
+// the same 67 controls at the same places, as plain labels, line edits and buttons, and nothing
 // else: the platform's font and style, no icon, no translation, no handlers.
 #include "main_window/main_window_layout.h"
 

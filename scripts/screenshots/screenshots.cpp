@@ -1,7 +1,7 @@
 // Takes the README's pictures of the windows as a user sees them, frames included: the main
 // window, the hint on a computed resistance, the three diagram windows side by side, the three
-// table windows, the main window once more under a dark palette, and in English with the panels'
-// worked examples computed. Runs under a window manager
+// table windows, the LED array planner with a plan, the main window once more under a dark
+// palette, and in English with the panels' worked examples computed. Runs under a window manager
 // (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
 #include "common/language.h"
 #include "common/window_placement.h"
@@ -115,6 +115,25 @@ constexpr EnglishExample kWorkedExamplesInEnglish[] = {
      "cmd_Calcola3"},
 };
 
+// The LED array planner opened by its button, 10 LEDs of 3,2 V at 20 mA planned on 12 V: three
+// strings of three and one of one.
+QImage grabLedArray(MainWindow &mainWindow)
+{
+    mainWindow.findChild<QPushButton *>(u"cmd_MatriceLed"_s)->click();
+    QPointer<QWidget> planner = openedReference(ReferenceId::LedArray);
+    if (!planner || !waitFramed(planner))
+        return QImage();
+    const std::pair<const char *, const char *> fields[] = {
+        {"txt_AlCirc", "12"}, {"txt_AlLed", "3,2"}, {"txt_CorrLed", "20"}, {"txt_NumLed", "10"}};
+    for (const auto &[name, text] : fields)
+        planner->findChild<QLineEdit *>(QString::fromLatin1(name))
+            ->setText(QString::fromLatin1(text));
+    planner->findChild<QPushButton *>(u"cmd_Calcola"_s)->click();
+    const QImage image = grabFramed(planner);
+    planner->close();
+    return QTest::qWaitFor([&] { return planner.isNull(); }, 2000) ? image : QImage();
+}
+
 // A dark desktop theme, close to qt6ct's "darker" scheme.
 QPalette darkPalette()
 {
@@ -168,6 +187,7 @@ int main(int argc, char *argv[])
         }
         saved = sideBySide(pictures).save(out.filePath(QString::fromLatin1(shot.file))) && saved;
     }
+    saved = grabLedArray(mainWindow).save(out.filePath(u"led-array.png"_s)) && saved;
 
     QApplication::setPalette(darkPalette());
     MainWindow dark;

@@ -11,10 +11,14 @@ namespace varelux::ui {
 
 namespace {
 
+bool isButton(ControlRole role)
+{
+    return role == ControlRole::PushButton || role == ControlRole::DefaultButton;
+}
+
 bool isLabel(ControlRole role)
 {
-    return role != ControlRole::DecimalField && role != ControlRole::CountField &&
-           role != ControlRole::PushButton;
+    return role != ControlRole::DecimalField && role != ControlRole::CountField && !isButton(role);
 }
 
 FontRole fontRole(ControlRole role)
@@ -37,7 +41,7 @@ QWidget *createControl(const LayoutRow &row, QWidget *parent)
     QWidget *control = nullptr;
     if (isLabel(row.role))
         control = new QLabel(row.caption, parent);
-    else if (row.role == ControlRole::PushButton)
+    else if (isButton(row.role))
         control = new QPushButton(row.caption, parent);
     else
         control = new QLineEdit(parent);
@@ -57,6 +61,12 @@ void setUpControl(QWidget *control, const LayoutRow &row)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setIndent(2);
+        } else if (row.role == ControlRole::TextPanel) {
+            label->setTextFormat(Qt::RichText);
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+            label->setMargin(4);
         } else {
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             const QFontMetrics metrics(font);
@@ -67,9 +77,10 @@ void setUpControl(QWidget *control, const LayoutRow &row)
         // number pasted with many leading zeros would lose its digits and read as 0.
         field->setMaxLength(std::numeric_limits<int>::max());
     } else if (auto *button = qobject_cast<QPushButton *>(control)) {
-        // Enter in a field must press nothing, so no button is ever the default one.
+        // Enter in a field presses nothing but in a window that presses its default button
+        // itself; no button becomes the default one on taking the focus.
         button->setAutoDefault(false);
-        button->setDefault(false);
+        button->setDefault(row.role == ControlRole::DefaultButton);
     }
     control->setObjectName(row.name);
     control->setFont(font);

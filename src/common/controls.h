@@ -14,15 +14,17 @@ namespace varelux::ui {
 
 // What a control is and how it looks.
 enum class ControlRole {
-    Heading,      // label, 12 pt bold, fitted to its caption
-    RowLabel,     // label, bold, fitted: names a field, a result or a table row
-    UnitLabel,    // label, bold, fitted
-    ValueLabel,   // label, fitted: a value in a table
-    NoteLine,     // label, fitted
-    ResultLabel,  // label of a fixed size, sunken border, empty at start
-    DecimalField, // line edit for a decimal number
-    CountField,   // line edit for a count
-    PushButton,   // never the window's default button
+    Heading,       // label, 12 pt bold, fitted to its caption
+    RowLabel,      // label, bold, fitted: names a field, a result or a table row
+    UnitLabel,     // label, bold, fitted
+    ValueLabel,    // label, fitted: a value in a table
+    NoteLine,      // label, fitted
+    ResultLabel,   // label of a fixed size, sunken border, empty at start
+    TextPanel,     // label of a fixed size, sunken border, rich text wrapped from its top left
+    DecimalField,  // line edit for a decimal number
+    CountField,    // line edit for a count
+    PushButton,    // never the window's default button
+    DefaultButton, // the window's default button, which the window presses on Enter
 };
 
 // One control of a window's layout table.

@@ -79,14 +79,20 @@ QString valueRows(const ResistorHints &hints, ESeries series)
 
 } // namespace
 
+QString standardValuesHtml(const ResistorHints &hints, ESeries series)
+{
+    if (hints.nearest.empty())
+        return QString();
+    return paragraph(standardValuesHeading(series)) + valueRows(hints, series);
+}
+
 QString resistanceHint(const ResistorHints &hints, ESeries series,
                        const std::optional<BranchResistor> &branch)
 {
     QString html;
     if (hints.supplyNotAboveLeds)
         html += paragraph(supplyNotAboveLedsHint());
-    if (!hints.nearest.empty())
-        html += paragraph(standardValuesHeading(series)) + valueRows(hints, series);
+    html += standardValuesHtml(hints, series);
     if (const QString rating = ratingHint(hints); !rating.isEmpty())
         html += paragraph(rating);
     if (branch) {

@@ -19,4 +19,9 @@ namespace varelux::ui {
 QString resistanceHint(const ResistorHints &hints, ESeries series,
                        const std::optional<BranchResistor> &branch);
 
+// The part of the hint on the standard values, as a fragment of rich text: the heading, a row
+// per value with its drawn bands and its words, and where the resistance lies beyond the
+// series. Empty when there are no values. The LED array planner shows one per kind of string.
+QString standardValuesHtml(const ResistorHints &hints, ESeries series);
+
 } // namespace varelux::ui

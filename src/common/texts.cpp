@@ -3,6 +3,7 @@
 
 #include "common/language.h"
 #include "core/colour_code.h"
+#include "core/led_array.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
 #include "core/standard_values.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cmath>
 #include <iterator>
 
 namespace varelux::ui {
@@ -28,6 +30,20 @@ constexpr int kHintDigits = 3;
 QString rough(double value)
 {
     return QString::fromStdString(writeNumber(value, decimalSeparator(), kHintDigits));
+}
+
+// A result as the panels write it: 15 significant digits.
+QString shown(double value)
+{
+    return QString::fromStdString(writeNumber(value, decimalSeparator()));
+}
+
+// A power in mW, or in W from 1000 mW on: "960 mW", "1,44 W".
+QString powerText(double milliwatts)
+{
+    if (std::abs(milliwatts) >= 1000)
+        return shown(milliwatts / 1000) + QStringLiteral(" W");
+    return shown(milliwatts) + QStringLiteral(" mW");
 }
 
 // Digits grouped by three from the right: "1000" -> "1.000" in Italian, "1,000" in English.
@@ -299,6 +315,101 @@ QString ratingHint(const ResistorHints &hints)
     if (!hints.ratingMilliwatts)
         return QString();
     return Texts::tr("Resistore consigliato: %1").arg(ratingText(*hints.ratingMilliwatts));
+}
+
+QStringList drawnResistanceLabel(double ohms)
+{
+    constexpr double kMega = 1e6;
+    if (std::abs(ohms) >= kMega)
+        return {rough(ohms / kMega), QStringLiteral("megaohm")};
+    const QString digits = rough(ohms);
+    // Grouped by three as standardValueText() groups whole ohms; a fraction stays as it is.
+    const bool whole = !digits.contains(QLatin1Char(decimalSeparator()));
+    return {whole && std::abs(ohms) >= 1000 ? grouped(digits) : digits, QStringLiteral("ohm")};
+}
+
+namespace {
+
+// "1 stringa", "3 stringhe"; "1 Led", "3 Led": numbers the translation words in the singular or
+// plural.
+QString stringsText(double strings)
+{
+    return strings == 1 ? Texts::tr("1 stringa") : Texts::tr("%1 stringhe").arg(shown(strings));
+}
+
+QString ledsText(double leds)
+{
+    return leds == 1 ? Texts::tr("1 Led") : Texts::tr("%1 Led").arg(shown(leds));
+}
+
+} // namespace
+
+QString stringKindLine(const StringKind &kind, const ResistorHints &hints)
+{
+    QString line = Texts::tr("%1 da %2, resistenza %3 ohm, %4 mW")
+                       .arg(stringsText(kind.strings), ledsText(kind.leds), shown(kind.resistance),
+                            shown(kind.power));
+    if (hints.ratingMilliwatts)
+        line += QStringLiteral(" (%1)").arg(ratingText(*hints.ratingMilliwatts));
+    return line;
+}
+
+QString standardValuesWords(const ResistorHints &hints, ESeries series)
+{
+    if (hints.nearest.empty())
+        return QString();
+    QStringList values;
+    for (const StandardResistor &value : hints.nearest)
+        values << standardValueLine(value, colourBands(value.value, series));
+    QString words =
+        standardValuesHeading(series) + QLatin1Char(' ') + values.join(QStringLiteral("; "));
+    if (const QString beyond = beyondSeriesHint(hints.reach, series); !beyond.isEmpty())
+        words += QStringLiteral(". ") + beyond;
+    return words;
+}
+
+QStringList arrayTotalsLines(const ArrayPlan &plan)
+{
+    // Efficiency in percent, rounded to one decimal.
+    const double percent = std::round(plan.efficiency * 1000) / 10;
+    return {
+        Texts::tr("Totale: %1, %2 mA, %3 dall'alimentazione")
+            .arg(stringsText(plan.strings), shown(plan.supplyCurrent), powerText(plan.supplyPower)),
+        Texts::tr("Nei Led %1, nelle resistenze %2; rendimento %3 %")
+            .arg(powerText(plan.ledPower), powerText(plan.resistorPower), shown(percent))};
+}
+
+QString arrayVerdictSentence(const ArrayPlan &plan)
+{
+    switch (plan.verdict) {
+    case ArrayVerdict::Planned:
+        break;
+    case ArrayVerdict::NoLeds:
+        return Texts::tr("Con 0 Led non c'è niente da collegare: inserire in \"Numero Led\" "
+                         "almeno 1.");
+    case ArrayVerdict::CountNotWhole:
+        return Texts::tr("Il numero di Led deve essere un numero intero.");
+    case ArrayVerdict::TooManyLeds:
+        return Texts::tr("Si possono disporre al massimo %1 Led.").arg(shown(kMaxLedCount));
+    case ArrayVerdict::NoLedFits:
+        return Texts::tr("Nessun Led ci sta con un margine di %1 V: serve una tensione del "
+                         "circuito più alta, oppure un alimentatore a corrente costante.")
+            .arg(shown(plan.margin));
+    case ArrayVerdict::ZeroMargin:
+        return Texts::tr("Con un margine di 0 V la resistenza non avrebbe tensione per regolare "
+                         "la corrente: inserire un margine maggiore di zero.");
+    }
+    return QString();
+}
+
+QString arrayOutOfRangeSentence()
+{
+    return Texts::tr("Risultato fuori dai limiti: usare valori più piccoli.");
+}
+
+QString ledArrayDrawingName()
+{
+    return Texts::tr("Schema della matrice di Led");
 }
 
 } // namespace varelux::ui

@@ -7,6 +7,7 @@
 #include "icon_images.h"
 #include "main_window/accessible_names.h"
 #include "main_window/entry_filter.h"
+#include "main_window/led_array_window.h"
 #include "main_window/result_menu.h"
 #include "main_window/series_choice.h"
 #include "main_window/sizing_panel.h"
@@ -71,7 +72,12 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
         EntryFilter::install(field, row.control.role == ui::ControlRole::CountField
                                         ? EntryRule::Count
                                         : EntryRule::Decimal);
-    if (const std::optional<ReferenceId> opens = row.opens)
+    if (row.opens == ReferenceId::LedArray)
+        connect(qobject_cast<QPushButton *>(control), &QPushButton::clicked, this, [this] {
+            openReference(ReferenceId::LedArray,
+                          [this] { return new LedArrayWindow(*m_seriesChoice, m_lastSized); });
+        });
+    else if (const std::optional<ReferenceId> opens = row.opens)
         connect(qobject_cast<QPushButton *>(control), &QPushButton::clicked, this,
                 [id = *opens] { openReference(id); });
     return control;
@@ -94,6 +100,8 @@ void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
                          .powerUnit = panel.get<QLabel>(PanelPart::PowerUnit)},
                         *m_seriesChoice, this);
     connect(m_seriesChoice, &SeriesChoice::chosen, sizing, &SizingPanel::showHints);
+    connect(sizing, &SizingPanel::sized, this,
+            [this](const SizedFields &fields) { m_lastSized = fields; });
     connect(panel.get<QPushButton>(PanelPart::CalculateButton), &QPushButton::clicked, sizing,
             &SizingPanel::calculate);
     connect(panel.get<QPushButton>(PanelPart::ClearButton), &QPushButton::clicked, sizing,
@@ -105,7 +113,7 @@ void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
         connect(result, &QWidget::customContextMenuRequested, this,
                 [this, result](const QPoint &pos) {
                     m_moveArmed = false; // the popup takes the mouse: the release goes there
-                    showResultMenu(result, pos, *m_seriesChoice);
+                    showResultMenu(result, pos, result->text(), *m_seriesChoice);
                 });
     }
 }

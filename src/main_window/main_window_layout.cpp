@@ -116,6 +116,8 @@ constexpr BelowPanelsRow kBelowPanels[] = {
      QT_TRANSLATE_NOOP("MainWindowLayout", "Valori standard"), ReferenceId::StandardValues},
     {"cmd_PotMaxRes", ControlRole::PushButton, 3960, 4080, 1815, 375,
      QT_TRANSLATE_NOOP("MainWindowLayout", "Potenza max res."), ReferenceId::PowerRatings},
+    {"cmd_MatriceLed", ControlRole::PushButton, 5880, 4080, 1815, 375,
+     QT_TRANSLATE_NOOP("MainWindowLayout", "Matrice di Led"), ReferenceId::LedArray},
     {"Label1", ControlRole::NoteLine, 120, 4560, 0, 0,
      QT_TRANSLATE_NOOP("MainWindowLayout",
                        "Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la "

@@ -2,7 +2,7 @@
 // window a button opens.
 //
 // Each circuit has a panel; the panels share one grid of controls and differ in their origin,
-// names, heading and whether they have the count row; five more controls sit below them. The
+// names, heading and whether they have the count row; six more controls sit below them. The
 // panels' behaviour is in sizing_panel.h.
 #pragma once
 

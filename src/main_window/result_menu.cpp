@@ -7,14 +7,12 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenu>
 
 namespace varelux {
 
-void showResultMenu(QLabel *result, QPoint pos, SeriesChoice &seriesChoice)
+void showResultMenu(QWidget *result, QPoint pos, const QString &text, SeriesChoice &seriesChoice)
 {
-    const QString text = result->text();
     auto *menu = new QMenu(result->window());
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QAction *copy = menu->addAction(ui::copyAction());

@@ -1,17 +1,19 @@
-// The context menu of a result label: "Copia" puts the result's text on the clipboard (greyed
-// while the label is empty); after a separator, "Serie E12", "Serie E24" and "Serie E96" choose
-// the series the hints of every panel use, the one in use checked.
+// The context menu of a result label, and of the LED array planner's plan: "Copia" puts the
+// result's text on the clipboard as plain text (greyed while there is none); after a separator,
+// "Serie E12", "Serie E24" and "Serie E96" choose the series the hints of every panel and the
+// planner use, the one in use checked.
 #pragma once
 
 #include <QPoint>
 
-class QLabel;
+class QString;
+class QWidget;
 
 namespace varelux {
 
 class SeriesChoice;
 
-// Pops the menu up at pos, in the label's coordinates.
-void showResultMenu(QLabel *result, QPoint pos, SeriesChoice &seriesChoice);
+// Pops the menu up at pos, in the result's coordinates; "Copia" copies text.
+void showResultMenu(QWidget *result, QPoint pos, const QString &text, SeriesChoice &seriesChoice);
 
 } // namespace varelux

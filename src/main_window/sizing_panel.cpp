@@ -55,6 +55,8 @@ QString failureMessage(Circuit circuit, Failure failure)
     return QString();
 }
 
+} // namespace
+
 QMessageBox *errorBox(QWidget *window, const QString &message)
 {
     auto *box =
@@ -62,8 +64,6 @@ QMessageBox *errorBox(QWidget *window, const QString &message)
     box->setWindowModality(Qt::ApplicationModal);
     return box;
 }
-
-} // namespace
 
 SizingPanel::SizingPanel(Circuit circuit, const PanelControls &controls,
                          const SeriesChoice &seriesChoice, QObject *parent)
@@ -93,6 +93,8 @@ void SizingPanel::calculate()
     m_controls.power->setText(QString::fromStdString(writeNumber(outcome->power, separator)));
     m_shown = *outcome;
     showHints();
+    emit sized(
+        {m_controls.supply->text(), m_controls.ledVoltage->text(), m_controls.current->text()});
     announce(ui::resultsAnnouncement(
         {m_controls.resistanceCaption->text(), m_controls.resistance->text(),
          m_controls.resistanceUnit->text()},

@@ -8,15 +8,27 @@
 #include "core/circuit.h"
 
 #include <QObject>
+#include <QString>
 
 #include <optional>
 
 class QLabel;
 class QLineEdit;
+class QMessageBox;
+class QWidget;
 
 namespace varelux {
 
 class SeriesChoice;
+
+// The fields a panel sized its resistor from, as typed: the LED array planner starts from them.
+struct SizedFields {
+    QString supply, ledVoltage, current;
+};
+
+// The message box of a failed "Calcola": critical, titled ui::errorTitle(), with one OK button,
+// application-modal, over window. Shown with ui::showModal().
+QMessageBox *errorBox(QWidget *window, const QString &message);
 
 // The controls a panel reads and writes. Given by name (designated initialisers), never by
 // position.
@@ -48,6 +60,10 @@ public slots:
     void clear();
     // Words the hints of the results shown anew, in the series in use.
     void showHints();
+
+signals:
+    // "Calcola" sized the resistor from these fields.
+    void sized(const varelux::SizedFields &fields);
 
 private:
     // Empties the fields and the results, and announces nothing.

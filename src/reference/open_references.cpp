@@ -1,4 +1,4 @@
-// One registry entry per reference window, and what a press on its button does.
+// One registry entry per window, and what a press on its button does.
 #include "reference/open_references.h"
 
 #include "reference/reference_layouts.h"
@@ -15,7 +15,7 @@ namespace {
 // The window open for id, if any; a QPointer turns null when its window is deleted.
 QPointer<QWidget> &registryEntry(ReferenceId id)
 {
-    static std::array<QPointer<QWidget>, kReferenceCount> registry;
+    static std::array<QPointer<QWidget>, kOpenableCount> registry;
     return registry[static_cast<std::size_t>(id)];
 }
 
@@ -23,11 +23,16 @@ QPointer<QWidget> &registryEntry(ReferenceId id)
 
 void openReference(ReferenceId id)
 {
+    openReference(id, [id] { return new ReferenceWindow(referenceLayout(id)); });
+}
+
+void openReference(ReferenceId id, const std::function<QWidget *()> &build)
+{
     QPointer<QWidget> &window = registryEntry(id);
     if (!window || !window->isVisible()) {
         // A closed window is on its way to deletion; its entry takes a new one built afresh.
         // Some window managers leave a new utility window unfocused, so it asks for the focus.
-        window = new ReferenceWindow(referenceLayout(id));
+        window = build();
         window->show();
         window->activateWindow();
         return;

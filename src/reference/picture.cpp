@@ -47,6 +47,13 @@ const QImage &Picture::image()
     return m_image;
 }
 
+void Picture::setDrawing(const Drawing &draw)
+{
+    m_draw = draw;
+    m_image = QImage();
+    update();
+}
+
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -24,6 +24,9 @@ public:
     // The image shown now, drawn for the current device pixel ratio and palette.
     const QImage &image();
 
+    // Shows what draw() returns from now on, in place of the drawing before.
+    void setDrawing(const Drawing &draw);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

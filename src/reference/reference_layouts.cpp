@@ -154,14 +154,10 @@ ReferenceLayout referenceLayout(ReferenceId id)
 {
     if (const std::optional<Circuit> circuit = diagramShown(id))
         return diagramLayout(*circuit);
-    switch (id) {
-    case ReferenceId::LedVoltages:
+    if (id == ReferenceId::LedVoltages)
         return voltagesLayout();
-    case ReferenceId::StandardValues:
+    if (id == ReferenceId::StandardValues)
         return e12Layout();
-    case ReferenceId::PowerRatings:
-        break;
-    }
     return ratingsLayout();
 }
 

@@ -49,23 +49,28 @@ Qt::WindowFlags frameFlags()
 
 } // namespace
 
-ReferenceWindow::ReferenceWindow(const ReferenceLayout &layout)
-    : QWidget(nullptr, frameFlags()), m_closesOnBareClick(layout.closesOnBareClick)
+ReferenceWindow::ReferenceWindow(const QString &name, const QString &caption, QSize clientSize)
+    : QWidget(nullptr, frameFlags())
 {
-    setObjectName(layout.name);
-    setWindowTitle(layout.caption);
+    setObjectName(name);
+    setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(layout.clientSize);
+    setFixedSize(clientSize);
     setFont(ui::font(ui::FontRole::Regular));
     setWindowIcon(QIcon()); // not the application's icon: the frame shows none
+    if (ui::onX11())
+        setX11UtilityWindowHints(this);
+    ui::centreOnScreen(this);
+}
+
+ReferenceWindow::ReferenceWindow(const ReferenceLayout &layout)
+    : ReferenceWindow(layout.name, layout.caption, layout.clientSize)
+{
+    m_closesOnBareClick = layout.closesOnBareClick;
     if (const auto *picture = std::get_if<PictureLayout>(&layout.content))
         addPicture(*picture);
     else
         addTable(std::get<TableLayout>(layout.content));
-
-    if (ui::onX11())
-        setX11UtilityWindowHints(this);
-    ui::centreOnScreen(this);
 }
 
 void ReferenceWindow::addPicture(const PictureLayout &layout)

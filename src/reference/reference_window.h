@@ -5,7 +5,8 @@
 // built. It is destroyed when it closes. It is built from its layout (reference_layouts.h):
 // a picture, which a click closes the window by, or a table of labels whose "OK" button closes
 // it by a click, Space or Enter. When it opens comes from the registry of open windows
-// (open_references.h).
+// (open_references.h). A window with content of its own (the LED array planner) derives from it
+// for the frame alone.
 #pragma once
 
 #include <QList>
@@ -24,6 +25,10 @@ public:
     explicit ReferenceWindow(const ReferenceLayout &layout);
 
 protected:
+    // The frame without content, named name, captioned caption, of a fixed client size in
+    // logical pixels, centred. No click closes it.
+    ReferenceWindow(const QString &name, const QString &caption, QSize clientSize);
+
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
@@ -39,7 +44,7 @@ private:
     // bare background, or one of the registered controls. nullptr when the click does nothing.
     const QWidget *closingTargetAt(QPoint pos) const;
 
-    bool m_closesOnBareClick;
+    bool m_closesOnBareClick = false;
     QList<const QWidget *> m_closingControls;
     const QWidget *m_pressedTarget = nullptr;
 };

@@ -1,5 +1,6 @@
-// What a screen reader says of each control of the main window and of the reference windows:
-// role, name, description, the label that labels it, and the order in which a table is read.
+// What a screen reader says of each control of the main window, the reference windows and the
+// planner: role, name, description, the label that labels it, and the order in which a table is
+// read.
 #include "common/texts.h"
 #include "data_row.h"
 #include "window_fixture.h"
@@ -16,12 +17,13 @@ namespace {
 
 constexpr int kMain = -1;
 
-// The window a row is about: the main window, or a reference window, opened.
+// The window a row is about: the main window, or a reference window or the planner, opened by
+// its button.
 QWidget *windowOf(QWidget &mainWindow, int reference)
 {
     if (reference == kMain)
         return &mainWindow;
-    openReference(ReferenceId(reference));
+    click(mainWindow, buttonOpening(ReferenceId(reference)));
     return openedReference(ReferenceId(reference));
 }
 
@@ -91,6 +93,14 @@ void TestAccessibleNames::namesAndDescriptions_data()
     add("lbl_Tens6", int(ReferenceId::LedVoltages), result, u"3 V"_s, u""_s, u"lbl_Lbianco"_s);
     add("cmd_OK", int(ReferenceId::LedVoltages), button, u"OK"_s);
     add("lbl_PotRes1", int(ReferenceId::PowerRatings), result, u"125 mW"_s, u""_s, u"lbl_WRes1"_s);
+    // The planner's fields are named as a panel's; the margin says what its empty field means.
+    const int planner = int(ReferenceId::LedArray);
+    QTest::newRow("Form8: txt_NumLed")
+        << planner << u"txt_NumLed"_s << field << u"Matrice di Led: Numero Led"_s << QString()
+        << u"lbl_NumLed"_s;
+    QTest::newRow("Form8: txt_Margine")
+        << planner << u"txt_Margine"_s << field << u"Matrice di Led: Margine minimo"_s
+        << u"Volt. Vuoto: un decimo della tensione del circuito"_s << u"lbl_Margine"_s;
 }
 
 void TestAccessibleNames::namesAndDescriptions()

@@ -1,6 +1,7 @@
-// A long session in one process: every reference window opened through its button and closed a
-// thousand times, and ten thousand "Calcola"/"Cancella" rounds. Memory stays where it settled
-// after a warm-up; under the sanitizer build LeakSanitizer checks the exit as well.
+// A long session in one process: every reference window and the LED array planner opened through
+// its button and closed a thousand times, and ten thousand "Calcola"/"Cancella" rounds. Memory
+// stays where it settled after a warm-up; under the sanitizer build LeakSanitizer checks the exit
+// as well.
 #include "reference/reference_window.h"
 #include "window_fixture.h"
 
@@ -17,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kWindowCycles = 1000; // per reference window
+constexpr int kWindowCycles = 1000; // per window
 constexpr int kRounds = 10000;      // "Calcola" then "Cancella"
 constexpr int kWarmUp = 100;        // window cycles (and ten rounds each) before measuring
 constexpr qint64 kAllowedGrowth = 1 << 20;
@@ -84,7 +85,7 @@ void TestEndurance::initTestCase()
 
 void TestEndurance::openAndCloseEach(const MainWindow &mainWindow)
 {
-    for (int i = 0; i < kReferenceCount; ++i) {
+    for (int i = 0; i < kOpenableCount; ++i) {
         const auto id = ReferenceId(i);
         click(mainWindow, buttonOpening(id));
         QWidget *window = openedReference(id);

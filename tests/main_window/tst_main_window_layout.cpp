@@ -4,6 +4,7 @@
 #include "common/language.h"
 #include "common/texts.h"
 #include "data_row.h"
+#include "main_window/led_array_layout.h"
 #include "reference/diagrams.h"
 #include "reference/picture.h"
 #include "reference/reference_layouts.h"
@@ -20,11 +21,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QStringList kTabRing = {
-    u"cmd_Schema1"_s, u"txt_AlCirc"_s,    u"txt_AlLed"_s,    u"txt_CorrLed"_s,  u"cmd_Calcola"_s,
-    u"cmd_Canc"_s,    u"cmd_Schema2"_s,   u"txt_AlCirc2"_s,  u"txt_AlLed2"_s,   u"txt_CorrLed2"_s,
-    u"txt_NumLed"_s,  u"cmd_Calcola2"_s,  u"cmd_Canc2"_s,    u"cmd_Schema3"_s,  u"txt_AlCirc3"_s,
-    u"txt_AlLed3"_s,  u"txt_CorrLed3"_s,  u"txt_NumLed2"_s,  u"cmd_Calcola3"_s, u"cmd_Canc3"_s,
-    u"cmd_TensLed"_s, u"cmd_ValResStd"_s, u"cmd_PotMaxRes"_s};
+    u"cmd_Schema1"_s, u"txt_AlCirc"_s,    u"txt_AlLed"_s,     u"txt_CorrLed"_s,   u"cmd_Calcola"_s,
+    u"cmd_Canc"_s,    u"cmd_Schema2"_s,   u"txt_AlCirc2"_s,   u"txt_AlLed2"_s,    u"txt_CorrLed2"_s,
+    u"txt_NumLed"_s,  u"cmd_Calcola2"_s,  u"cmd_Canc2"_s,     u"cmd_Schema3"_s,   u"txt_AlCirc3"_s,
+    u"txt_AlLed3"_s,  u"txt_CorrLed3"_s,  u"txt_NumLed2"_s,   u"cmd_Calcola3"_s,  u"cmd_Canc3"_s,
+    u"cmd_TensLed"_s, u"cmd_ValResStd"_s, u"cmd_PotMaxRes"_s, u"cmd_MatriceLed"_s};
 
 // The parts of the panel grid that are the same size in every panel: all but the headings,
 // fitted to their own captions, and the count row, which the single-LED panel lacks.
@@ -83,12 +84,12 @@ void TestMainWindowLayout::windowFrame()
 void TestMainWindowLayout::everyControlOnceWithItsCaption()
 {
     const QList<QWidget *> controls = allControls(mainWindow());
-    QCOMPARE(controls.size(), 66);
+    QCOMPARE(controls.size(), 67);
     QCOMPARE(mainWindow().findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly).size(), 43);
     QCOMPARE(mainWindow().findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly).size(),
              11);
     QCOMPARE(mainWindow().findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly).size(),
-             12);
+             13);
 
     // Each of the layout's names once: no control is missing, and no two share a name.
     QStringList expected;
@@ -96,15 +97,15 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
         for (int part = 0; part < kPanelPartCount; ++part)
             if (const QString name = controlName(Circuit(panel), PanelPart(part)); !name.isEmpty())
                 expected << name;
-    expected << u"cmd_TensLed"_s << u"cmd_ValResStd"_s << u"cmd_PotMaxRes"_s << u"Label1"_s
-             << u"Label2"_s;
+    expected << u"cmd_TensLed"_s << u"cmd_ValResStd"_s << u"cmd_PotMaxRes"_s << u"cmd_MatriceLed"_s
+             << u"Label1"_s << u"Label2"_s;
     QStringList names;
     for (QWidget *w : controls)
         names << w->objectName();
     names.sort();
     expected.sort();
     QCOMPARE(names, expected);
-    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 66);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 67);
 
     // Captions: how often each appears across the window.
     QMap<QString, int> captions;
@@ -137,6 +138,7 @@ void TestMainWindowLayout::everyControlOnceWithItsCaption()
         {u"Tensione Led"_s, 1},
         {u"Valori standard"_s, 1},
         {u"Potenza max res."_s, 1},
+        {u"Matrice di Led"_s, 1},
         {u"Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la somma dei "
          "valori di tensione ogni singolo Led."_s,
          1},
@@ -286,13 +288,18 @@ void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
 void TestMainWindowLayout::captionsFitInEveryLanguage_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("window"); // a ReferenceId, or -1 for the main window
+    QTest::addColumn<int>("window"); // a ReferenceId (the planner too), or -1 for the main window
 
+    auto windowName = [](int window) {
+        if (window < 0)
+            return u"Form1"_s;
+        if (window < kReferenceCount)
+            return referenceLayout(ReferenceId(window)).name;
+        return ledArrayLayout().name;
+    };
     for (const QString &language : ui::spokenLanguages())
-        for (int window = -1; window < kReferenceCount; ++window)
-            QTest::addRow("%s, %s", qPrintable(language),
-                          window < 0 ? "Form1"
-                                     : qPrintable(referenceLayout(ReferenceId(window)).name))
+        for (int window = -1; window < kOpenableCount; ++window)
+            QTest::addRow("%s, %s", qPrintable(language), qPrintable(windowName(window)))
                 << language << window;
 }
 
@@ -306,7 +313,7 @@ void TestMainWindowLayout::captionsFitInEveryLanguage()
     const Shown<MainWindow> main;
     QWidget *shown = main.get();
     if (window >= 0) {
-        openReference(ReferenceId(window));
+        click(*main, buttonOpening(ReferenceId(window)));
         shown = openedReference(ReferenceId(window));
     }
     QVERIFY(QTest::qWaitForWindowExposed(shown));

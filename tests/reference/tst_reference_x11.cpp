@@ -126,6 +126,7 @@ void TestReferenceX11::frameHints_data()
     row("Form5", ReferenceId::LedVoltages, QSize(225, 145));
     row("Form6", ReferenceId::StandardValues, QSize(602, 205));
     row("Form7", ReferenceId::PowerRatings, QSize(161, 209));
+    row("Form8, the planner", ReferenceId::LedArray, QSize(834, 384));
 }
 
 // A utility window with no owner and no taskbar entry, that asks for neither minimise nor

@@ -1,0 +1,266 @@
+// The planner's fields to the core, and the plan back as a drawing and as words.
+#include "main_window/led_array_window.h"
+
+#include "common/announcer.h"
+#include "common/language.h"
+#include "common/platform.h"
+#include "common/resistance_hint.h"
+#include "common/texts.h"
+#include "core/number_text.h"
+#include "core/resistor_hints.h"
+#include "main_window/entry_filter.h"
+#include "main_window/result_menu.h"
+#include "main_window/series_choice.h"
+#include "reference/diagrams.h"
+#include "reference/picture.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <string>
+
+namespace varelux {
+
+namespace {
+
+// The fields in the order they are read out and checked, each with its row label and unit.
+struct FieldRow {
+    ArrayPart label{}, field{};
+    std::optional<ArrayPart> unit; // a count has none
+};
+constexpr FieldRow kFieldRows[] = {
+    {ArrayPart::SupplyLabel, ArrayPart::Supply, ArrayPart::SupplyUnit},
+    {ArrayPart::LedVoltageLabel, ArrayPart::LedVoltage, ArrayPart::LedVoltageUnit},
+    {ArrayPart::CurrentLabel, ArrayPart::Current, ArrayPart::CurrentUnit},
+    {ArrayPart::CountLabel, ArrayPart::Count, std::nullopt},
+    {ArrayPart::MarginLabel, ArrayPart::Margin, ArrayPart::MarginUnit},
+};
+
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// A paragraph of the words, bold for a kind of string's line, and set apart from what comes
+// before it; the paragraphs of the standard values follow their line closely (kWords).
+QString htmlParagraph(const QString &text, bool bold = false)
+{
+    const QString escaped = text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    return QStringLiteral("<p style=\"margin-top:6px\">%1</p>")
+        .arg(bold ? QStringLiteral("<b>%1</b>").arg(escaped) : escaped);
+}
+
+// The words' rich text around its paragraphs.
+constexpr auto kWords =
+    "<html><head><style>p { margin-top: 0; margin-bottom: 0 }</style></head><body>%1</body></html>";
+
+} // namespace
+
+LedArrayWindow::LedArrayWindow(SeriesChoice &seriesChoice, const std::optional<SizedFields> &start)
+    : ReferenceWindow(ledArrayLayout().name, ledArrayLayout().caption, ledArrayLayout().clientSize),
+      m_seriesChoice(seriesChoice)
+{
+    const LedArrayLayout &layout = ledArrayLayout();
+    for (std::size_t i = 0; i < layout.rows.size(); ++i)
+        m_parts[i] = ui::createControl(layout.rows[i], this);
+    m_drawing = new Picture(
+        layout.drawingName, layout.drawingTopLeft, ledArrayDiagramSize(),
+        [](qreal dpr, const QPalette &palette) {
+            return drawLedArray(ArrayPlan{}, dpr, diagramColours(palette));
+        },
+        this);
+
+    for (const FieldRow &row : kFieldRows) {
+        auto *field = part<QLineEdit>(row.field);
+        EntryFilter::install(field,
+                             row.field == ArrayPart::Count ? EntryRule::Count : EntryRule::Decimal);
+        // Installed after the entry filter, so it sees Enter and Esc before the filter drops them.
+        field->installEventFilter(this);
+    }
+    if (start) {
+        part<QLineEdit>(ArrayPart::Supply)->setText(start->supply);
+        part<QLineEdit>(ArrayPart::LedVoltage)->setText(start->ledVoltage);
+        part<QLineEdit>(ArrayPart::Current)->setText(start->current);
+    }
+    nameForScreenReaders();
+
+    auto *plan = part<QLabel>(ArrayPart::Plan);
+    plan->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(plan, &QWidget::customContextMenuRequested, this, [this, plan](const QPoint &pos) {
+        showResultMenu(plan, pos, m_words, m_seriesChoice);
+    });
+    connect(part<QPushButton>(ArrayPart::CalculateButton), &QPushButton::clicked, this,
+            &LedArrayWindow::calculate);
+    connect(part<QPushButton>(ArrayPart::ClearButton), &QPushButton::clicked, this,
+            &LedArrayWindow::clear);
+    connect(&m_seriesChoice, &SeriesChoice::chosen, this, [this] {
+        if (m_plan)
+            showPlan();
+    });
+    connect(&m_seriesChoice, &QObject::destroyed, this, &QWidget::close);
+
+    // The first field still to fill takes the focus.
+    QWidget *first = part(ArrayPart::Supply);
+    for (const FieldRow &row : kFieldRows)
+        if (row.field != ArrayPart::Margin && part<QLineEdit>(row.field)->text().isEmpty()) {
+            first = part(row.field);
+            break;
+        }
+    first->setFocus();
+}
+
+void LedArrayWindow::nameForScreenReaders()
+{
+    const QString window = windowTitle();
+    for (const FieldRow &row : kFieldRows) {
+        auto *label = part<QLabel>(row.label);
+        QWidget *field = part(row.field);
+        const QString name = ui::accessibleNameInPanel(window, label->text());
+        label->setBuddy(field);
+        label->setAccessibleName(name);
+        field->setAccessibleName(name);
+        if (row.unit)
+            field->setAccessibleDescription(part<QLabel>(*row.unit)->text());
+    }
+    // The margin's note says what an empty field stands for: its description and tooltip too.
+    QWidget *margin = part(ArrayPart::Margin);
+    const QString note = part<QLabel>(ArrayPart::MarginNote)->text();
+    margin->setAccessibleDescription(margin->accessibleDescription() + QStringLiteral(". ") + note);
+    margin->setToolTip(note);
+    for (const ArrayPart button : {ArrayPart::CalculateButton, ArrayPart::ClearButton}) {
+        auto *control = part<QPushButton>(button);
+        control->setAccessibleName(ui::accessibleNameInPanel(window, control->text()));
+    }
+    m_drawing->setAccessibleName(ui::ledArrayDrawingName());
+}
+
+void LedArrayWindow::calculate()
+{
+    std::string texts[std::size(kFieldRows)];
+    for (std::size_t i = 0; i < std::size(kFieldRows); ++i)
+        texts[i] = part<QLineEdit>(kFieldRows[i].field)->text().toStdString();
+    const Outcome<ArrayPlan> outcome = planLedArray({.supply = texts[0],
+                                                     .ledVoltage = texts[1],
+                                                     .current = texts[2],
+                                                     .count = texts[3],
+                                                     .margin = texts[4],
+                                                     .separator = ui::decimalSeparator()});
+    if (outcome) {
+        m_plan = *outcome;
+        showPlan();
+    } else if (const Failure failure = outcome.failure(); failure == Failure::Overflow) {
+        m_plan.reset();
+        const QString sentence = ui::arrayOutOfRangeSentence();
+        show(QString::fromLatin1(kWords).arg(htmlParagraph(sentence)), sentence);
+    } else {
+        // As in the panels, the window keeps what it shows until the box is dismissed.
+        const QString message = failure == Failure::DivisionByZero ? ui::zeroCurrentMessage(true)
+                                                                   : ui::emptyFieldsMessage();
+        ui::showModal(errorBox(this, message), this, [this, failure] {
+            m_plan.reset();
+            show(QString(), QString());
+            focusFieldAtFault(failure);
+        });
+        return;
+    }
+    ui::announce(part(ArrayPart::CalculateButton), m_words);
+}
+
+void LedArrayWindow::clear()
+{
+    for (const FieldRow &row : kFieldRows)
+        part<QLineEdit>(row.field)->setText(QString());
+    m_plan.reset();
+    show(QString(), QString());
+    ui::announce(part(ArrayPart::ClearButton), ui::clearedAnnouncement(windowTitle()));
+}
+
+void LedArrayWindow::showPlan()
+{
+    if (!m_plan) {
+        show(QString(), QString());
+        return;
+    }
+    if (m_plan->verdict != ArrayVerdict::Planned) {
+        const QString sentence = ui::arrayVerdictSentence(*m_plan);
+        show(QString::fromLatin1(kWords).arg(htmlParagraph(sentence)), sentence);
+        return;
+    }
+    // A line per kind of string with its standard values, then the totals.
+    const ESeries series = m_seriesChoice.series();
+    QString html;
+    QStringList lines;
+    for (const StringKind *kind :
+         {&m_plan->full, m_plan->remainder ? &*m_plan->remainder : nullptr}) {
+        if (!kind)
+            continue;
+        const ResistorHints hints =
+            resistorHints(kind->resistance, kind->power, m_plan->ledCurrent, series);
+        const QString line = ui::stringKindLine(*kind, hints);
+        const QString values = ui::standardValuesWords(hints, series);
+        html += htmlParagraph(line, true) + ui::standardValuesHtml(hints, series);
+        lines << (values.isEmpty() ? line : line + QStringLiteral(". ") + values);
+    }
+    const QStringList totals = ui::arrayTotalsLines(*m_plan);
+    html += htmlParagraph(totals.join(QLatin1Char('\n')));
+    lines << totals;
+    show(QString::fromLatin1(kWords).arg(html), lines.join(QLatin1Char('\n')));
+}
+
+void LedArrayWindow::show(const QString &html, const QString &plain)
+{
+    m_words = plain;
+    auto *plan = part<QLabel>(ArrayPart::Plan);
+    plan->setText(html);
+    plan->setAccessibleName(plain);
+    m_drawing->setAccessibleDescription(plain);
+    m_drawing->setDrawing(
+        [shown = m_plan.value_or(ArrayPlan{})](qreal dpr, const QPalette &palette) {
+            return drawLedArray(shown, dpr, diagramColours(palette));
+        });
+}
+
+void LedArrayWindow::focusFieldAtFault(Failure failure)
+{
+    auto *fault = part<QLineEdit>(ArrayPart::Current);
+    if (failure == Failure::NotANumber)
+        for (const FieldRow &row : kFieldRows) {
+            auto *field = part<QLineEdit>(row.field);
+            const std::string text = field->text().toStdString();
+            if (row.field == ArrayPart::Margin && text.empty())
+                continue;
+            if (!readNumber(text, ui::decimalSeparator())) {
+                fault = field;
+                break;
+            }
+        }
+    fault->setFocus();
+    fault->selectAll();
+}
+
+bool LedArrayWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (isEnter(key) || key->key() == Qt::Key_Escape) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return ReferenceWindow::eventFilter(watched, event);
+}
+
+void LedArrayWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (isEnter(event))
+        part<QPushButton>(ArrayPart::CalculateButton)->click();
+    else if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        ReferenceWindow::keyPressEvent(event);
+}
+
+} // namespace varelux
