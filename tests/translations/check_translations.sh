@@ -14,12 +14,9 @@ for ts in "$source_dir"/translations/*.ts; do
     copy=$scratch/${ts##*/}
     cp "$ts" "$copy"
     "$lupdate" -source-language it_IT -locations none "$source_dir/src" -ts "$copy" >/dev/null
-    # Each message whose translation is not done, with its source text.
-    behind=$(awk '/<source>/ { source = $0 } /<translation type="(unfinished|vanished|obsolete)"/ {
-        print "  " $0; print "    for " source }' "$copy")
-    if [ -n "$behind" ]; then
-        echo "translations: ${ts##*/} is behind the code (make translations, then translate):"
-        echo "$behind"
+    # Each message whose translation is not done, after its source text.
+    if grep -B2 -E '<translation type="(unfinished|vanished|obsolete)"' "$copy"; then
+        echo "translations: ${ts##*/} is behind the code (make translations, then translate)"
         failed=1
     fi
 done

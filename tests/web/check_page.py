@@ -17,10 +17,10 @@ FACTS = [line.split() for line in (Path(__file__).parents[1] / "main_window_fact
 WINDOW = next((int(f[1]), int(f[2])) for f in FACTS if f[0] == "window")
 AT = {f[1]: (int(f[2]), int(f[3])) for f in FACTS if f[0] == "at"}
 LEFT = {f[1]: int(f[2]) for f in FACTS if f[0] == "panel"}
-EXAMPLES = {}  # circuit: (left, fields, results)
+EXAMPLES = {}  # circuit: (fields, results)
 for f in FACTS:
     if f[0] == "example" and f[1] not in EXAMPLES:
-        EXAMPLES[f[1]] = (LEFT[f[1]], [v for v in f[2:6] if v != "-"], f[6:8])
+        EXAMPLES[f[1]] = ([v for v in f[2:6] if v != "-"], f[6:8])
 EMPTY_FIELDS = "Una o più caselle vuote"
 KEYS = {"Tab": ("Tab", 9, ""), "Enter": ("Enter", 13, "\r"), " ": ("Space", 32, " "),
         "ArrowDown": ("ArrowDown", 40, ""), ",": ("Comma", 188, ","), ".": ("Period", 190, ".")}
@@ -155,24 +155,31 @@ def check(name, ok, detail=""):
     print(f"{'ok' if ok else 'FAIL'} - {name}" + (f": {detail}" if detail else ""), flush=True)
 
 
+def point(main, circuit, control):
+    """Where a control of the circuit's panel is, in the page."""
+    return main["x"] + LEFT[circuit] + AT[control][0], main["y"] + AT[control][1]
+
+
+def computed(tab, main, circuit):
+    """The circuit's first worked example typed key by key, "Calcola" pressed from the keyboard,
+    and both results as their "Copia" menu copies them."""
+    tab.mouse(*point(main, circuit, "supply"))
+    for value in EXAMPLES[circuit][0]:  # Tab: the next field; after the last one, "Calcola"
+        tab.keys(*value, "Tab")
+    tab.keys(" ")
+    return [tab.copied(*point(main, circuit, result)) for result in ("resistance", "power")]
+
+
 def check_desktop(tab, screenshot):
     main = tab.window("Varelux")
-    check("main window shown", main)
-    if not main:
-        return
     done, total = tab.js("(p => [p.value, p.max])(document.getElementById('progress'))")
     check("the progress followed the whole download", 1 < total == done, f"{done:.0f} bytes")
     size, centre = (main["width"], main["height"]), main["frame"]
     check("main window at its design size, centred in the page", size == WINDOW and
           max(abs(centre[0] - DESKTOP[0] / 2), abs(centre[1] - DESKTOP[1] / 2)) <= 1,
           f"{size[0]:g} x {size[1]:g}, the frame's centre at {centre[0]:g}, {centre[1]:g}")
-    at = lambda left, control: (main["x"] + left + AT[control][0], main["y"] + AT[control][1])
-    for left, fields, want in EXAMPLES.values():
-        tab.mouse(*at(left, "supply"))
-        for value in fields:  # Tab: the next field; after the last one, "Calcola"
-            tab.keys(*value, "Tab")
-        tab.keys(" ")
-        got = [tab.copied(*at(left, "resistance")), tab.copied(*at(left, "power"))]
+    for circuit, (fields, want) in EXAMPLES.items():
+        got = computed(tab, main, circuit)
         check(f"worked example {' '.join(fields)}", got == want, f"got {got}, want {want}")
     if screenshot:
         screenshot.write_bytes(base64.b64decode(
@@ -181,9 +188,8 @@ def check_desktop(tab, screenshot):
     # The error box's text comes from the elements Qt puts in the page for screen readers.
     tab.js(f"[...{ROOT}.querySelectorAll('button')]"
            ".find(b => b.textContent === 'Enable Screen Reader')?.click()")
-    left = LEFT["single"]
-    tab.mouse(*at(left, "clear"))
-    tab.mouse(*at(left, "calculate"))
+    tab.mouse(*point(main, "single", "clear"))
+    tab.mouse(*point(main, "single", "calculate"))
     box = tab.until(f"{WINDOWS}.find(w => w.title === 'Errore')", 10)
     said = tab.until(f"[...{ROOT}.querySelectorAll('*')]"
                      f".some(e => e.textContent === '{EMPTY_FIELDS}')", 10)
@@ -192,7 +198,7 @@ def check_desktop(tab, screenshot):
     check("empty field: error box shown and dismissed", box and said and gone,
           f"box {bool(box)}, its text {bool(said)}, dismissed {bool(gone)}")
 
-    tab.mouse(*at(left, "schema"))
+    tab.mouse(*point(main, "single", "schema"))
     reference = tab.until(f"{WINDOWS}.find(w => w.title !== 'Varelux')", 10)
     if reference and reference["close"]:
         tab.mouse(*reference["close"])
@@ -225,15 +231,9 @@ def check_english(browser, origin):
     # ?lang=en: the page and the program in English, where the parallel panel's worked example
     # gives its resistance with a full stop.
     tab = Tab(browser, origin + "/site/?lang=en", *DESKTOP)
-    main = tab.window("Varelux")
-    left, fields, want = EXAMPLES["parallel"]
-    at = lambda control: (main["x"] + left + AT[control][0], main["y"] + AT[control][1])
-    tab.mouse(*at("supply"))
-    for value in fields:
-        tab.keys(*value, "Tab")
-    tab.keys(" ")
-    got = [tab.js("document.documentElement.lang"), tab.copied(*at("resistance"))]
-    expected = ["en", want[0].replace(",", ".")]
+    got = [tab.js("document.documentElement.lang"),
+           computed(tab, tab.window("Varelux"), "parallel")[0]]
+    expected = ["en", EXAMPLES["parallel"][1][0].replace(",", ".")]
     check("?lang=en: the page and the results in English", got == expected,
           f"got {got}, want {expected}")
 
@@ -242,7 +242,7 @@ def check_phone(browser, origin):
     # A phone held upright: all of the window in view, nothing to scroll sideways, and Qt
     # drawing at the zoomed-out density rather than the page shrunk after drawing.
     phone = Tab(browser, origin + "/site/", 390, 844, scale=3, mobile=True)
-    window = phone.window("Varelux") or {"x": -1, "width": 0, "density": 0}
+    window = phone.window("Varelux")
     metrics = phone.send("Page.getLayoutMetrics")
     view, width = metrics["cssVisualViewport"], metrics["cssContentSize"]["width"]
     check("phone: whole window in view, no sideways scrolling, drawn at the screen's density",
@@ -255,7 +255,7 @@ def check_phone(browser, origin):
 def check_without_webassembly(browser, origin):
     old = Tab(browser, origin + "/site/", *DESKTOP, before_load="delete window.WebAssembly;")
     note = old.until("document.readyState === 'complete' && "
-                     "document.getElementById('note').textContent") or ""
+                     "document.getElementById('note').textContent")
     check("without WebAssembly: a sentence", "WebAssembly" in note, note)
 
 

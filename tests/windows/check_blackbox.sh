@@ -9,12 +9,10 @@ set -euo pipefail
 exe=${1:?usage: check_blackbox.sh varelux.exe [picture.png]}
 picture=${2:-}
 facts=$(dirname "$0")/../main_window_facts.txt
-read -r width height < <(awk '$1 == "window" { print $2, $3 }' "$facts")
-# Where a panel's control is clicked, from its left edge: point NAME prints "X Y".
-point() { awk -v name="$1" '$1 == "at" && $2 == name { print $3, $4 }' "$facts"; }
-read -r supply_x supply_y < <(point supply)
-read -r resistance_x resistance_y < <(point resistance)
-read -r power_x power_y < <(point power)
+# width and height of the client area; supply_x, supply_y and so on: where a panel's control is
+# clicked, from its left edge.
+eval "$(awk '$1 == "window" { print "width=" $2 " height=" $3 }
+    $1 == "at" { print $2 "_x=" $3 " " $2 "_y=" $4 }' "$facts")"
 
 wine "$exe" >/dev/null 2>&1 & # in run_wine.sh's Italian locale
 program=$!
