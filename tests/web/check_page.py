@@ -17,6 +17,7 @@ FACTS = [line.split() for line in (Path(__file__).parents[1] / "main_window_fact
 WINDOW = next((int(f[1]), int(f[2])) for f in FACTS if f[0] == "window")
 AT = {f[1]: (int(f[2]), int(f[3])) for f in FACTS if f[0] == "at"}
 LEFT = {f[1]: int(f[2]) for f in FACTS if f[0] == "panel"}
+CLICK = {f[1]: (int(f[2]), int(f[3])) for f in FACTS if f[0] == "click"}
 EXAMPLES = {}  # circuit: (fields, results)
 for f in FACTS:
     if f[0] == "example" and f[1] not in EXAMPLES:
@@ -205,6 +206,13 @@ def check_desktop(tab, screenshot):
     closed = reference and tab.until(f"{WINDOWS}.length === 1", 10)
     check("reference window opened, closed by its title bar", closed,
           reference["title"] if reference else "none opened")
+
+    tab.mouse(main["x"] + CLICK["array"][0], main["y"] + CLICK["array"][1])
+    planner = tab.until(f"{WINDOWS}.find(w => w.title === 'Matrice di Led')", 10)
+    if planner and planner["close"]:
+        tab.mouse(*planner["close"])
+    check("LED array planner opened by its button, closed by its title bar",
+          planner and tab.until(f"{WINDOWS}.length === 1", 10))
 
 
 @contextlib.contextmanager
