@@ -5,7 +5,6 @@
 #include "resource_paths.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -47,12 +46,9 @@ QTranslator *loaded(const QString &name, const QString &language)
 
 QStringList spokenLanguages()
 {
-    QStringList spoken{kItalian};
-    const QStringList translations = QDir(QString::fromLatin1(resources::kTranslations))
-                                         .entryList({QStringLiteral("varelux_*.qm")}, QDir::Files);
-    for (const QString &file : translations)
-        spoken << file.section(u'_', 1).section(u'.', 0, 0);
-    return spoken;
+    // The codes of the translations built into the program (translations/CMakeLists.txt).
+    return QStringList{kItalian} +
+           QString::fromLatin1(VARELUX_TRANSLATIONS).split(u',', Qt::SkipEmptyParts);
 }
 
 QString preferredLanguage(const QStringList &uiLanguages)

@@ -15,7 +15,7 @@ namespace varelux::ui {
 // Languages are named by their ISO 639 code: "it", "en".
 inline constexpr QLatin1String kItalian{"it"};
 
-// The languages the program speaks: Italian, then those of its translations, in code order.
+// The languages the program speaks: Italian, then those of its translations.
 QStringList spokenLanguages();
 
 // The first of the user's languages, most wanted first as QLocale::uiLanguages() lists them

@@ -143,6 +143,7 @@ void TestMainWindowPanels::workedExamplesInEnglish()
             QTest::keyClicks(field, worked.fields[i]);
             QCOMPARE(field->text(), point(worked.fields[i]));
         }
+        QCOMPARE(control<QPushButton>(*english, names.calculate)->text(), u"Calculate"_s);
         click(*english, names.calculate);
         QCOMPARE(control<QLabel>(*english, names.resistance)->text(), point(worked.resistance));
         QCOMPARE(control<QLabel>(*english, names.power)->text(), point(worked.power));
