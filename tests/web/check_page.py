@@ -239,8 +239,8 @@ def check_english(browser, origin):
     # ?lang=en: the page and the program in English, where the parallel panel's worked example
     # gives its resistance with a full stop.
     tab = Tab(browser, origin + "/site/?lang=en", *DESKTOP)
-    got = [tab.js("document.documentElement.lang"),
-           computed(tab, tab.window("Varelux"), "parallel")[0]]
+    resistance = computed(tab, tab.window("Varelux"), "parallel")[0]  # once the page has loaded
+    got = [tab.js("document.documentElement.lang"), resistance]
     expected = ["en", EXAMPLES["parallel"][1][0].replace(",", ".")]
     check("?lang=en: the page and the results in English", got == expected,
           f"got {got}, want {expected}")
