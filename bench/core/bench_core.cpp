@@ -46,7 +46,7 @@ template <typename T> void keep(const T &value)
 std::string withPoint(std::string_view text)
 {
     std::string out(text);
-    std::replace(out.begin(), out.end(), varelux::kDecimalSeparator, '.');
+    std::replace(out.begin(), out.end(), varelux::kDecimalComma, '.');
     return out;
 }
 
@@ -208,7 +208,7 @@ void registerAll()
 
     std::string digits(std::size_t{1} << 20, '7');
     registerRead("readNumber/1MiB_digits", digits, benchmark::kMicrosecond);
-    digits[digits.size() / 2] = varelux::kDecimalSeparator;
+    digits[digits.size() / 2] = varelux::kDecimalComma;
     registerRead("readNumber/1MiB_digits_comma", digits, benchmark::kMicrosecond);
 }
 
