@@ -57,6 +57,13 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>manca la traduzione &quot;%1&quot;: le finestre restano in italiano</source>
+        <translation>the translation &quot;%1&quot; is missing: the windows stay in Italian</translation>
+    </message>
+</context>
+<context>
     <name>LedArrayLayout</name>
     <message>
         <source>Tensione circuito:</source>

@@ -10,12 +10,18 @@
 #include <QTranslator>
 
 #include <array>
+#include <cstdio>
 
 namespace varelux::ui {
 
 namespace {
 
 constexpr QLatin1String kEnglish{"en"};
+
+// The translation context of what this module says.
+class Language {
+    Q_DECLARE_TR_FUNCTIONS(Language)
+};
 
 // The language in use.
 QString &inUse()
@@ -79,11 +85,20 @@ void useLanguage(const QString &language)
     }
     inUse() = language;
     // The program's texts are written in Italian and Qt's in English: each needs a translation
-    // only in the other languages.
-    if (language != kItalian)
+    // only in the other languages. A program built without the translation it lists says so and
+    // speaks Italian, numbers included, rather than mix Italian texts with another language's.
+    if (language != kItalian) {
         g_installed[0] = loaded(QStringLiteral("varelux"), language);
-    if (language != kEnglish)
-        g_installed[1] = loaded(QStringLiteral("qtbase"), language);
+        if (!g_installed[0]) {
+            std::fprintf(stderr, "varelux: %s\n",
+                         qUtf8Printable(Language::tr("manca la traduzione \"%1\": le finestre "
+                                                     "restano in italiano")
+                                            .arg(language)));
+            inUse() = kItalian;
+        }
+    }
+    if (inUse() != kEnglish)
+        g_installed[1] = loaded(QStringLiteral("qtbase"), inUse());
     for (QTranslator *translator : g_installed)
         if (translator)
             QCoreApplication::installTranslator(translator);

@@ -29,7 +29,8 @@ QString systemLanguage();
 // Makes the language (one of spokenLanguages()) the one the windows speak from now on: installs
 // the translation of the program's texts (none for Italian) and Qt's own texts in that language
 // where Qt has them (none for English, Qt's own). Needs the application object. Windows made
-// before keep their texts.
+// before keep their texts. Where the program's translation cannot be loaded it says so on stderr
+// and uses Italian instead; currentLanguage() then gives "it".
 void useLanguage(const QString &language);
 QString currentLanguage();
 

@@ -17,6 +17,11 @@ class QWidget;
 
 namespace varelux::ui {
 
+// Before Qt starts: where the environment's locale has a character type other than UTF-8 (the C
+// locale, LANG unset), makes it C.UTF-8 for this process, as Qt would when it starts, though
+// without Qt's warning on stderr. Nothing else of the locale changes. Only Unix has such locales.
+void useUtf8CharacterType();
+
 // True when the application runs on the X11 (xcb) platform.
 bool onX11();
 

@@ -11,6 +11,11 @@
 
 namespace varelux::ui {
 
+void useUtf8CharacterType()
+{
+    // The page's C library knows only UTF-8.
+}
+
 bool installedMsSansSerifFits()
 {
     return false; // the page draws with the embedded face alone, whatever the browser can find

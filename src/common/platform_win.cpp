@@ -24,6 +24,11 @@ bool answersInMessageBox()
 
 } // namespace
 
+void useUtf8CharacterType()
+{
+    // Windows has no locale environment; Qt takes text to and from the system's code page itself.
+}
+
 bool installedMsSansSerifFits()
 {
     return false;

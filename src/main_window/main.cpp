@@ -9,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    varelux::ui::useUtf8CharacterType();
     const varelux::CommandLineAnswer answer = varelux::answerCommandLine(argc, argv);
     if (answer.exitStatus)
         return *answer.exitStatus;

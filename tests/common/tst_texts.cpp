@@ -1,6 +1,8 @@
 // The Italian texts built from numbers: the 84 cell texts of the E12 table, and a standard
-// value with its colour code in words.
+// value with its colour code in words; and every language's translation built in.
 #include "common/texts.h"
+
+#include "common/language.h"
 
 #include "core/colour_code.h"
 #include "core/standard_values.h"
@@ -24,6 +26,7 @@ private slots:
     void e12CellsFollowTheColumnRule();
     void colourCode_data();
     void colourCode();
+    void everyLanguageLoads();
 };
 
 Q_DECLARE_METATYPE(ESeries)
@@ -114,6 +117,17 @@ void TestTexts::colourCode()
     const StandardValue standard{significand, exponent};
     QCOMPARE(ui::standardValueText(standard), value);
     QCOMPARE(ui::colourCodeText(colourBands(standard, series)), bands);
+}
+
+// Each language the program lists is one it can speak: its translation is where the program
+// looks for it (useLanguage falls back to Italian otherwise).
+void TestTexts::everyLanguageLoads()
+{
+    const auto italianAgain = qScopeGuard([] { ui::useLanguage(ui::kItalian); });
+    for (const QString &language : ui::spokenLanguages()) {
+        ui::useLanguage(language);
+        QCOMPARE(ui::currentLanguage(), language);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTexts)

@@ -15,16 +15,18 @@ const QString kNoDisplay =
     u"varelux: nessun display disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate)\n"_s;
 
 // Starts the built program without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM, and on Linux
-// without a language or locale (Windows has its display languages instead, which Wine takes
-// from the locale run_wine.sh gives it), plus the given variables.
+// without a language or locale, so in the C locale, whose character set Qt turns into UTF-8 (and
+// says so, unless the program did it first). Windows has its display languages instead, which Wine
+// takes from the locale run_wine.sh gives it. Plus the given variables.
 void start(QProcess &process, const QStringList &arguments, const QStringList &variables = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
         environment.remove(name);
     if (QOperatingSystemVersion::currentType() != QOperatingSystemVersion::Windows)
-        for (const QString &name : {u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s})
-            environment.remove(name);
+        for (const QString &name : environment.keys())
+            if (name == u"LANGUAGE" || name == u"LANG" || name.startsWith(u"LC_"))
+                environment.remove(name);
     for (const QString &variable : variables)
         environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     process.setProcessEnvironment(environment);
@@ -82,6 +84,8 @@ void TestCommandLine::answersWithoutOpeningAWindow_data()
     row("Italian locale", QStringList{u"LANG=it_IT.UTF-8"_s, u"-h"_s}, 0, u"Uso:"_s, QString());
     row("C locale", QStringList{u"LANG=C"_s, u"-h"_s}, 0, u"Uso:"_s, QString());
     row("German locale", QStringList{u"LANG=de_DE.UTF-8"_s, u"-h"_s}, 0, u"Usage:"_s, QString());
+    row("locale of another character set", QStringList{u"LC_ALL=en_US"_s, u"-h"_s}, 0, u"Usage:"_s,
+        QString());
     row("--language en", QStringList{u"LANG=it_IT.UTF-8"_s, u"--language"_s, u"en"_s, u"-h"_s}, 0,
         u"Usage:"_s, QString());
     row("unknown language", QStringList{u"--language"_s, u"de"_s}, 2, QString(),

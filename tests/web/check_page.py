@@ -171,6 +171,15 @@ def computed(tab, main, circuit):
     return [tab.copied(*point(main, circuit, result)) for result in ("resistance", "power")]
 
 
+def shows(tab, caption):
+    """Whether a control with this caption is in the page, read from the elements Qt puts there
+    for screen readers once its hidden button asks for them."""
+    tab.js(f"[...{ROOT}.querySelectorAll('button')]"
+           ".find(b => b.textContent === 'Enable Screen Reader')?.click()")
+    return tab.until(f"[...{ROOT}.querySelectorAll('*')]"
+                     f".some(e => e.textContent === {json.dumps(caption)})", 10)
+
+
 def check_desktop(tab, screenshot):
     main = tab.window("Varelux")
     done, total = tab.js("(p => [p.value, p.max])(document.getElementById('progress'))")
@@ -186,9 +195,8 @@ def check_desktop(tab, screenshot):
         screenshot.write_bytes(base64.b64decode(
             tab.send("Page.captureScreenshot", format="png")["data"]))
 
+    check("?lang=it: the captions in Italian", shows(tab, "Calcola"))
     # The error box's text comes from the elements Qt puts in the page for screen readers.
-    tab.js(f"[...{ROOT}.querySelectorAll('button')]"
-           ".find(b => b.textContent === 'Enable Screen Reader')?.click()")
     tab.mouse(*point(main, "single", "clear"))
     tab.mouse(*point(main, "single", "calculate"))
     box = tab.until(f"{WINDOWS}.find(w => w.title === 'Errore')", 10)
@@ -236,13 +244,13 @@ def browsing(folders):
 
 
 def check_english(browser, origin):
-    # ?lang=en: the page and the program in English, where the parallel panel's worked example
-    # gives its resistance with a full stop.
+    # ?lang=en: the page and the program in English, its captions and the parallel panel's worked
+    # example, whose resistance has a full stop.
     tab = Tab(browser, origin + "/site/?lang=en", *DESKTOP)
     resistance = computed(tab, tab.window("Varelux"), "parallel")[0]  # once the page has loaded
-    got = [tab.js("document.documentElement.lang"), resistance]
-    expected = ["en", EXAMPLES["parallel"][1][0].replace(",", ".")]
-    check("?lang=en: the page and the results in English", got == expected,
+    got = [tab.js("document.documentElement.lang"), resistance, bool(shows(tab, "Calculate"))]
+    expected = ["en", EXAMPLES["parallel"][1][0].replace(",", "."), True]
+    check("?lang=en: the page, the captions and the results in English", got == expected,
           f"got {got}, want {expected}")
 
 

@@ -2,7 +2,8 @@
 # The finished program under Wine, driven from outside as a user drives it: the window titled
 # "Varelux" with its client area's size, and in each panel its first worked example typed in,
 # "Calcola" pressed from the keyboard and both results read back through their "Copia" menu,
-# which must give the texts the Linux program gives (all from tests/main_window_facts.txt). Leaves
+# which must give the texts the Linux program gives (all from tests/main_window_facts.txt); then a
+# caption in each language, the LED array planner's title, Italian and with --language en. Leaves
 # a picture of the window with the results in it.
 # Runs under run_wine.sh: check_blackbox.sh varelux.exe [picture.png]
 set -euo pipefail
@@ -12,14 +13,26 @@ facts=$(dirname "$0")/../main_window_facts.txt
 # width and height of the client area; supply_x, supply_y and so on: where a panel's control is
 # clicked, from its left edge.
 eval "$(awk '$1 == "window" { print "width=" $2 " height=" $3 }
-    $1 == "at" { print $2 "_x=" $3 " " $2 "_y=" $4 }' "$facts")"
+    $1 == "at" || $1 == "click" { print $2 "_x=" $3 " " $2 "_y=" $4 }' "$facts")"
 
-wine "$exe" >/dev/null 2>&1 & # in run_wine.sh's Italian locale
-program=$!
-trap 'kill $program 2>/dev/null || true; wait $program 2>/dev/null || true' EXIT
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$' | head -n 1) ||
-    { echo "no window titled Varelux" >&2; exit 1; }
-sleep 1 # the first paint
+# Starts the program with the given arguments (in run_wine.sh's Italian locale) and waits for its
+# window, the id of which it leaves in $window.
+program=
+stop() {
+    [ -n "$program" ] || return 0
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+}
+trap stop EXIT
+start() {
+    stop
+    wine "$exe" "$@" >/dev/null 2>&1 &
+    program=$!
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$' |
+        head -n 1) || { echo "no window titled Varelux" >&2; exit 1; }
+    sleep 1 # the first paint
+}
+start
 
 fail=0
 info=$(xwininfo -id "$window")
@@ -60,4 +73,12 @@ if [ -n "$picture" ]; then
     import -window root -crop "$((width + l + r))x$((height + t + b))+$((x - l))+$((y - t))" +repage \
         "$picture"
 fi
+# The planner's title, from the translation built into the program, in each language.
+for language in "it Matrice di Led" "en LED array"; do
+    [ "${language%% *}" = it ] || start --language "${language%% *}"
+    at "$array_x" "$array_y"
+    xdotool click 1
+    timeout 20 xdotool search --sync --onlyvisible --name "^${language#* }\$" >/dev/null ||
+        { echo "--language ${language%% *}: no window titled '${language#* }'" >&2; fail=1; }
+done
 exit $fail
