@@ -172,12 +172,13 @@ def computed(tab, main, circuit):
 
 
 def shows(tab, caption):
-    """Whether a control with this caption is in the page, read from the elements Qt puts there
-    for screen readers once its hidden button asks for them."""
+    """Whether a button with this caption is in the page, read from the elements Qt puts there
+    for screen readers once its hidden button asks for them (a panel's buttons are named after
+    their panel: "Led singolo: Calcola")."""
     tab.js(f"[...{ROOT}.querySelectorAll('button')]"
            ".find(b => b.textContent === 'Enable Screen Reader')?.click()")
-    return tab.until(f"[...{ROOT}.querySelectorAll('*')]"
-                     f".some(e => e.textContent === {json.dumps(caption)})", 10)
+    return tab.until(f"[...{ROOT}.querySelectorAll('button')].some(e => "
+                     f"e.textContent.endsWith(': ' + {json.dumps(caption)}))", 10)
 
 
 def check_desktop(tab, screenshot):
