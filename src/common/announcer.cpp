@@ -1,6 +1,8 @@
 // The announcement for each Qt release, chosen at compile time.
 #include "common/announcer.h"
 
+#include "common/platform.h"
+
 #include <QAccessible>
 #include <QWidget>
 
@@ -17,6 +19,7 @@ void announce(QWidget *source, const QString &text)
     QAccessibleAnnouncementEvent event(source, text);
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
+    announceOutsideQt(text);
 }
 
 #else
@@ -98,6 +101,7 @@ void announce(QWidget *source, const QString &text)
     if (!notification)
         notification = new Notification(window);
     notification->showText(text);
+    announceOutsideQt(text);
 }
 
 #endif

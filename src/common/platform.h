@@ -47,9 +47,19 @@ void printForCommandLine(std::FILE *stream, const QString &text, const QString &
 void placeFrame(QWidget *window, QPoint topLeft);
 
 // Shows the main window where a program's first window belongs: centred on the screen. In the
-// browser, centred in the page and again whenever the page changes size, and without a close
-// box: the page stays as long as its tab, and closing the window would leave it empty.
+// browser without a close box (the page stays as long as its tab, and closing the window would
+// leave it empty), and filling the screen where the window asked for that.
 void showMainWindow(QWidget *window);
+
+// Passes an announcement for screen readers (announcer.h) on to where the platform's screen
+// readers listen besides Qt's own accessibility events: in the browser, the page's live region,
+// since Qt's elements for screen readers have none. Nothing elsewhere.
+void announceOutsideQt(const QString &text);
+
+// Whether the windows take the phone arrangement on a screen narrower than the main window, and
+// follow the screen's size: in the browser, where the screen is the page, which a phone shows at
+// its own width. The desktops keep the designed arrangement on any screen.
+bool fitsNarrowScreens();
 
 // Shows dialog with the modality it has, calls then() once the user has dismissed it (while
 // context lives), and deletes it. On the desktop it returns only after that; in the browser,

@@ -24,6 +24,13 @@ void showMainWindow(QWidget *window)
     window->show();
 }
 
+void announceOutsideQt(const QString &) {}
+
+bool fitsNarrowScreens()
+{
+    return false;
+}
+
 void showModal(QDialog *dialog, QObject *context, const std::function<void()> &then)
 {
     const QPointer<QObject> alive(context);

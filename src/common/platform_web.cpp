@@ -5,9 +5,10 @@
 #include "common/window_placement.h"
 
 #include <QDialog>
-#include <QScreen>
 #include <QString>
 #include <QWidget>
+
+#include <emscripten/val.h>
 
 namespace varelux::ui {
 
@@ -41,11 +42,26 @@ void placeFrame(QWidget *window, QPoint topLeft)
 void showMainWindow(QWidget *window)
 {
     window->setWindowFlag(Qt::WindowCloseButtonHint, false);
+    if (window->isFullScreen()) {
+        window->show();
+        return;
+    }
     centreOnScreen(window);
     window->showNormal(); // show() fills the page with a program's first window
-    if (const QScreen *screen = window->screen())
-        QObject::connect(screen, &QScreen::availableGeometryChanged, window,
-                         [window] { centreOnScreen(window); });
+}
+
+void announceOutsideQt(const QString &text)
+{
+    // The page's own function (packaging/web/index.html.in); a page without it hears nothing.
+    const emscripten::val page = emscripten::val::global("varelux");
+    if (page.isUndefined() || page["announce"].isUndefined())
+        return;
+    page.call<void>("announce", text.toStdString());
+}
+
+bool fitsNarrowScreens()
+{
+    return true;
 }
 
 void showModal(QDialog *dialog, QObject *context, const std::function<void()> &then)

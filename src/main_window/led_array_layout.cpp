@@ -1,7 +1,7 @@
 // Geometry and captions of the LED array planner (Form8), in twips. The fields share the grid of
 // a main-window panel: row labels at the left, fields 1920 twips further, units 2760 twips
 // further, a row every 360 twips. The plan in words sits under the buttons, the drawing to its
-// right.
+// right. In the phone arrangement they lie one under the other.
 #include "main_window/led_array_layout.h"
 
 #include "common/language.h"
@@ -72,6 +72,43 @@ static_assert(
     }(),
     "kRows is in ArrayPart order");
 
+// The phone arrangement, in ArrayPart order (phone_arrangement.h): the fields with their labels
+// and units, the note, the buttons, then the words and, under them, the drawing.
+struct PhoneRow {
+    ArrayPart part{};
+    ui::PhoneCell cell;
+};
+constexpr PhoneRow kPhoneRows[] = {
+    {ArrayPart::SupplyLabel, {0, 0}},
+    {ArrayPart::Supply, {0, 1}},
+    {ArrayPart::SupplyUnit, {0, 2}},
+    {ArrayPart::LedVoltageLabel, {1, 0}},
+    {ArrayPart::LedVoltage, {1, 1}},
+    {ArrayPart::LedVoltageUnit, {1, 2}},
+    {ArrayPart::CurrentLabel, {2, 0}},
+    {ArrayPart::Current, {2, 1}},
+    {ArrayPart::CurrentUnit, {2, 2}},
+    {ArrayPart::CountLabel, {3, 0}},
+    {ArrayPart::Count, {3, 1}},
+    {ArrayPart::MarginLabel, {4, 0}},
+    {ArrayPart::Margin, {4, 1}},
+    {ArrayPart::MarginUnit, {4, 2}},
+    {ArrayPart::MarginNote, {5, 0, ui::kPhoneColumns}},
+    {ArrayPart::CalculateButton, {6, 0}},
+    {ArrayPart::ClearButton, {6, 1, 2}},
+    {ArrayPart::Plan, {7, 0, ui::kPhoneColumns}},
+};
+static_assert(std::size(kPhoneRows) == kArrayPartCount);
+static_assert(
+    [] {
+        for (int i = 0; i < kArrayPartCount; ++i)
+            if (kPhoneRows[i].part != ArrayPart(i))
+                return false;
+        return true;
+    }(),
+    "kPhoneRows is in ArrayPart order");
+constexpr ui::PhoneCell kDrawingPhoneCell{8, 0, ui::kPhoneColumns};
+
 // A caption of the table above in the language in use; none stays none.
 QString translated(const char *caption)
 {
@@ -86,11 +123,15 @@ LedArrayLayout buildLayout()
                           {},
                           QStringLiteral("img_Matrice"),
                           QPoint(ui::twipsToPixels(kDrawingTopLeftTwips.x()),
-                                 ui::twipsToPixels(kDrawingTopLeftTwips.y()))};
+                                 ui::twipsToPixels(kDrawingTopLeftTwips.y())),
+                          {},
+                          kDrawingPhoneCell};
     for (const Row &row : kRows)
         layout.rows.push_back({QString::fromLatin1(row.name), row.role,
                                ui::twipsRect(row.left, row.top, row.width, row.height),
                                translated(row.caption)});
+    for (const PhoneRow &row : kPhoneRows)
+        layout.phoneCells.push_back(row.cell);
     return layout;
 }
 

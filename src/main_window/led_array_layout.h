@@ -1,8 +1,10 @@
-// The LED array planner (Form8) as data: its size and caption, and where each control sits, its
-// role and its caption. What the planner does is led_array_window.h.
+// The LED array planner (Form8) as data: its size and caption, and where each control sits, as
+// designed and in the phone arrangement, its role and its caption. What the planner does is
+// led_array_window.h.
 #pragma once
 
 #include "common/controls.h"
+#include "common/phone_arrangement.h"
 
 #include <QRect>
 #include <QSize>
@@ -41,6 +43,9 @@ struct LedArrayLayout {
     std::vector<ui::LayoutRow> rows; // one per ArrayPart, in its order
     QString drawingName;             // objectName of the drawing
     QPoint drawingTopLeft;           // logical pixels; its size is ledArrayDiagramSize()
+    // The phone arrangement: one cell per ArrayPart, in its order, and the drawing's.
+    std::vector<ui::PhoneCell> phoneCells;
+    ui::PhoneCell drawingPhoneCell;
 };
 
 // The planner's layout in the language in use.

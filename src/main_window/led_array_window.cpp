@@ -3,9 +3,12 @@
 
 #include "common/announcer.h"
 #include "common/language.h"
+#include "common/long_press.h"
+#include "common/phone_arrangement.h"
 #include "common/platform.h"
 #include "common/resistance_hint.h"
 #include "common/texts.h"
+#include "common/window_placement.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
 #include "main_window/entry_filter.h"
@@ -14,12 +17,15 @@
 #include "reference/diagrams.h"
 #include "reference/picture.h"
 
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
+#include <algorithm>
 #include <string>
 
 namespace varelux {
@@ -87,8 +93,12 @@ LedArrayWindow::LedArrayWindow(SeriesChoice &seriesChoice, const std::optional<S
     }
     nameForScreenReaders();
 
+    if (ui::phoneWidth())
+        arrangeForPhone();
+
     auto *plan = part<QLabel>(ArrayPart::Plan);
     plan->setContextMenuPolicy(Qt::CustomContextMenu);
+    ui::offerContextMenuOnLongPress(plan);
     connect(plan, &QWidget::customContextMenuRequested, this, [this, plan](const QPoint &pos) {
         showResultMenu(plan, pos, m_words, m_seriesChoice);
     });
@@ -110,6 +120,25 @@ LedArrayWindow::LedArrayWindow(SeriesChoice &seriesChoice, const std::optional<S
             break;
         }
     first->setFocus();
+}
+
+void LedArrayWindow::arrangeForPhone()
+{
+    const LedArrayLayout &layout = ledArrayLayout();
+    setFixedSize(ui::phoneWindowSize(this));
+    // The window, its parent, owns the view.
+    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
+    auto *view = new ui::PhoneView(this);
+    for (std::size_t i = 0; i < layout.rows.size(); ++i)
+        view->place(m_parts[i], layout.rows[i].role, layout.phoneCells[i]);
+    // The drawing as wide as the view leaves room for, at most its own size, and centred.
+    const int room = width() - 2 * view->grid()->contentsMargins().left() -
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_drawing->setScale(std::min(1.0, qreal(room) / ledArrayDiagramSize().width()));
+    const ui::PhoneCell cell = layout.drawingPhoneCell;
+    view->grid()->addWidget(m_drawing, cell.line, cell.column, 1, cell.span, Qt::AlignHCenter);
+    // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
+    ui::centreOnScreen(this);
 }
 
 void LedArrayWindow::nameForScreenReaders()

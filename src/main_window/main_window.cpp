@@ -2,8 +2,12 @@
 #include "main_window/main_window.h"
 
 #include "common/fonts.h"
+#include "common/long_press.h"
+#include "common/phone_arrangement.h"
+#include "common/platform.h"
 #include "common/readable_colour.h"
 #include "common/texts.h"
+#include "common/window_placement.h"
 #include "icon_images.h"
 #include "main_window/accessible_names.h"
 #include "main_window/entry_filter.h"
@@ -15,11 +19,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 
 #include <array>
@@ -46,6 +52,7 @@ MainWindow::MainWindow(QWidget *parent)
     QWidget *first = nullptr;
     for (const MainWindowRow &row : mainWindowRows()) {
         QWidget *control = createControl(row);
+        m_controls.push_back(control);
         if (!first && control->focusPolicy() != Qt::NoFocus)
             first = control;
         if (row.place)
@@ -55,6 +62,99 @@ MainWindow::MainWindow(QWidget *parent)
         wirePanel(circuit, panels[std::size_t(circuit)]);
     if (first)
         first->setFocus();
+
+    if (ui::fitsNarrowScreens()) {
+        fitScreen();
+        if (QScreen *screen = this->screen())
+            connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::fitScreen);
+    }
+}
+
+void MainWindow::fitScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const bool phone = screen->availableGeometry().width() < mainWindowSize().width();
+    arrangeForPhone(phone);
+    if (phone) {
+        setWindowState(Qt::WindowFullScreen); // resized with the screen from now on
+        return;
+    }
+    if (windowState() & Qt::WindowFullScreen)
+        setWindowState(Qt::WindowNoState);
+    ui::centreOnScreen(this);
+}
+
+void MainWindow::arrangeForPhone(bool phone)
+{
+    if (phone == arrangedForPhone())
+        return;
+    // Taking a control out of its parent takes the focus from it; it stays where it was.
+    QWidget *focus = focusWidget();
+    const std::vector<MainWindowRow> &rows = mainWindowRows();
+    if (phone) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_phoneView = new ui::PhoneView(this);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            m_phoneView->place(m_controls[i], rows[i].control.role, rows[i].phone);
+        for (const Circuit circuit : kAllCircuits) {
+            QLabel *&hint = m_hints[std::size_t(circuit)];
+            if (!hint) {
+                hint = new QLabel(this);
+                hint->setObjectName(QStringLiteral("lbl_Suggerimento%1").arg(int(circuit) + 1));
+                hint->setTextFormat(Qt::RichText);
+                ui::fitToWidth(hint);
+            }
+            const ui::PhoneCell cell = phoneHintCell(circuit);
+            m_phoneView->grid()->addWidget(hint, cell.line, cell.column, 1, cell.span);
+            showHint(circuit);
+        }
+        ui::setPhoneWidth(width());
+    } else {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            ui::placeAsDesigned(m_controls[i], rows[i].control, this);
+        for (QLabel *hint : m_hints)
+            if (hint) {
+                hint->hide();
+                hint->setParent(this);
+            }
+        delete m_phoneView;
+        m_phoneView = nullptr;
+        setFixedSize(mainWindowSize());
+        ui::setPhoneWidth(std::nullopt);
+    }
+    if (focus)
+        focus->setFocus();
+}
+
+void MainWindow::showHint(Circuit circuit)
+{
+    QLabel *hint = m_hints[std::size_t(circuit)];
+    if (!hint || !m_phoneView)
+        return;
+    const QString text = m_resistances[std::size_t(circuit)]->toolTip();
+    hint->setText(text);
+    hint->setVisible(!text.isEmpty());
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTipChange)
+        for (const Circuit circuit : kAllCircuits)
+            if (watched == m_resistances[std::size_t(circuit)])
+                showHint(circuit);
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_phoneView) {
+        m_phoneView->setGeometry(rect());
+        ui::setPhoneWidth(width());
+    }
 }
 
 QWidget *MainWindow::createControl(const MainWindowRow &row)
@@ -107,9 +207,14 @@ void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
     connect(panel.get<QPushButton>(PanelPart::ClearButton), &QPushButton::clicked, sizing,
             &SizingPanel::clear);
     nameForScreenReaders(panel);
+    // The resistance's hint, shown under the results in the phone arrangement, follows its
+    // tooltip.
+    m_resistances[std::size_t(circuit)] = panel.get<QLabel>(PanelPart::Resistance);
+    m_resistances[std::size_t(circuit)]->installEventFilter(this);
     for (const PanelPart part : {PanelPart::Resistance, PanelPart::Power}) {
         auto *result = panel.get<QLabel>(part);
         result->setContextMenuPolicy(Qt::CustomContextMenu);
+        ui::offerContextMenuOnLongPress(result);
         connect(result, &QWidget::customContextMenuRequested, this,
                 [this, result](const QPoint &pos) {
                     m_moveArmed = false; // the popup takes the mouse: the release goes there

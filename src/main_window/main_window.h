@@ -12,6 +12,11 @@
 // fields of the panel that last sized its resistor, and shares the panels' series. Dragging the
 // bare background with the left button moves the window; closing the main window closes every
 // window and ends the program.
+//
+// On a screen narrower than the window (a phone, in the browser) the same controls take the phone
+// arrangement (phone_arrangement.h): the window fills the screen, the panels lie one under the
+// other in a view that scrolls, and each panel shows its resistance's hint under its results,
+// since there is no pointer to rest on them. A long press on a result opens its menu.
 #pragma once
 
 #include "main_window/main_window_layout.h"
@@ -19,7 +24,11 @@
 
 #include <QWidget>
 
+#include <array>
 #include <optional>
+#include <vector>
+
+class QLabel;
 
 namespace varelux {
 
@@ -31,11 +40,18 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
+    // Arranges the controls as designed, the window at its fixed size, or for a phone, the window
+    // free to take any size and the controls flowing down its width.
+    void arrangeForPhone(bool phone);
+    bool arrangedForPhone() const { return m_phoneView != nullptr; }
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Hands the window to the window system's own interactive move, as a press on the title
     // bar would. Returns false where the platform cannot do that; then nothing happens.
@@ -44,6 +60,17 @@ protected:
 private:
     QWidget *createControl(const MainWindowRow &row);
     void wirePanel(Circuit circuit, const PanelWidgets &panel);
+    // In the browser: the arrangement for the screen's width, the window centred at its size or
+    // filling the screen.
+    void fitScreen();
+    // Shows the resistance's hint of the circuit's panel under its results, in the phone
+    // arrangement; the hint is the result's tooltip.
+    void showHint(Circuit circuit);
+
+    std::vector<QWidget *> m_controls; // in the order of mainWindowRows()
+    std::array<QLabel *, kCircuitCount> m_resistances{};
+    ui::PhoneView *m_phoneView = nullptr;          // in the phone arrangement only
+    std::array<QLabel *, kCircuitCount> m_hints{}; // made for the first phone arrangement
 
     SeriesChoice *m_seriesChoice; // for every panel's hints and the planner's
     // The fields of the panel that sized its resistor last, for the planner to start from.

@@ -1,4 +1,4 @@
-// Geometry, captions and colours of the main window (Form1), in twips.
+// Geometry, captions and colours of the main window (Form1), in twips, and its phone arrangement.
 #include "main_window/main_window_layout.h"
 
 #include "common/language.h"
@@ -101,6 +101,49 @@ static_assert(
     }(),
     "kGrid is in PanelPart order");
 
+// The phone arrangement of a panel, in PanelPart order: the panels lie one under the other, each
+// on kPanelLines lines of the phone grid (phone_arrangement.h), its heading, "Schema", the
+// fields with their labels and units, the buttons and the results, then the resistance's hint,
+// which the designed arrangement shows only as a tooltip.
+struct PhoneRow {
+    PanelPart part{};
+    ui::PhoneCell cell; // its line counted from the panel's first
+};
+constexpr int kPanelLines = 10;
+constexpr int kHintLine = kPanelLines - 1;
+constexpr PhoneRow kPhoneGrid[] = {
+    {PanelPart::Heading, {0, 0, ui::kPhoneColumns}},
+    {PanelPart::SchemaButton, {1, 0}},
+    {PanelPart::SupplyLabel, {2, 0}},
+    {PanelPart::Supply, {2, 1}},
+    {PanelPart::SupplyUnit, {2, 2}},
+    {PanelPart::LedVoltageLabel, {3, 0}},
+    {PanelPart::LedVoltage, {3, 1}},
+    {PanelPart::LedVoltageUnit, {3, 2}},
+    {PanelPart::CurrentLabel, {4, 0}},
+    {PanelPart::Current, {4, 1}},
+    {PanelPart::CurrentUnit, {4, 2}},
+    {PanelPart::CountLabel, {5, 0}},
+    {PanelPart::Count, {5, 1}},
+    {PanelPart::CalculateButton, {6, 0}},
+    {PanelPart::ClearButton, {6, 1, 2}},
+    {PanelPart::ResistanceLabel, {7, 0}},
+    {PanelPart::Resistance, {7, 1}},
+    {PanelPart::ResistanceUnit, {7, 2}},
+    {PanelPart::PowerLabel, {8, 0}},
+    {PanelPart::Power, {8, 1}},
+    {PanelPart::PowerUnit, {8, 2}},
+};
+static_assert(std::size(kPhoneGrid) == kPanelPartCount);
+static_assert(
+    [] {
+        for (int i = 0; i < kPanelPartCount; ++i)
+            if (kPhoneGrid[i].part != PanelPart(i))
+                return false;
+        return true;
+    }(),
+    "kPhoneGrid is in PanelPart order");
+
 struct BelowPanelsRow {
     const char *name = nullptr;
     ControlRole role{};
@@ -127,6 +170,13 @@ constexpr BelowPanelsRow kBelowPanels[] = {
                        "Se i Led sono connessi in parallelo, inserire nel campo \"Corrente Led\" "
                        "la somma dei valori di corrente di ogni singolo Led.")},
 };
+
+// Below the panels in the phone arrangement, in kBelowPanels order: the buttons two to a line,
+// then the notes, each on a line of its own, wrapped to the width.
+constexpr ui::PhoneCell kPhoneBelowPanels[] = {
+    {0, 0}, {0, 1, 2}, {1, 0}, {1, 1, 2}, {2, 0, ui::kPhoneColumns}, {3, 0, ui::kPhoneColumns},
+};
+static_assert(std::size(kPhoneBelowPanels) == std::size(kBelowPanels));
 
 // Where each circuit's panel sits and the colour of its heading, in Circuit order.
 struct PanelLook {
@@ -161,10 +211,13 @@ std::vector<MainWindowRow> buildRows()
             if (!hasRow(circuit, row.part))
                 continue;
             const bool heading = row.part == PanelPart::Heading;
+            ui::PhoneCell phone = kPhoneGrid[int(row.part)].cell;
+            phone.line += int(circuit) * kPanelLines;
             MainWindowRow item{
                 {controlName(circuit, row.part), row.role,
                  twipsRect(look.originTwips + row.leftFromOrigin, row.top, row.width, row.height),
                  heading ? ui::circuitHeading(circuit) : translated(row.caption)},
+                phone,
                 PanelPlace{circuit, row.part},
                 std::nullopt};
             if (row.part == PanelPart::SchemaButton)
@@ -174,10 +227,14 @@ std::vector<MainWindowRow> buildRows()
             rows.push_back(item);
         }
     }
-    for (const BelowPanelsRow &row : kBelowPanels) {
+    for (std::size_t i = 0; i < std::size(kBelowPanels); ++i) {
+        const BelowPanelsRow &row = kBelowPanels[i];
+        ui::PhoneCell phone = kPhoneBelowPanels[i];
+        phone.line += kCircuitCount * kPanelLines;
         MainWindowRow item{{QString::fromLatin1(row.name), row.role,
                             twipsRect(row.left, row.top, row.width, row.height),
                             translated(row.caption)},
+                           phone,
                            std::nullopt,
                            row.opens};
         if (row.role == ControlRole::NoteLine)
@@ -211,6 +268,11 @@ const std::vector<MainWindowRow> &mainWindowRows()
     if (isNew)
         built->second = buildRows();
     return built->second;
+}
+
+ui::PhoneCell phoneHintCell(Circuit circuit)
+{
+    return {int(circuit) * kPanelLines + kHintLine, 0, ui::kPhoneColumns};
 }
 
 QSize mainWindowSize()

@@ -1,5 +1,5 @@
-// The main window as data: where each control sits, its caption, its colour and which reference
-// window a button opens.
+// The main window as data: where each control sits, as designed and in the phone arrangement,
+// its caption, its colour and which reference window a button opens.
 //
 // Each circuit has a panel; the panels share one grid of controls and differ in their origin,
 // names, heading and whether they have the count row; six more controls sit below them. The
@@ -7,6 +7,7 @@
 #pragma once
 
 #include "common/controls.h"
+#include "common/phone_arrangement.h"
 #include "core/circuit.h"
 #include "main_window/panel_parts.h"
 #include "reference/reference_id.h"
@@ -27,6 +28,7 @@ struct PanelPlace {
 
 struct MainWindowRow {
     ui::LayoutRow control;
+    ui::PhoneCell phone;              // its place in the phone arrangement
     std::optional<PanelPlace> place;  // none below the panels
     std::optional<ReferenceId> opens; // reference buttons only
     QColor textColour = {};           // headings and notes; invalid: the palette's
@@ -38,6 +40,10 @@ const std::vector<MainWindowRow> &mainWindowRows();
 // The objectName of a panel's control; empty for the count row of a circuit with one LED, which
 // has none.
 QString controlName(Circuit circuit, PanelPart part);
+
+// Where a panel shows its resistance's hint in the phone arrangement, which has no pointer to
+// rest on the result: under the results.
+ui::PhoneCell phoneHintCell(Circuit circuit);
 
 // Client area of the main window, in logical pixels.
 QSize mainWindowSize();

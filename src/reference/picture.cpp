@@ -19,7 +19,7 @@ QAccessibleInterface *pictureInterface(const QString &, QObject *object)
 
 Picture::Picture(const QString &name, QPoint topLeft, QSize size, const Drawing &draw,
                  QWidget *parent)
-    : QWidget(parent), m_draw(draw)
+    : QWidget(parent), m_draw(draw), m_size(size)
 {
     setObjectName(name);
     setGeometry(QRect(topLeft, size));
@@ -40,7 +40,10 @@ const QImage &Picture::image()
     const QRgb windowText = colours.color(QPalette::WindowText).rgba();
     if (m_image.isNull() || m_image.devicePixelRatio() != dpr || m_drawnOn != window ||
         m_drawnWith != windowText) {
-        m_image = m_draw(dpr, colours);
+        // Drawn for scale times the screen's density, and shown at that density: scale times its
+        // size.
+        m_image = m_draw(dpr * m_scale, colours);
+        m_image.setDevicePixelRatio(dpr);
         m_drawnOn = window;
         m_drawnWith = windowText;
     }
@@ -52,6 +55,13 @@ void Picture::setDrawing(const Drawing &draw)
     m_draw = draw;
     m_image = QImage();
     update();
+}
+
+void Picture::setScale(qreal scale)
+{
+    m_scale = scale;
+    m_image = QImage();
+    setFixedSize((QSizeF(m_size) * scale).toSize());
 }
 
 void Picture::paintEvent(QPaintEvent *)

@@ -27,11 +27,17 @@ public:
     // Shows what draw() returns from now on, in place of the drawing before.
     void setDrawing(const Drawing &draw);
 
+    // Shows the picture at scale times its size, drawn for that size at the screen's density, so
+    // that its lines and text stay sharp: a narrow screen's picture (phone_arrangement.h).
+    void setScale(qreal scale);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     Drawing m_draw;
+    QSize m_size; // at scale 1
+    qreal m_scale = 1;
     QImage m_image;
     QRgb m_drawnOn = 0, m_drawnWith = 0; // the Window and WindowText colours m_image is for
 };

@@ -2,6 +2,7 @@
 #include "reference/reference_window.h"
 
 #include "common/fonts.h"
+#include "common/phone_arrangement.h"
 #include "common/platform.h"
 #include "common/window_placement.h"
 #include "reference/reference_layouts.h"
@@ -76,6 +77,13 @@ ReferenceWindow::ReferenceWindow(const ReferenceLayout &layout)
 void ReferenceWindow::addPicture(const PictureLayout &layout)
 {
     auto *picture = new Picture(layout.name, layout.topLeft, layout.size, layout.draw, this);
+    // In the phone arrangement a window wider than the screen's room shows its picture smaller.
+    if (const qreal scale = ui::phoneScale(width()); scale < 1) {
+        picture->setScale(scale);
+        picture->move((QPointF(layout.topLeft) * scale).toPoint());
+        setFixedSize((QSizeF(size()) * scale).toSize());
+        ui::centreOnScreen(this);
+    }
     picture->setAccessibleName(layout.accessibleName);
     if (!layout.accessibleDescription.isEmpty())
         picture->setAccessibleDescription(layout.accessibleDescription);
