@@ -1,4 +1,5 @@
 // Typing into the real fields, copying a result, the drag decision, and ending the application.
+#include "common/long_press.h"
 #include "data_row.h"
 #include "window_fixture.h"
 
@@ -6,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QPointer>
+#include <QPointingDevice>
 #include <QtTest>
 
 using namespace varelux;
@@ -225,16 +227,19 @@ void TestMainWindowInput::inputMethodCommitsAreFiltered()
 void TestMainWindowInput::copyResult_data()
 {
     QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("byFinger");    // a long press of a finger, or else a right click
     QTest::addColumn<QString>("expected"); // empty: "Copia" greyed
 
-    row("resistance", u"lbl_ResCalc2"_s, u"373,333333333333"_s);
-    row("power", u"lbl_Watt2"_s, u"84"_s);
-    row("empty result", u"lbl_ResCalc"_s, QString());
+    row("resistance", u"lbl_ResCalc2"_s, false, u"373,333333333333"_s);
+    row("power", u"lbl_Watt2"_s, false, u"84"_s);
+    row("empty result", u"lbl_ResCalc"_s, false, QString());
+    row("power, long press", u"lbl_Watt2"_s, true, u"84"_s);
 }
 
 void TestMainWindowInput::copyResult()
 {
     QFETCH(QString, label);
+    QFETCH(bool, byFinger);
     QFETCH(QString, expected);
 
     for (const auto &[name, text] : {std::pair{u"txt_AlCirc2"_s, u"12"_s},
@@ -250,9 +255,19 @@ void TestMainWindowInput::copyResult()
     // the window, and the menu is open after the release.
     auto *result = control<QLabel>(recording(), label);
     const QPoint at = result->mapTo(&recording(), result->rect().center());
-    QTest::mousePress(recording().windowHandle(), Qt::RightButton, {}, at);
-    QTest::mouseMove(&recording(), QPoint(700, 100));
-    QTest::mouseRelease(recording().windowHandle(), Qt::RightButton, {}, at);
+    if (byFinger) {
+        // Held still: nothing until the long press is over, then the menu at the finger.
+        static QPointingDevice *const finger = QTest::createTouchDevice();
+        QTest::touchEvent(&recording(), finger).press(0, at);
+        QTest::qWait(ui::kLongPressMs / 2);
+        QVERIFY(!QApplication::activePopupWidget());
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::touchEvent(&recording(), finger).release(0, at);
+    } else {
+        QTest::mousePress(recording().windowHandle(), Qt::RightButton, {}, at);
+        QTest::mouseMove(&recording(), QPoint(700, 100));
+        QTest::mouseRelease(recording().windowHandle(), Qt::RightButton, {}, at);
+    }
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QCOMPARE(recording().moves, 0);
     QVERIFY(menu);

@@ -1,7 +1,8 @@
 // The main window's layout: names, captions, the panel grid, fonts and colours, room for every
-// label, the tab ring and what assistive technology reads.
+// label, the tab ring, what assistive technology reads, and the phone arrangement.
 #include "common/fonts.h"
 #include "common/language.h"
+#include "common/phone_arrangement.h"
 #include "common/texts.h"
 #include "data_row.h"
 #include "reference/diagrams.h"
@@ -9,7 +10,9 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QtTest>
 
@@ -58,6 +61,8 @@ private slots:
     void captionsFitInEveryLanguage_data();
     void captionsFitInEveryLanguage();
     void resultLabelsKeepTheirSize();
+    void phoneArrangement_data();
+    void phoneArrangement();
     void tabRing();
     void enterAndEscapePressNothing();
     void screenReaderTexts();
@@ -332,6 +337,92 @@ void TestMainWindowLayout::resultLabelsKeepTheirSize()
     QVERIFY(result->frameShadow() == QFrame::Sunken && result->frameWidth() > 0);
     QVERIFY(result->alignment() & Qt::AlignLeft);
     QVERIFY(result->wordWrap() == false);
+}
+
+// On a phone's width: the main window and the windows it opens within the width, their controls
+// apart, every field and button tall enough for a finger; the main window shows a computed
+// panel's hint under its results, in the series chosen, and goes back to the designed places.
+void TestMainWindowLayout::phoneArrangement_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("window"); // a ReferenceId, or -1 for the main window
+
+    for (const int width : {360, 390, 412})
+        for (const int window : {-1, int(ReferenceId::StandardValues), int(ReferenceId::LedArray)})
+            QTest::addRow("%d px, Form%d", width, window + 2) << width << window;
+}
+
+void TestMainWindowLayout::phoneArrangement()
+{
+    QFETCH(int, width);
+    QFETCH(int, window);
+
+    QMap<QString, QRect> designed;
+    for (QWidget *control : allControls(mainWindow()))
+        designed[control->objectName()] = control->geometry();
+    mainWindow().arrangeForPhone(true);
+    mainWindow().resize(width, 844);
+    fill(mainWindow(), 2, example(2).fields);
+    // Pressed from the code: the view waits a moment to tell a press from the start of a drag.
+    control<QPushButton>(mainWindow(), kPanels[2].calculate)->click();
+    QWidget *shown = &mainWindow();
+    if (window >= 0) {
+        control<QPushButton>(mainWindow(), buttonOpening(ReferenceId(window)))->click();
+        shown = openedReference(ReferenceId(window));
+        QVERIFY(shown && shown->width() + 2 * ui::kPhoneSideMargin <= width);
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    QCoreApplication::processEvents(); // the layout's own events
+
+    QList<QWidget *> controls;
+    for (QWidget *w : shown->findChildren<QWidget *>())
+        if (w->isVisible() && (qobject_cast<QLabel *>(w) || qobject_cast<QLineEdit *>(w) ||
+                               qobject_cast<QPushButton *>(w) || qobject_cast<Picture *>(w)))
+            controls << w;
+    QVERIFY(!controls.isEmpty());
+    for (QWidget *a : controls) {
+        const QString name = a->objectName();
+        const QRect at(a->mapTo(shown, QPoint()), a->size());
+        QVERIFY2(at.left() >= 0 && at.right() < shown->width(), qPrintable(name));
+        if (qobject_cast<QLineEdit *>(a) || qobject_cast<QPushButton *>(a))
+            QVERIFY2(a->height() >= ui::kFingerHeight, qPrintable(name));
+        for (QWidget *b : controls)
+            QVERIFY2(a == b || !at.intersects(QRect(b->mapTo(shown, QPoint()), b->size())),
+                     qPrintable(name + u" overlaps "_s + b->objectName()));
+    }
+    if (window >= 0)
+        return;
+
+    // The field that takes the focus comes into view (on Wayland, only where the compositor
+    // makes the window active, which a headless one does not).
+    auto *view = mainWindow().findChild<QScrollArea *>();
+    auto *last = control<QLineEdit>(mainWindow(), kPanels[2].count);
+    last->setFocus();
+    if (!ui::onWayland())
+        QTRY_VERIFY(view->viewport()->rect().contains(
+            QRect(last->mapTo(view->viewport(), QPoint()), last->size())));
+
+    // The hint follows the series chosen through the result's menu.
+    auto *resistance = control<QLabel>(mainWindow(), u"lbl_ResCalc3"_s);
+    auto *hint = control<QLabel>(mainWindow(), u"lbl_Suggerimento3"_s);
+    QVERIFY(hint->isVisible() && !hint->text().isEmpty());
+    QCOMPARE(hint->text(), resistance->toolTip());
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(),
+                              resistance->mapToGlobal(QPoint()));
+    QCoreApplication::sendEvent(resistance, &request);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    menu->actions().last()->trigger(); // "Serie E96"
+    menu->close();
+    QVERIFY(hint->text().contains(u"E96"_s));
+    QCOMPARE(hint->text(), resistance->toolTip());
+
+    mainWindow().arrangeForPhone(false);
+    QCOMPARE(mainWindow().size(), mainWindowFacts().size);
+    for (QWidget *control : allControls(mainWindow()))
+        if (control->isVisible())
+            QCOMPARE(control->geometry(), designed.take(control->objectName()));
+    QVERIFY(designed.isEmpty());
 }
 
 // The window's own focus chain: it holds the keyboard focus whenever the window is active, which

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The site in Debian's headless Chromium, driven as a user drives it, through the DevTools
 protocol over a pipe (--remote-debugging-pipe) with the standard library alone, and the size of
-varelux.wasm. bench/startup/web_first_frame.py drives the browser with the same classes.
-Usage: check_page.py SITE [SCREENSHOT.png]"""
+varelux.wasm: on a desktop screen with the mouse, in English, on a phone with a finger, installed
+and without a network. bench/startup/web_first_frame.py drives the browser with the same classes.
+Usage: check_page.py SITE [SCREENSHOT.png], where the phone's picture goes beside the screenshot"""
 
 import base64, contextlib, fcntl, functools, gzip, http.server, json, os
 import subprocess, sys, tempfile, threading, time
@@ -10,6 +11,8 @@ from pathlib import Path
 
 WASM_LIMIT, WASM_GZ_LIMIT = 12_000_000, 5_000_000  # bytes, raw and gzip -9
 DESKTOP = (960, 540)
+PHONE = (390, 844, 3)  # CSS px and device pixel ratio
+FINGER = 44  # the least height of a control touched
 # The main window's size, where a panel's controls are clicked and each panel's first worked
 # example with its left edge (tests/main_window_facts.txt).
 FACTS = [line.split() for line in (Path(__file__).parents[1] / "main_window_facts.txt")
@@ -82,9 +85,11 @@ class Chromium:
 
 
 class Tab:
-    """One page at the given screen size, with no cache, in a session of its own."""
+    """One page at the given screen size, with no cache, in a session of its own; a phone's takes
+    touch, and only the offline check's is served by the site's service worker."""
 
-    def __init__(self, browser, url, width, height, scale=1, mobile=False, before_load=None):
+    def __init__(self, browser, url, width, height, scale=1, mobile=False, before_load=None,
+                 service_worker=False):
         self.browser = browser
         self.target = browser.send("Target.createTarget", url="about:blank")["targetId"]
         self.session = browser.send("Target.attachToTarget", targetId=self.target,
@@ -92,6 +97,8 @@ class Tab:
         for domain in ("Page", "Network"):
             self.send(domain + ".enable")
         self.send("Network.setCacheDisabled", cacheDisabled=True)
+        self.send("Network.setBypassServiceWorker", bypass=not service_worker)
+        self.send("Emulation.setTouchEmulationEnabled", enabled=mobile, maxTouchPoints=5)
         self.send("Emulation.setFocusEmulationEnabled", enabled=True)
         self.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
                   deviceScaleFactor=scale, mobile=mobile)
@@ -139,6 +146,16 @@ class Tab:
                           windowsVirtualKeyCode=vk, text=text if kind == "keyDown" else "")
             time.sleep(0.05)
 
+    def touch(self, kind, x=0, y=0):
+        self.send("Input.dispatchTouchEvent", type=kind,
+                  touchPoints=[] if kind in ("touchEnd", "touchCancel") else [{"x": x, "y": y}])
+
+    def tap(self, x, y, hold=0.0):
+        self.touch("touchStart", x, y)
+        time.sleep(hold)
+        self.touch("touchEnd")
+        time.sleep(0.3)
+
     def copied(self, x, y):
         """The text of the result at x, y through its context menu's "Copia", the first item."""
         self.js("navigator.clipboard.writeText('')")
@@ -171,13 +188,26 @@ def computed(tab, main, circuit):
     return [tab.copied(*point(main, circuit, result)) for result in ("resistance", "power")]
 
 
-def shows(tab, caption):
-    """Whether a button with this caption is in the page, read from the elements Qt puts there
-    for screen readers once its hidden button asks for them (a panel's buttons are named after
-    their panel: "Led singolo: Calcola")."""
+def read_aloud(tab):
+    """Asks Qt for its elements for screen readers, through its hidden button; returns the JS
+    expression of the list of them, by their kind (BUTTON, INPUT, TEXTAREA) and name."""
     tab.js(f"[...{ROOT}.querySelectorAll('button')]"
            ".find(b => b.textContent === 'Enable Screen Reader')?.click()")
-    return tab.until(f"[...{ROOT}.querySelectorAll('button')].some(e => "
+    return f"[...{ROOT}.querySelectorAll('button, input, textarea')]"
+
+
+def spot(tab, tag, name):
+    """The centre of the screen reader's element of that kind and name, once Qt has made it."""
+    box = tab.until(f"(e => e && (r => [r.x, r.y, r.width, r.height])(e.getBoundingClientRect()))"
+                    f"({read_aloud(tab)}.find(e => e.tagName === '{tag}' && "
+                    f"e.textContent === {json.dumps(name)}))", 10)
+    return (box[0] + box[2] / 2, box[1] + box[3] / 2) if box else (-1, -1)
+
+
+def shows(tab, caption):
+    """Whether a button with this caption is in the page, read from the elements for screen
+    readers (a panel's buttons are named after their panel: "Led singolo: Calcola")."""
+    return tab.until(f"{read_aloud(tab)}.some(e => e.tagName === 'BUTTON' && "
                      f"e.textContent.endsWith(': ' + {json.dumps(caption)}))", 10)
 
 
@@ -224,18 +254,33 @@ def check_desktop(tab, screenshot):
           planner and tab.until(f"{WINDOWS}.length === 1", 10))
 
 
+class Server(http.server.SimpleHTTPRequestHandler):
+    """Serves files; while the browser is offline it closes each connection unanswered."""
+
+    def handle_one_request(self):
+        if self.server.offline.is_set():
+            self.close_connection = True
+            return
+        super().handle_one_request()
+
+    def log_message(self, *args):
+        pass
+
+
 @contextlib.contextmanager
 def browsing(folders):
-    """Headless Chromium and the folders, by name, served at /name/ on one 127.0.0.1 origin."""
+    """Headless Chromium and the folders, by name, served at /name/ on one 127.0.0.1 origin;
+    setting browser.offline takes the server off the network."""
     with tempfile.TemporaryDirectory(prefix="varelux-web-") as scratch:
         for name, folder in folders.items():
             os.symlink(Path(folder).resolve(), os.path.join(scratch, name))
-        http.server.SimpleHTTPRequestHandler.log_message = lambda *args: None
-        handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=scratch)
+        handler = functools.partial(Server, directory=scratch)
         server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        server.offline = threading.Event()
         server.handle_error = lambda *args: None  # a tab closed while it was loading
         threading.Thread(target=server.serve_forever, daemon=True).start()
         browser = Chromium(os.path.join(scratch, "profile"))
+        browser.offline = server.offline
         try:
             yield browser, f"http://127.0.0.1:{server.server_address[1]}"
         finally:
@@ -255,18 +300,83 @@ def check_english(browser, origin):
           f"got {got}, want {expected}")
 
 
-def check_phone(browser, origin):
-    # A phone held upright: all of the window in view, nothing to scroll sideways, and Qt
-    # drawing at the zoomed-out density rather than the page shrunk after drawing.
-    phone = Tab(browser, origin + "/site/", 390, 844, scale=3, mobile=True)
-    window = phone.window("Varelux")
-    metrics = phone.send("Page.getLayoutMetrics")
-    view, width = metrics["cssVisualViewport"], metrics["cssContentSize"]["width"]
-    check("phone: whole window in view, no sideways scrolling, drawn at the screen's density",
-          0 <= window["x"] and window["x"] + window["width"] <= view["clientWidth"] >= width
-          and abs(window["density"] - 3 * view["scale"]) < 0.05,
-          f"{window['x']:g} to {window['x'] + window['width']:g} of {view['clientWidth']:g}"
-          f" px, zoom {view['scale']:.2f}, {window['density']:.2f} device px per px")
+def check_phone(browser, origin, screenshot):
+    # A phone held upright, touched by a finger: the window fills the page's width at the page's
+    # own scale (so its text is as large as on a desktop), and the single-LED panel's worked
+    # example is typed after a tap on each field and computed by a tap on "Calcola".
+    width, height, ratio = PHONE
+    tab = Tab(browser, origin + "/site/?lang=it", width, height, scale=ratio, mobile=True)
+    main = tab.window("Varelux")
+    metrics = tab.send("Page.getLayoutMetrics")
+    view, content = metrics["cssVisualViewport"], metrics["cssContentSize"]["width"]
+    check("phone: the window fills the width at the page's scale, nothing to scroll sideways",
+          main["x"] == 0 and main["width"] == width == view["clientWidth"] >= content
+          and view["scale"] == 1 and main["density"] == ratio,
+          f"{main['x']:g} to {main['x'] + main['width']:g} of {view['clientWidth']:g} px, "
+          f"zoom {view['scale']:.2f}, {main['density']:.2f} device px per px")
+    controls = tab.until(f"{read_aloud(tab)}.filter(e => e.tagName !== 'TEXTAREA' && "
+                         "e.textContent !== 'Enable Screen Reader')"
+                         ".map(e => [e.textContent, e.getBoundingClientRect().height])", 10) or []
+    small = [name for name, tall in controls if tall < FINGER]
+    check(f"phone: every field and button at least {FINGER} px tall", controls and not small,
+          f"{len(controls)} controls, lower: {small}")
+
+    fields, (resistance, power) = EXAMPLES["single"]
+    names = ["Tensione circuito", "Tensione Led", "Corrente Led"]
+    for number, (name, value) in enumerate(zip(names, fields)):
+        tab.tap(*spot(tab, "INPUT", "Led singolo: " + name))
+        if number == 0:  # Qt's own field in the page, which raises the on-screen keyboard
+            typing = tab.js("document.activeElement.tagName") == "INPUT"
+        tab.keys(*value)
+    tab.tap(*spot(tab, "BUTTON", "Led singolo: Calcola"))
+    said = tab.until("document.getElementById('announcements').textContent", 5) or ""
+    check("phone: a tap on a field takes typing, a tap on \"Calcola\" computes, and the page's "
+          "live region says the results", typing and resistance in said and power in said, said)
+
+    # A touch the system takes away, then the result's menu by a long press, and "Copia" by a tap
+    # on its first item.
+    at = spot(tab, "TEXTAREA", resistance)
+    tab.touch("touchStart", *at)
+    tab.touch("touchCancel")
+    tab.js("navigator.clipboard.writeText('')")
+    tab.tap(*at, hold=0.9)
+    menu = tab.until(f"[...{ROOT}.querySelectorAll('.qt-window')].filter(w => "
+                     "w.style.display !== 'none' && w.getBoundingClientRect().width < "
+                     f"{width}).map(w => (r => [r.x, r.y])(w.getBoundingClientRect()))[0]", 5)
+    if menu:
+        tab.tap(menu[0] + 30, menu[1] + 12)
+    copied = tab.until("navigator.clipboard.readText()", 5)
+    check("phone: after a cancelled touch, \"Copia\" by a long press on the result",
+          copied == resistance, f"got {copied!r}, want {resistance!r}")
+    if screenshot:
+        screenshot.write_bytes(base64.b64decode(
+            tab.send("Page.captureScreenshot", format="png")["data"]))
+
+    # The planner, opened as a screen reader opens it, within the width with its close box.
+    tab.js(f"{read_aloud(tab)}.find(e => e.textContent === 'Matrice di Led')?.click()")
+    planner = tab.window("Matrice di Led")
+    check("phone: the LED array planner within the width, with its close box",
+          planner and 0 <= planner["x"] and planner["x"] + planner["width"] <= width
+          and planner["close"], str(planner))
+
+
+def check_installed(browser, origin):
+    # The site as an app: Chromium finds nothing missing to install it, and once its service
+    # worker has taken the page, the page loads again with the server gone.
+    tab = Tab(browser, origin + "/site/?lang=it", *DESKTOP, service_worker=True)
+    tab.window("Varelux")
+    errors = tab.send("Page.getInstallabilityErrors")["installabilityErrors"]
+    check("installable: Chromium names nothing missing", not errors, str(errors))
+    kept = tab.until("navigator.serviceWorker.controller && caches.keys()", 60)
+    browser.offline.set()
+    try:
+        tab.send("Page.reload")
+        time.sleep(1)
+        window = tab.window("Varelux")
+    finally:
+        browser.offline.clear()
+    check("offline: the page and the program from the service worker's cache",
+          kept and window, f"caches {kept}, window {'shown' if window else 'none'}")
 
 
 def check_without_webassembly(browser, origin):
@@ -291,7 +401,10 @@ def main():
         for part, run in [("desktop", lambda: check_desktop(
                               Tab(browser, origin + "/site/?lang=it", *DESKTOP), screenshot)),
                           ("English", lambda: check_english(browser, origin)),
-                          ("phone", lambda: check_phone(browser, origin)),
+                          ("phone", lambda: check_phone(
+                              browser, origin, screenshot and screenshot.with_name(
+                                  "varelux-phone.png"))),
+                          ("installed", lambda: check_installed(browser, origin)),
                           ("without WebAssembly", lambda: check_without_webassembly(
                               browser, origin))]:
             try:
