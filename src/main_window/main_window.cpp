@@ -100,28 +100,22 @@ void MainWindow::arrangeForPhone(bool phone)
         for (std::size_t i = 0; i < rows.size(); ++i)
             m_phoneView->place(m_controls[i], rows[i].control.role, rows[i].phone);
         for (const Circuit circuit : kAllCircuits) {
-            QLabel *&hint = m_hints[std::size_t(circuit)];
-            if (!hint) {
-                hint = new QLabel(this);
-                hint->setObjectName(QStringLiteral("lbl_Suggerimento%1").arg(int(circuit) + 1));
-                hint->setTextFormat(Qt::RichText);
-                ui::fitToWidth(hint);
-            }
+            auto *hint = new QLabel;
+            hint->setObjectName(QStringLiteral("lbl_Suggerimento%1").arg(int(circuit) + 1));
+            hint->setTextFormat(Qt::RichText);
+            ui::fitToWidth(hint);
             const ui::PhoneCell cell = phoneHintCell(circuit);
             m_phoneView->grid()->addWidget(hint, cell.line, cell.column, 1, cell.span);
+            m_hints[std::size_t(circuit)] = hint;
             showHint(circuit);
         }
         ui::setPhoneWidth(width());
     } else {
         for (std::size_t i = 0; i < rows.size(); ++i)
             ui::placeAsDesigned(m_controls[i], rows[i].control, this);
-        for (QLabel *hint : m_hints)
-            if (hint) {
-                hint->hide();
-                hint->setParent(this);
-            }
-        delete m_phoneView;
+        delete m_phoneView; // and the hints in it
         m_phoneView = nullptr;
+        m_hints = {};
         setFixedSize(mainWindowSize());
         ui::setPhoneWidth(std::nullopt);
     }
@@ -132,7 +126,7 @@ void MainWindow::arrangeForPhone(bool phone)
 void MainWindow::showHint(Circuit circuit)
 {
     QLabel *hint = m_hints[std::size_t(circuit)];
-    if (!hint || !m_phoneView)
+    if (!hint)
         return;
     const QString text = m_resistances[std::size_t(circuit)]->toolTip();
     hint->setText(text);

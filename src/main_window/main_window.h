@@ -70,7 +70,7 @@ private:
     std::vector<QWidget *> m_controls; // in the order of mainWindowRows()
     std::array<QLabel *, kCircuitCount> m_resistances{};
     ui::PhoneView *m_phoneView = nullptr;          // in the phone arrangement only
-    std::array<QLabel *, kCircuitCount> m_hints{}; // made for the first phone arrangement
+    std::array<QLabel *, kCircuitCount> m_hints{}; // in the phone arrangement only
 
     SeriesChoice *m_seriesChoice; // for every panel's hints and the planner's
     // The fields of the panel that sized its resistor last, for the planner to start from.

@@ -359,6 +359,18 @@ def check_phone(browser, origin, screenshot):
           planner and 0 <= planner["x"] and planner["x"] + planner["width"] <= width
           and planner["close"], str(planner))
 
+    # Turned sideways the page is wider than the main window, which then has its designed size;
+    # upright again, it fills the width.
+    sizes = []
+    for turned in (True, False):
+        tab.send("Emulation.setDeviceMetricsOverride", width=height if turned else width,
+                 height=width if turned else height, deviceScaleFactor=ratio, mobile=True)
+        wanted = WINDOW[0] if turned else width
+        sizes.append(tab.until(f"{WINDOWS}.find(w => w.title === 'Varelux' && "
+                               f"w.width === {wanted})?.width", 10))
+    check("phone: turned sideways, the designed window; upright again, the phone's",
+          sizes == [WINDOW[0], width], f"widths {sizes}")
+
 
 def check_installed(browser, origin):
     # The site as an app: Chromium finds nothing missing to install it, and once its service

@@ -15,21 +15,14 @@ facts=$(dirname "$0")/../main_window_facts.txt
 eval "$(awk '$1 == "window" { print "width=" $2 " height=" $3 }
     $1 == "at" || $1 == "click" { print $2 "_x=" $3 " " $2 "_y=" $4 }' "$facts")"
 
-# Starts the program with the given arguments (in run_wine.sh's Italian locale) and waits for its
-# window, the id of which it leaves in $window.
-program=
-stop() {
-    [ -n "$program" ] || return 0
-    kill "$program" 2>/dev/null || true
-    wait "$program" 2>/dev/null || true
-}
-trap stop EXIT
+# Ends the program started before, if any, starts it with the given arguments (in run_wine.sh's
+# Italian locale) and waits for its window: $window.
+trap 'kill $(jobs -p) 2>/dev/null; wait' EXIT
 start() {
-    stop
+    kill $(jobs -p) 2>/dev/null && wait
     wine "$exe" "$@" >/dev/null 2>&1 &
-    program=$!
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$' |
-        head -n 1) || { echo "no window titled Varelux" >&2; exit 1; }
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$' | head -n 1) ||
+        { echo "no window titled Varelux" >&2; exit 1; }
     sleep 1 # the first paint
 }
 start
