@@ -1,6 +1,7 @@
 // Typing into the real fields, copying a result, the drag decision, and ending the application.
 #include "common/long_press.h"
 #include "data_row.h"
+#include "qtry.h"
 #include "window_fixture.h"
 
 #include <QClipboard>

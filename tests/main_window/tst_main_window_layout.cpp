@@ -5,6 +5,7 @@
 #include "common/phone_arrangement.h"
 #include "common/texts.h"
 #include "data_row.h"
+#include "qtry.h"
 #include "reference/diagrams.h"
 #include "reference/picture.h"
 #include "window_fixture.h"
