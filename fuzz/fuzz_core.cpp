@@ -1,13 +1,16 @@
-// libFuzzer target over the core's number text, keystroke filter and LED array planner. The first
-// byte of an input picks what the rest of it is: a field text as pasted, a text of digits and
-// separators, a double to write, a run of typed character codes, or the planner's five fields (as
-// pasted, or mostly numbers); and the decimal separator, the comma (Italian) or the full stop
-// (English). Each result is checked against an oracle that shares no code with
-// the core (the C library's conversions, plain string handling), and a plan against what every
-// plan must satisfy; the first mismatch aborts the run and libFuzzer keeps the input.
+// libFuzzer target over the core's number text, keystroke filter, LED array planner and the
+// resistor hints within the tolerances. The first byte of an input picks what the rest of it is:
+// a field text as pasted, a text of digits and separators, a double to write, a run of typed
+// character codes, the planner's five fields (as pasted, or mostly numbers), or a panel's fields
+// with two tolerances; and the decimal separator, the comma (Italian) or the full stop (English).
+// Each result is checked against an oracle that shares no code with the core (the C library's
+// conversions, plain string handling, schoolbook arithmetic on digit strings), and a plan or a
+// hint against what every one must satisfy; the first mismatch aborts the run and libFuzzer
+// keeps the input.
 #include "core/key_filter.h"
 #include "core/led_array.h"
 #include "core/number_text.h"
+#include "core/resistor_hints.h"
 
 #include <algorithm>
 #include <array>
@@ -255,6 +258,122 @@ void checkTyping(const std::uint8_t *data, std::size_t size, char separator)
     }
 }
 
+// A decimal text as a whole number of 10^-fraction: its digits, without the separator and
+// leading zeros, and how many stood after the separator.
+struct Scaled {
+    std::string digits;
+    std::size_t fraction = 0;
+};
+
+Scaled scaled(std::string_view text, char separator)
+{
+    Scaled number;
+    bool after = false;
+    for (const char c : text) {
+        if (c == separator) {
+            after = true;
+            continue;
+        }
+        number.digits += c;
+        number.fraction += after ? 1 : 0;
+    }
+    return number;
+}
+
+// Whether the core reads the text exactly: at most 400 digits from its first non-zero digit to
+// its last, none further than 400 places from the separator (ExactDecimal::kMaxDigits).
+bool readExactly(std::string_view text, char separator)
+{
+    const Scaled number = scaled(text, separator);
+    const auto first = number.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return true;
+    const auto last = number.digits.find_last_not_of('0');
+    const auto exponent =
+        static_cast<long>(number.digits.size() - 1 - last) - static_cast<long>(number.fraction);
+    const auto length = static_cast<long>(last - first + 1);
+    return length <= 400 && exponent >= -400 && exponent + length <= 400;
+}
+
+// Digit strings as whole numbers, most significant first.
+std::string withoutLeadingZeros(std::string digits)
+{
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    return digits;
+}
+
+std::string timesWhole(const std::string &digits, std::uint64_t factor)
+{
+    std::string product;
+    unsigned __int128 carry = 0;
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        carry += static_cast<unsigned __int128>(*digit - '0') * factor;
+        product.insert(product.begin(), char('0' + int(carry % 10)));
+        carry /= 10;
+    }
+    for (; carry > 0; carry /= 10)
+        product.insert(product.begin(), char('0' + int(carry % 10)));
+    return withoutLeadingZeros(product);
+}
+
+std::string plus(const std::string &a, const std::string &b)
+{
+    std::string sum;
+    int carry = 0;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || carry; ++i) {
+        const int x = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
+        const int y = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
+        carry += x + y;
+        sum.insert(sum.begin(), char('0' + carry % 10));
+        carry /= 10;
+    }
+    return withoutLeadingZeros(sum);
+}
+
+bool notAbove(const std::string &a, const std::string &b)
+{
+    return a.size() != b.size() ? a.size() < b.size() : a <= b;
+}
+
+// Whether leds x LED voltage + margin <= supply, on the typed texts; the margin an empty text for
+// a tenth of the supply.
+bool keepsMarginExactly(std::uint64_t leds, std::string_view ledVoltage, std::string_view margin,
+                        std::string_view supply, char separator)
+{
+    Scaled v = scaled(ledVoltage, separator), s = scaled(supply, separator);
+    Scaled m = margin.empty() ? Scaled{s.digits, s.fraction + 1} : scaled(margin, separator);
+    const std::size_t fraction = std::max({v.fraction, m.fraction, s.fraction});
+    for (Scaled *number : {&v, &m, &s})
+        number->digits =
+            withoutLeadingZeros(number->digits + std::string(fraction - number->fraction, '0'));
+    return notAbove(plus(timesWhole(v.digits, leds), m.digits), s.digits);
+}
+
+// What every hint satisfies: at most two values, ascending, each with finite currents from the
+// lowest to the highest, none below 0, the lowest 0 wherever the LEDs may stay dark; a rating
+// from the table, or none; nothing at all where the supply is not above the LEDs.
+void checkHints(const ResistorHints &hints, std::string_view input)
+{
+    if (hints.supplyNotAboveLeds && (!hints.nearest.empty() || hints.ratingMilliwatts))
+        mismatch("values to buy where the supply is not above the LEDs", input);
+    if (hints.supplyNotAboveLeds)
+        return;
+    if (hints.nearest.empty() || hints.nearest.size() > 2 ||
+        (hints.nearest.size() == 2 && !(hints.nearest[0].ohms < hints.nearest[1].ohms)))
+        mismatch("standard values", input, std::to_string(hints.nearest.size()));
+    for (const StandardResistor &value : hints.nearest) {
+        if (!std::isfinite(value.lowestMilliamps) || !std::isfinite(value.highestMilliamps) ||
+            value.lowestMilliamps < 0 || value.lowestMilliamps > value.highestMilliamps ||
+            (value.mayStayDark && value.lowestMilliamps != 0))
+            mismatch("currents within the tolerances", input,
+                     describe(value.lowestMilliamps) + " to " + describe(value.highestMilliamps));
+    }
+    if (hints.ratingMilliwatts &&
+        std::find(kPowerRatingsMilliwatts.begin(), kPowerRatingsMilliwatts.end(),
+                  *hints.ratingMilliwatts) == kPowerRatingsMilliwatts.end())
+        mismatch("a rating not in the table", input, std::to_string(*hints.ratingMilliwatts));
+}
+
 // The planner's fields, one per line: supply, LED voltage, current, count, margin. Missing lines
 // are empty; the margin takes the rest of the input, newlines too.
 std::array<std::string_view, 5> planFields(std::string_view text)
@@ -346,20 +465,31 @@ void checkPlan(std::string_view input, char separator)
         mismatch("strings do not hold every LED once", input,
                  describe(full.strings) + " x " + describe(full.leds) + " + " + describe(left));
 
+    // Each string keeps the margin and no full string could take one LED more: on the typed
+    // values, or as the doubles show where a text is too long to read exactly.
+    const bool exactly = readExactly(supply, separator) && readExactly(ledVoltage, separator) &&
+                         readExactly(margin, separator);
     const double marginShown = roundedAsShown(plan.margin);
+    auto keeps = [&](double leds) {
+        if (exactly)
+            return keepsMarginExactly(static_cast<std::uint64_t>(leds), ledVoltage, margin, supply,
+                                      separator);
+        const double resistorVoltage = *vs - leds * *vf;
+        return std::isfinite(resistorVoltage) && roundedAsShown(resistorVoltage) >= marginShown;
+    };
     for (const StringKind *kind : {&plan.full, plan.remainder ? &*plan.remainder : nullptr}) {
-        if (kind &&
-            !(kind->resistorVoltage > 0 && roundedAsShown(kind->resistorVoltage) >= marginShown))
+        if (kind && !keeps(kind->leds))
             mismatch("a resistor keeps less than the margin", input,
                      describe(kind->resistorVoltage));
+        if (kind)
+            checkHints(resistorHints(stringCircuit(plan, *kind), kind->resistance, ESeries::E12,
+                                     Tolerances{}),
+                       input);
     }
     if (plan.remainder && plan.remainder->resistorVoltage < full.resistorVoltage)
         mismatch("the shorter string leaves its resistor less", input);
-    if (full.leds < *n) {
-        const double oneMore = *vs - (full.leds + 1) * *vf;
-        if (std::isfinite(oneMore) && roundedAsShown(oneMore) >= marginShown)
-            mismatch("a string could take one LED more", input, describe(full.leds));
-    }
+    if (full.leds < *n && keeps(full.leds + 1))
+        mismatch("a string could take one LED more", input, describe(full.leds));
 
     const double shownEfficiency = roundedAsShown(plan.efficiency);
     if (!(shownEfficiency >= 0 && shownEfficiency <= 1))
@@ -370,6 +500,41 @@ void checkPlan(std::string_view input, char separator)
     if (std::fabs(plan.supplyPower - shared) > 1e-12 * std::max(plan.supplyPower, shared) + 1e-290)
         mismatch("power drawn is not the LEDs' and the resistors'", input,
                  describe(plan.supplyPower) + " vs " + describe(shared));
+}
+
+// A panel's fields, one per line (supply, LED voltage, current, count, the supply's and the
+// LEDs' tolerances), sized as LEDs in series or in parallel, and the hints of the resistor, and of
+// the resistor for each LED, in a series, within the tolerances typed (the first ones where they
+// do not read).
+void checkTolerances(std::string_view input, char separator, std::uint8_t pick)
+{
+    std::array<std::string_view, 6> fields;
+    std::string_view rest = input;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::size_t end = rest.find('\n');
+        fields[i] = rest.substr(0, end);
+        if (end == rest.npos)
+            break;
+        rest.remove_prefix(end + 1);
+    }
+    const auto [supply, ledVoltage, current, count, supplyPercent, ledPercent] = fields;
+    const bool parallel = pick % 2 != 0;
+    const auto series = ESeries(pick / 2 % kESeriesCount);
+    const Outcome<Sizing> sizing = parallel
+                                       ? sizeParallel(supply, ledVoltage, count, current, separator)
+                                       : sizeSeries(supply, ledVoltage, count, current, separator);
+    if (!sizing)
+        return;
+    Tolerances tolerances;
+    if (const auto read = readTolerance(supplyPercent, separator))
+        tolerances.supplyPercent = *read;
+    if (const auto read = readTolerance(ledPercent, separator))
+        tolerances.ledVoltagePercent = *read;
+    const ResistorHints hints = resistorHints(*sizing, series, tolerances);
+    checkHints(hints, input);
+    if (parallel && !hints.supplyNotAboveLeds)
+        if (const auto branch = branchResistor(*sizing, series, tolerances))
+            checkHints(branch->hints, input);
 }
 
 } // namespace
@@ -384,8 +549,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const std::uint8_t mode = data[0] % 6;
-    const char separator = data[0] / 6 % 2 == 0 ? kDecimalComma : kDecimalPoint;
+    const std::uint8_t mode = data[0] % 7;
+    const char separator = data[0] / 7 % 2 == 0 ? kDecimalComma : kDecimalPoint;
     ++data;
     --size;
     const std::string_view text(reinterpret_cast<const char *>(data), size);
@@ -424,6 +589,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         checkPlan(mapped, separator);
         break;
     }
+    case 6: // a panel's fields and tolerances, the circuit and the series from the next byte
+        if (size > 0)
+            checkTolerances(text.substr(1), separator, data[0]);
+        break;
     }
     return 0;
 }

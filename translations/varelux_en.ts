@@ -450,5 +450,72 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
         <source>Schema della matrice di Led</source>
         <translation>Wiring of the LED array</translation>
     </message>
+    <message>
+        <source>&amp;Tolleranze…</source>
+        <translation>&amp;Tolerances…</translation>
+    </message>
+    <message>
+        <source>%1 (%2 mA, da %3 a %4 mA): %5</source>
+        <translation>%1 (%2 mA, from %3 to %4 mA): %5</translation>
+    </message>
+    <message>
+        <source>I Led possono restare spenti o essere sovraccaricati: meglio una tensione del circuito più alta, oppure un alimentatore a corrente costante.</source>
+        <translation>The LEDs may stay dark or be overdriven: a higher supply voltage is better, or a constant-current driver.</translation>
+    </message>
+    <message>
+        <source>I Led possono essere sovraccaricati: meglio una tensione del circuito più alta, oppure un alimentatore a corrente costante.</source>
+        <translation>The LEDs may be overdriven: a higher supply voltage is better, or a constant-current driver.</translation>
+    </message>
+    <message>
+        <source>I Led possono restare spenti.</source>
+        <translation>The LEDs may stay dark.</translation>
+    </message>
+    <message>
+        <source>Tolleranze: alimentazione ±%1 %, tensione Led ±%2 %, resistenza ±%3 %</source>
+        <translation>Tolerances: supply ±%1 %, LED voltage ±%2 %, resistor ±%3 %</translation>
+    </message>
+</context>
+<context>
+    <name>varelux::TolerancesDialog</name>
+    <message>
+        <source>Tolleranze</source>
+        <translation>Tolerances</translation>
+    </message>
+    <message>
+        <source>Alimentazione ±</source>
+        <translation>Supply ±</translation>
+    </message>
+    <message>
+        <source>Tensione Led ±</source>
+        <translation>LED voltage ±</translation>
+    </message>
+    <message>
+        <source>Resistenza ±</source>
+        <translation>Resistor ±</translation>
+    </message>
+    <message>
+        <source>%1 % (banda %2 della serie %3)</source>
+        <translation>%1 % (%2 band of the %3 series)</translation>
+    </message>
+    <message>
+        <source>percento, da 0 a %1</source>
+        <translation>percent, from 0 to %1</translation>
+    </message>
+    <message>
+        <source>Valori iniziali</source>
+        <translation>Initial values</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Le tolleranze vanno da 0 a %1 %.</source>
+        <translation>Tolerances go from 0 to %1 %.</translation>
+    </message>
 </context>
 </TS>

@@ -69,6 +69,9 @@ QString valueRows(const ResistorHints &hints, ESeries series)
         rows += QStringLiteral("<tr><td valign=\"middle\">%1</td>"
                                "<td valign=\"middle\" style=\"white-space:pre\"> %2</td></tr>")
                     .arg(drawnResistor(bands), standardValueLine(value, bands).toHtmlEscaped());
+        if (const QString risk = riskSentence(value); !risk.isEmpty())
+            rows += QStringLiteral("<tr><td></td><td style=\"white-space:pre\"> %1</td></tr>")
+                        .arg(risk.toHtmlEscaped());
     }
     QString html =
         QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">%1</table>").arg(rows);
@@ -87,7 +90,7 @@ QString standardValuesHtml(const ResistorHints &hints, ESeries series)
 }
 
 QString resistanceHint(const ResistorHints &hints, ESeries series,
-                       const std::optional<BranchResistor> &branch)
+                       const std::optional<BranchResistor> &branch, const Tolerances &tolerances)
 {
     QString html;
     if (hints.supplyNotAboveLeds)
@@ -100,6 +103,8 @@ QString resistanceHint(const ResistorHints &hints, ESeries series,
         if (!branch->hints.nearest.empty())
             html += valueRows(branch->hints, series);
     }
+    if (!hints.nearest.empty())
+        html += paragraph(tolerancesLine(tolerances, series));
     return html.isEmpty() ? QString() : QStringLiteral("<html>") + html + QStringLiteral("</html>");
 }
 

@@ -1,6 +1,7 @@
 // The hint on a resistance result, as rich text for its tooltip: the standard values of the
-// series in use, each drawn as a small resistor with its colour bands beside its words, the
-// power rating, and for LEDs in parallel the resistor for each LED with its own values.
+// series in use, each drawn as a small resistor with its colour bands beside its words, with the
+// LED current it gives within the parts' tolerances and its risk, the power rating, for LEDs in
+// parallel the resistor for each LED with its own values, and the tolerances used.
 //
 // The bands are table cells with background colours, so the text engine draws them at any
 // display scale as sharply as the text, in fixed colours on a beige body with a dark outline that
@@ -17,7 +18,7 @@
 namespace varelux::ui {
 
 QString resistanceHint(const ResistorHints &hints, ESeries series,
-                       const std::optional<BranchResistor> &branch);
+                       const std::optional<BranchResistor> &branch, const Tolerances &tolerances);
 
 // The part of the hint on the standard values, as a fragment of rich text: the heading, a row
 // per value with its drawn bands and its words, and where the resistance lies beyond the

@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
 #include "core/standard_values.h"
+#include "core/tolerances.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -166,6 +167,11 @@ QString copyAction()
     return Texts::tr("&Copia");
 }
 
+QString tolerancesAction()
+{
+    return Texts::tr("&Tolleranze…");
+}
+
 QString resistanceDescription()
 {
     return Texts::tr("Resistenza calcolata, ohm");
@@ -275,9 +281,32 @@ QString standardValuesHeading(ESeries series)
 
 QString standardValueLine(const StandardResistor &resistor, const std::vector<BandColour> &bands)
 {
-    return QStringLiteral("%1 (%2 mA): %3")
+    return Texts::tr("%1 (%2 mA, da %3 a %4 mA): %5")
         .arg(standardValueText(resistor.value), rough(resistor.ledMilliamps),
+             rough(resistor.lowestMilliamps), rough(resistor.highestMilliamps),
              colourCodeText(bands));
+}
+
+QString riskSentence(const StandardResistor &resistor)
+{
+    if (resistor.mayStayDark && resistor.mayOverdrive)
+        return Texts::tr("I Led possono restare spenti o essere sovraccaricati: meglio una "
+                         "tensione del circuito più alta, oppure un alimentatore a corrente "
+                         "costante.");
+    if (resistor.mayOverdrive)
+        return Texts::tr("I Led possono essere sovraccaricati: meglio una tensione del circuito "
+                         "più alta, oppure un alimentatore a corrente costante.");
+    if (resistor.mayStayDark)
+        return Texts::tr("I Led possono restare spenti.");
+    return QString();
+}
+
+QString tolerancesLine(const Tolerances &tolerances, ESeries series)
+{
+    return Texts::tr("Tolleranze: alimentazione ±%1 %, tensione Led ±%2 %, resistenza ±%3 %")
+        .arg(shown(tolerances.supplyPercent.toDouble()),
+             shown(tolerances.ledVoltagePercent.toDouble()),
+             shown(resistorTolerancePercent(series)));
 }
 
 QString beyondSeriesHint(SeriesReach reach, ESeries series)
@@ -354,18 +383,19 @@ QString stringKindLine(const StringKind &kind, const ResistorHints &hints)
     return line;
 }
 
-QString standardValuesWords(const ResistorHints &hints, ESeries series)
+QStringList standardValuesWords(const ResistorHints &hints, ESeries series)
 {
     if (hints.nearest.empty())
-        return QString();
-    QStringList values;
-    for (const StandardResistor &value : hints.nearest)
-        values << standardValueLine(value, colourBands(value.value, series));
-    QString words =
-        standardValuesHeading(series) + QLatin1Char(' ') + values.join(QStringLiteral("; "));
+        return {};
+    QStringList lines{standardValuesHeading(series)};
+    for (const StandardResistor &value : hints.nearest) {
+        lines << standardValueLine(value, colourBands(value.value, series));
+        if (const QString risk = riskSentence(value); !risk.isEmpty())
+            lines << risk;
+    }
     if (const QString beyond = beyondSeriesHint(hints.reach, series); !beyond.isEmpty())
-        words += QStringLiteral(". ") + beyond;
-    return words;
+        lines << beyond;
+    return lines;
 }
 
 QStringList arrayTotalsLines(const ArrayPlan &plan)

@@ -19,6 +19,7 @@ struct BranchResistor;
 struct ResistorHints;
 struct StandardResistor;
 struct StringKind;
+struct Tolerances;
 enum class SeriesReach;
 
 namespace ui {
@@ -35,8 +36,10 @@ QString errorTitle();
 QString emptyFieldsMessage();
 QString zeroCurrentMessage(bool severalLeds);
 
-// The one entry of a result's context menu, with its access key.
+// The entries of a result's context menu besides the series: "Copia", with its access key, and
+// the one that opens the tolerances' dialog.
 QString copyAction();
+QString tolerancesAction();
 
 // What assistive technology says of a result label besides its value.
 QString resistanceDescription();
@@ -93,15 +96,21 @@ QString ratingText(int milliwatts);
 
 // The lines of a resistance's hint: that the supply is too low for anything to buy; the heading of
 // the standard values ("Valori standard E24:"), then one line per value with the LED current it
-// gives and its colour bands ("470 ohm (21,3 mA): giallo, viola, marrone, oro"), and where the
-// resistance lies beyond the series, which end ("Il valore calcolato è al di sotto della serie
-// E12"; empty within it); for LEDs in parallel, the resistor for each LED ("Più sicuro, una
-// resistenza per ogni Led: 150 ohm, 60 mW (1/8 W) ciascuna"), followed by its own standard values.
+// gives, nominally and within the tolerances, and its colour bands ("470 ohm (21,3 mA, da 16,1 a
+// 27,2 mA): giallo, viola, marrone, oro"), followed by the risk of that current where there is
+// one ("I Led possono restare spenti."; empty where there is none); where the resistance lies
+// beyond the series, which end ("Il valore calcolato è al di sotto della serie E12"; empty within
+// it); for LEDs in parallel, the resistor for each LED ("Più sicuro, una resistenza per ogni Led:
+// 150 ohm, 60 mW (1/8 W) ciascuna"), followed by its own standard values; last, the tolerances
+// the currents are worked out with ("Tolleranze: alimentazione ±5 %, tensione Led ±10 %,
+// resistenza ±5 %").
 QString supplyNotAboveLedsHint();
 QString standardValuesHeading(ESeries series);
 QString standardValueLine(const StandardResistor &resistor, const std::vector<BandColour> &bands);
+QString riskSentence(const StandardResistor &resistor);
 QString beyondSeriesHint(SeriesReach reach, ESeries series);
 QString branchResistorHint(const BranchResistor &branch);
+QString tolerancesLine(const Tolerances &tolerances, ESeries series);
 
 // Where the two notes under the panels apply, as their tooltip and accessible description: the
 // notes ask for the LEDs' total voltage or current, which the series and parallel panels already
@@ -122,10 +131,10 @@ QStringList drawnResistanceLabel(double ohms);
 // from hints: "3 stringhe da 3 Led, resistenza 120 ohm, 48 mW (1/8 W)", "1 stringa da 1 Led, ...".
 QString stringKindLine(const StringKind &kind, const ResistorHints &hints);
 
-// The standard values of hints on one line, as the hint words them: "Valori standard E12: 390
-// ohm (22,6 mA): arancione, bianco, marrone, oro; 470 ohm (18,7 mA): giallo, viola, marrone, oro",
-// and where the resistance lies beyond the series. Empty when there are none.
-QString standardValuesWords(const ResistorHints &hints, ESeries series);
+// The standard values of hints as the hint words them, a line each: the heading, each value with
+// its currents and bands and its risk, and where the resistance lies beyond the series. Empty
+// when there are none.
+QStringList standardValuesWords(const ResistorHints &hints, ESeries series);
 
 // A planned array's totals in two lines: the strings and what the supply gives ("Totale: 4
 // stringhe, 80 mA, 960 mW dall'alimentazione"), then where the power goes and the efficiency

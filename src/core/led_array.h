@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/outcome.h"
+#include "core/sizing.h"
 
 #include <optional>
 #include <string_view>
@@ -54,9 +55,12 @@ struct ArrayPlan {
     ArrayVerdict verdict = ArrayVerdict::Planned;
     // These two hold for every verdict, so a message can name the margin that left no LED room.
     double margin = 0; // V, as typed or a tenth of the supply
-    // A through each LED and its string's resistor. A kind's resistor to buy is
-    // resistorHints(kind.resistance, kind.power, ledCurrent, series) (resistor_hints.h).
+    // A through each LED and its string's resistor.
     double ledCurrent = 0;
+    // The supply, the LEDs and their current, as a string of one LED sees them; a kind of
+    // string's resistor to buy is resistorHints(stringCircuit(plan, kind), kind.resistance, ...)
+    // (resistor_hints.h).
+    ResistorCircuit circuit;
     // The rest hold for ArrayVerdict::Planned only, else 0 and no remainder. The full strings hold
     // the most LEDs a string can take, or every LED if that is fewer; the one shorter string
     // holds the LEDs left over, when the count is not a multiple of the full strings' LEDs.
@@ -71,8 +75,10 @@ struct ArrayPlan {
 };
 
 // Plans the strings. A string takes the most LEDs k (at most the count) whose resistor keeps at
-// least the margin: supply - k * LED voltage >= margin, compared as both show in 15 significant
-// digits (roundedAsShown), so an exact tie counts although its doubles may differ in the last bit.
+// least the margin: k * LED voltage + margin <= supply, decided on the values as typed (the
+// default margin is exactly a tenth of the typed supply), so that a tie counts: 3,3 V keeps 0,1 V
+// on one LED of 3,2 V, although the doubles of 3,3 - 3,2 fall short of 0,1. A field too long to
+// read exactly (ExactDecimal::read) is compared as the doubles show in 15 significant digits.
 // Then count / k strings are full and one more holds count mod k LEDs, if any.
 // Fields are read in the order current, supply, LED voltage, count, margin. As in the sizings
 // (sizing.h), an unreadable field, or an empty one other than the margin, is Failure::NotANumber,
@@ -84,5 +90,8 @@ struct ArrayPlan {
 // less the margin; else Planned.
 // No loop runs per LED or per string: any count plans at once.
 Outcome<ArrayPlan> planLedArray(const ArrayFields &fields);
+
+// The circuit around the resistor of a kind of string: its LEDs in series.
+ResistorCircuit stringCircuit(const ArrayPlan &plan, const StringKind &kind);
 
 } // namespace varelux

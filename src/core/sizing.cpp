@@ -5,12 +5,38 @@
 
 namespace varelux {
 
+namespace {
+
+// The circuit, with its typed values where every text reads exactly; a circuit with one LED
+// gives no count.
+ResistorCircuit circuitOf(double supply, double ledVoltage, double milliamps, double count,
+                          bool countsSharing, std::string_view supplyText,
+                          std::string_view ledVoltageText, std::string_view currentText,
+                          std::string_view countText, char separator)
+{
+    ResistorCircuit circuit{supply, ledVoltage, milliamps, 1, 1, std::nullopt};
+    (countsSharing ? circuit.sharing : circuit.inSeries) = count;
+    const auto typedSupply = ExactDecimal::read(supplyText, separator);
+    const auto typedLed = ExactDecimal::read(ledVoltageText, separator);
+    const auto typedCurrent = ExactDecimal::read(currentText, separator);
+    const auto typedCount = countText.empty() ? std::optional(ExactDecimal(1))
+                                              : ExactDecimal::read(countText, separator);
+    if (typedSupply && typedLed && typedCurrent && typedCount) {
+        circuit.typed = ResistorCircuit::Typed{*typedSupply, *typedLed, *typedCurrent};
+        (countsSharing ? circuit.typed->sharing : circuit.typed->inSeries) = *typedCount;
+    }
+    return circuit;
+}
+
+} // namespace
+
 Outcome<Sizing> sizeSingle(std::string_view supply, std::string_view ledVoltage,
                            std::string_view current, char separator)
 {
     CheckedArithmetic steps(separator);
     Sizing sizing;
-    sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
+    const double milliamps = steps.read(current);
+    sizing.ledCurrent = steps.quotient(milliamps, kMilliPerUnit);
     sizing.resistorCurrent = sizing.ledCurrent;
     const double vs = steps.read(supply);
     const double vf = steps.read(ledVoltage);
@@ -18,6 +44,8 @@ Outcome<Sizing> sizeSingle(std::string_view supply, std::string_view ledVoltage,
     sizing.resistance = steps.quotient(sizing.resistorVoltage, sizing.ledCurrent);
     sizing.power =
         steps.product(steps.product(sizing.ledCurrent, sizing.resistorVoltage), kMilliPerUnit);
+    sizing.circuit =
+        circuitOf(vs, vf, milliamps, 1, false, supply, ledVoltage, current, {}, separator);
     return steps.outcome(sizing);
 }
 
@@ -26,7 +54,8 @@ Outcome<Sizing> sizeSeries(std::string_view supply, std::string_view ledVoltage,
 {
     CheckedArithmetic steps(separator);
     Sizing sizing;
-    sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
+    const double milliamps = steps.read(current);
+    sizing.ledCurrent = steps.quotient(milliamps, kMilliPerUnit);
     sizing.resistorCurrent = sizing.ledCurrent;
     const double vs = steps.read(supply);
     const double n = steps.read(count);
@@ -35,6 +64,8 @@ Outcome<Sizing> sizeSeries(std::string_view supply, std::string_view ledVoltage,
     sizing.resistance = steps.quotient(sizing.resistorVoltage, sizing.ledCurrent);
     sizing.power =
         steps.product(steps.product(sizing.ledCurrent, sizing.resistorVoltage), kMilliPerUnit);
+    sizing.circuit =
+        circuitOf(vs, vf, milliamps, n, false, supply, ledVoltage, current, count, separator);
     return steps.outcome(sizing);
 }
 
@@ -43,7 +74,8 @@ Outcome<Sizing> sizeParallel(std::string_view supply, std::string_view ledVoltag
 {
     CheckedArithmetic steps(separator);
     Sizing sizing;
-    sizing.ledCurrent = steps.quotient(steps.read(current), kMilliPerUnit);
+    const double milliamps = steps.read(current);
+    sizing.ledCurrent = steps.quotient(milliamps, kMilliPerUnit);
     const double n = steps.read(count);
     sizing.resistorCurrent = steps.product(n, sizing.ledCurrent);
     const double vs = steps.read(supply);
@@ -52,6 +84,8 @@ Outcome<Sizing> sizeParallel(std::string_view supply, std::string_view ledVoltag
     sizing.resistance = steps.quotient(sizing.resistorVoltage, sizing.resistorCurrent);
     sizing.power =
         steps.product(steps.product(sizing.resistorCurrent, sizing.resistorVoltage), kMilliPerUnit);
+    sizing.circuit =
+        circuitOf(vs, vf, milliamps, n, true, supply, ledVoltage, current, count, separator);
     return steps.outcome(sizing);
 }
 

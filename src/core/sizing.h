@@ -2,8 +2,10 @@
 // the computed values out, or the first failure met.
 #pragma once
 
+#include "core/exact_decimal.h"
 #include "core/outcome.h"
 
+#include <optional>
 #include <string_view>
 
 namespace varelux {
@@ -11,6 +13,21 @@ namespace varelux {
 // Milli-units in one unit ("milli" is 10^-3): a current in mA divided by it is in A, a power in
 // W multiplied by it is in mW.
 inline constexpr double kMilliPerUnit = 1000.0;
+
+// The circuit around a resistor: the supply, the LEDs' forward voltage and current, how many LEDs
+// stand in series behind it and how many parallel branches of them share it. As the doubles the
+// sizing computes with, and as typed where every field reads exactly (exact_decimal.h), so that
+// the hints decide their ties on the typed values.
+struct ResistorCircuit {
+    double supply = 0, ledVoltage = 0; // V
+    double ledMilliamps = 0;           // mA through each LED
+    double inSeries = 1, sharing = 1;
+
+    struct Typed {
+        ExactDecimal supply, ledVoltage, ledMilliamps, inSeries{1}, sharing{1};
+    };
+    std::optional<Typed> typed;
+};
 
 // What a sizing computes. The single-LED and series sizings compute the LED current, the
 // resistor voltage, the resistance and the power in this order, and one current flows through
@@ -22,6 +39,7 @@ struct Sizing {
     double resistorVoltage = 0; // V across the series resistor
     double resistance = 0;      // ohm
     double power = 0;           // mW
+    ResistorCircuit circuit;    // what it was sized from
 };
 
 // Fields are read in a fixed order and every arithmetic step is checked at once: a NaN or a

@@ -12,8 +12,8 @@
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
 #include "main_window/entry_filter.h"
+#include "main_window/hint_choices.h"
 #include "main_window/result_menu.h"
-#include "main_window/series_choice.h"
 #include "reference/diagrams.h"
 #include "reference/picture.h"
 
@@ -65,9 +65,9 @@ constexpr auto kWords =
 
 } // namespace
 
-LedArrayWindow::LedArrayWindow(SeriesChoice &seriesChoice, const std::optional<SizedFields> &start)
+LedArrayWindow::LedArrayWindow(HintChoices &choices, const std::optional<SizedFields> &start)
     : ReferenceWindow(ledArrayLayout().name, ledArrayLayout().caption, ledArrayLayout().clientSize),
-      m_seriesChoice(seriesChoice)
+      m_choices(choices)
 {
     const LedArrayLayout &layout = ledArrayLayout();
     for (std::size_t i = 0; i < layout.rows.size(); ++i)
@@ -99,18 +99,17 @@ LedArrayWindow::LedArrayWindow(SeriesChoice &seriesChoice, const std::optional<S
     auto *plan = part<QLabel>(ArrayPart::Plan);
     plan->setContextMenuPolicy(Qt::CustomContextMenu);
     ui::offerContextMenuOnLongPress(plan);
-    connect(plan, &QWidget::customContextMenuRequested, this, [this, plan](const QPoint &pos) {
-        showResultMenu(plan, pos, m_words, m_seriesChoice);
-    });
+    connect(plan, &QWidget::customContextMenuRequested, this,
+            [this, plan](const QPoint &pos) { showResultMenu(plan, pos, m_words, m_choices); });
     connect(part<QPushButton>(ArrayPart::CalculateButton), &QPushButton::clicked, this,
             &LedArrayWindow::calculate);
     connect(part<QPushButton>(ArrayPart::ClearButton), &QPushButton::clicked, this,
             &LedArrayWindow::clear);
-    connect(&m_seriesChoice, &SeriesChoice::chosen, this, [this] {
+    connect(&m_choices, &HintChoices::changed, this, [this] {
         if (m_plan)
             showPlan();
     });
-    connect(&m_seriesChoice, &QObject::destroyed, this, &QWidget::close);
+    connect(&m_choices, &QObject::destroyed, this, &QWidget::close);
 
     // The first field still to fill takes the focus.
     QWidget *first = part(ArrayPart::Supply);
@@ -218,8 +217,10 @@ void LedArrayWindow::showPlan()
         show(QString::fromLatin1(kWords).arg(htmlParagraph(sentence)), sentence);
         return;
     }
-    // A line per kind of string with its standard values, then the totals.
-    const ESeries series = m_seriesChoice.series();
+    // A line per kind of string with its standard values, the totals, then the tolerances the
+    // currents are worked out with.
+    const ESeries series = m_choices.series();
+    const Tolerances &tolerances = m_choices.tolerances();
     QString html;
     QStringList lines;
     for (const StringKind *kind :
@@ -227,15 +228,15 @@ void LedArrayWindow::showPlan()
         if (!kind)
             continue;
         const ResistorHints hints =
-            resistorHints(kind->resistance, kind->power, m_plan->ledCurrent, series);
+            resistorHints(stringCircuit(*m_plan, *kind), kind->resistance, series, tolerances);
         const QString line = ui::stringKindLine(*kind, hints);
-        const QString values = ui::standardValuesWords(hints, series);
         html += htmlParagraph(line, true) + ui::standardValuesHtml(hints, series);
-        lines << (values.isEmpty() ? line : line + QStringLiteral(". ") + values);
+        lines << line << ui::standardValuesWords(hints, series);
     }
     const QStringList totals = ui::arrayTotalsLines(*m_plan);
-    html += htmlParagraph(totals.join(QLatin1Char('\n')));
-    lines << totals;
+    const QString used = ui::tolerancesLine(tolerances, series);
+    html += htmlParagraph(totals.join(QLatin1Char('\n'))) + htmlParagraph(used);
+    lines << totals << used;
     show(QString::fromLatin1(kWords).arg(html), lines.join(QLatin1Char('\n')));
 }
 

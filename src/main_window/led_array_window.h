@@ -7,8 +7,8 @@
 // as the panels' do (entry_filter.h); "Calcola", the default button, which Enter in any field
 // presses too, plans the strings and shows the plan drawn (diagrams.h) and in words beside the
 // drawing. The words are the drawing's text alternative, and their context menu copies them
-// (result_menu.h). Standard values follow the series chosen in the main window, which the
-// window shares.
+// (result_menu.h). Standard values follow the series chosen in the main window, and their
+// currents the tolerances, which the window shares.
 #pragma once
 
 #include "core/led_array.h"
@@ -22,15 +22,15 @@
 namespace varelux {
 
 class Picture;
-class SeriesChoice;
+class HintChoices;
 
 class LedArrayWindow : public ReferenceWindow {
     Q_OBJECT
 
 public:
     // The supply, LED voltage and current start as start holds them, if given. The window closes
-    // when seriesChoice is destroyed.
-    LedArrayWindow(SeriesChoice &seriesChoice, const std::optional<SizedFields> &start);
+    // when choices is destroyed.
+    LedArrayWindow(HintChoices &choices, const std::optional<SizedFields> &start);
 
 public slots:
     // Plans from the fields: shows the plan, or the sentence of a verdict or of a result out of
@@ -60,7 +60,7 @@ private:
     void show(const QString &html, const QString &plain);
     void focusFieldAtFault(Failure failure);
 
-    SeriesChoice &m_seriesChoice;
+    HintChoices &m_choices;
     std::array<QWidget *, kArrayPartCount> m_parts{};
     Picture *m_drawing = nullptr;
     std::optional<ArrayPlan> m_plan; // planned, or with a verdict: what the window shows

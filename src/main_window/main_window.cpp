@@ -11,9 +11,9 @@
 #include "icon_images.h"
 #include "main_window/accessible_names.h"
 #include "main_window/entry_filter.h"
+#include "main_window/hint_choices.h"
 #include "main_window/led_array_window.h"
 #include "main_window/result_menu.h"
-#include "main_window/series_choice.h"
 #include "main_window/sizing_panel.h"
 #include "reference/open_references.h"
 
@@ -36,7 +36,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_seriesChoice(new SeriesChoice(this))
+      m_hintChoices(new HintChoices(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ui::programTitle());
@@ -128,7 +128,9 @@ void MainWindow::showHint(Circuit circuit)
     QLabel *hint = m_hints[std::size_t(circuit)];
     if (!hint)
         return;
-    const QString text = m_resistances[std::size_t(circuit)]->toolTip();
+    // A tooltip keeps each line of the hint on one line; the phone's width wraps them.
+    QString text = m_resistances[std::size_t(circuit)]->toolTip();
+    text.replace(QStringLiteral("white-space:pre"), QStringLiteral("white-space:normal"));
     hint->setText(text);
     hint->setVisible(!text.isEmpty());
 }
@@ -169,7 +171,7 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
     if (row.opens == ReferenceId::LedArray)
         connect(qobject_cast<QPushButton *>(control), &QPushButton::clicked, this, [this] {
             openReference(ReferenceId::LedArray,
-                          [this] { return new LedArrayWindow(*m_seriesChoice, m_lastSized); });
+                          [this] { return new LedArrayWindow(*m_hintChoices, m_lastSized); });
         });
     else if (const std::optional<ReferenceId> opens = row.opens)
         connect(qobject_cast<QPushButton *>(control), &QPushButton::clicked, this,
@@ -192,8 +194,8 @@ void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
                          .resistanceUnit = panel.get<QLabel>(PanelPart::ResistanceUnit),
                          .powerCaption = panel.get<QLabel>(PanelPart::PowerLabel),
                          .powerUnit = panel.get<QLabel>(PanelPart::PowerUnit)},
-                        *m_seriesChoice, this);
-    connect(m_seriesChoice, &SeriesChoice::chosen, sizing, &SizingPanel::showHints);
+                        *m_hintChoices, this);
+    connect(m_hintChoices, &HintChoices::changed, sizing, &SizingPanel::showHints);
     connect(sizing, &SizingPanel::sized, this,
             [this](const SizedFields &fields) { m_lastSized = fields; });
     connect(panel.get<QPushButton>(PanelPart::CalculateButton), &QPushButton::clicked, sizing,
@@ -212,7 +214,7 @@ void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
         connect(result, &QWidget::customContextMenuRequested, this,
                 [this, result](const QPoint &pos) {
                     m_moveArmed = false; // the popup takes the mouse: the release goes there
-                    showResultMenu(result, pos, result->text(), *m_seriesChoice);
+                    showResultMenu(result, pos, result->text(), *m_hintChoices);
                 });
     }
 }

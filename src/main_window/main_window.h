@@ -32,7 +32,7 @@ class QLabel;
 
 namespace varelux {
 
-class SeriesChoice;
+class HintChoices;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -44,6 +44,9 @@ public:
     // free to take any size and the controls flowing down its width.
     void arrangeForPhone(bool phone);
     bool arrangedForPhone() const { return m_phoneView != nullptr; }
+
+    // The series and tolerances every hint follows, which the program keeps between runs.
+    HintChoices &hintChoices() const { return *m_hintChoices; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -72,7 +75,7 @@ private:
     ui::PhoneView *m_phoneView = nullptr;          // in the phone arrangement only
     std::array<QLabel *, kCircuitCount> m_hints{}; // in the phone arrangement only
 
-    SeriesChoice *m_seriesChoice; // for every panel's hints and the planner's
+    HintChoices *m_hintChoices; // for every panel's hints and the planner's
     // The fields of the panel that sized its resistor last, for the planner to start from.
     std::optional<SizedFields> m_lastSized;
 

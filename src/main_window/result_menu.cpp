@@ -2,7 +2,8 @@
 #include "main_window/result_menu.h"
 
 #include "common/texts.h"
-#include "main_window/series_choice.h"
+#include "main_window/hint_choices.h"
+#include "main_window/tolerances_dialog.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -11,7 +12,7 @@
 
 namespace varelux {
 
-void showResultMenu(QWidget *result, QPoint pos, const QString &text, SeriesChoice &seriesChoice)
+void showResultMenu(QWidget *result, QPoint pos, const QString &text, HintChoices &choices)
 {
     auto *menu = new QMenu(result->window());
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -26,11 +27,15 @@ void showResultMenu(QWidget *result, QPoint pos, const QString &text, SeriesChoi
         const auto choice = ESeries(i);
         QAction *item = series->addAction(ui::seriesMenuItem(choice));
         item->setCheckable(true);
-        item->setChecked(choice == seriesChoice.series());
-        QObject::connect(item, &QAction::triggered, &seriesChoice,
-                         [&seriesChoice, choice] { seriesChoice.choose(choice); });
+        item->setChecked(choice == choices.series());
+        QObject::connect(item, &QAction::triggered, &choices,
+                         [&choices, choice] { choices.chooseSeries(choice); });
     }
     menu->addActions(series->actions());
+    menu->addSeparator();
+    QObject::connect(
+        menu->addAction(ui::tolerancesAction()), &QAction::triggered, &choices,
+        [window = result->window(), &choices] { TolerancesDialog::open(window, choices); });
     menu->popup(result->mapToGlobal(pos));
 }
 

@@ -9,7 +9,7 @@
 #include "common/texts.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
-#include "main_window/series_choice.h"
+#include "main_window/hint_choices.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -65,9 +65,9 @@ QMessageBox *errorBox(QWidget *window, const QString &message)
     return box;
 }
 
-SizingPanel::SizingPanel(Circuit circuit, const PanelControls &controls,
-                         const SeriesChoice &seriesChoice, QObject *parent)
-    : QObject(parent), m_circuit(circuit), m_controls(controls), m_seriesChoice(seriesChoice)
+SizingPanel::SizingPanel(Circuit circuit, const PanelControls &controls, const HintChoices &choices,
+                         QObject *parent)
+    : QObject(parent), m_circuit(circuit), m_controls(controls), m_choices(choices)
 {
 }
 
@@ -111,12 +111,13 @@ void SizingPanel::showHints()
 {
     if (!m_shown)
         return;
-    const ESeries series = m_seriesChoice.series();
-    const ResistorHints hints = resistorHints(*m_shown, series);
+    const ESeries series = m_choices.series();
+    const Tolerances &tolerances = m_choices.tolerances();
+    const ResistorHints hints = resistorHints(*m_shown, series, tolerances);
     std::optional<BranchResistor> branch;
     if (circuitKind(m_circuit).ledsInParallel && !hints.supplyNotAboveLeds)
-        branch = branchResistor(*m_shown, series);
-    m_controls.resistance->setToolTip(ui::resistanceHint(hints, series, branch));
+        branch = branchResistor(*m_shown, series, tolerances);
+    m_controls.resistance->setToolTip(ui::resistanceHint(hints, series, branch, tolerances));
     m_controls.power->setToolTip(ui::ratingHint(hints));
 }
 

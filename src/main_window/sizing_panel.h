@@ -19,7 +19,7 @@ class QWidget;
 
 namespace varelux {
 
-class SeriesChoice;
+class HintChoices;
 
 // The fields a panel sized its resistor from, as typed: the LED array planner starts from them.
 struct SizedFields {
@@ -51,14 +51,14 @@ class SizingPanel : public QObject {
 
 public:
     // Every control but count must be given. The panel lives as long as parent; the hints
-    // follow seriesChoice, which must live as long.
-    SizingPanel(Circuit circuit, const PanelControls &controls, const SeriesChoice &seriesChoice,
+    // follow choices, which must live as long.
+    SizingPanel(Circuit circuit, const PanelControls &controls, const HintChoices &choices,
                 QObject *parent);
 
 public slots:
     void calculate();
     void clear();
-    // Words the hints of the results shown anew, in the series in use.
+    // Words the hints of the results shown anew, in the series and with the tolerances in use.
     void showHints();
 
 signals:
@@ -72,7 +72,7 @@ private:
 
     Circuit m_circuit;
     PanelControls m_controls;
-    const SeriesChoice &m_seriesChoice;
+    const HintChoices &m_choices;
     std::optional<Sizing> m_shown; // the sizing whose results are shown, for their hints
 };
 

@@ -51,6 +51,7 @@ private slots:
     void plans();
     void refusals_data();
     void refusals();
+    void tiesDecidedOnTypedValues();
 };
 
 void TestLedArray::plans_data()
@@ -125,6 +126,46 @@ void TestLedArray::refusals()
     QCOMPARE(out.ok(), refusal.ok());
     QCOMPARE(out ? int(out->verdict) : int(out.failure()),
              refusal ? int(*refusal) : int(refusal.failure()));
+}
+
+// A grid of typed values against the rule worked out in whole hundredths of a volt: supplies from
+// 3 to 25 V in steps of 0,1 V, LED voltages from 1,5 to 4 V in steps of 0,05 V, margins from 0,1
+// to 2,9 V in steps of 0,1 V and empty (a tenth of the supply). A string takes the whole number
+// of LED voltages in the supply less the margin; none is no LED fitting.
+void TestLedArray::tiesDecidedOnTypedValues()
+{
+    auto text = [](int units, int scale) {
+        const std::string fraction = std::to_string(scale + units % scale); // "105" for ",05"
+        return std::to_string(units / scale) + ',' + fraction.substr(1);
+    };
+    int cases = 0, differences = 0;
+    std::string first;
+    for (int supply = 30; supply <= 250; ++supply) { // tenths
+        const std::string supplyText = text(supply, 10);
+        for (int led = 150; led <= 400; led += 5) { // hundredths
+            const std::string ledText = text(led, 100);
+            for (int margin = 0; margin <= 29; ++margin) { // tenths, 0 for empty
+                const int room = supply * 10 - (margin ? margin * 10 : supply);
+                const int expected = room > 0 ? room / led : 0;
+                const std::string marginText = margin ? text(margin, 10) : std::string();
+                const Outcome<ArrayPlan> out = planLedArray({.supply = supplyText,
+                                                             .ledVoltage = ledText,
+                                                             .current = "20",
+                                                             .count = "100",
+                                                             .margin = marginText,
+                                                             .separator = kDecimalComma});
+                const int planned =
+                    out && out->verdict == ArrayVerdict::Planned ? int(out->full.leds) : 0;
+                ++cases;
+                if (planned != expected && differences++ == 0)
+                    first = supplyText + '|' + ledText + '|' + marginText + ": " +
+                            std::to_string(planned) + " LEDs, not " + std::to_string(expected);
+            }
+        }
+    }
+    QCOMPARE(cases, 338130);
+    QVERIFY2(differences == 0,
+             (std::to_string(differences) + " plans differ, the first " + first).c_str());
 }
 
 QTEST_GUILESS_MAIN(TestLedArray)

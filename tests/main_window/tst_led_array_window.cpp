@@ -49,23 +49,33 @@ void TestLedArrayWindow::plan_data()
     QTest::addColumn<bool>("drawn");
     QTest::addColumn<QString>("focused"); // the field at fault, focused after the box
 
+    // The currents within the usual tolerances, and the ratings that cover their highest power.
+    const QString tolerances =
+        u"\nTolleranze: alimentazione ±5 %, tensione Led ±10 %, resistenza ±5 %"_s;
     row("three strings of 3 and one of 1", QStringList{u"12"_s, u"3,2"_s, u"20"_s, u"10"_s, {}},
         QString(),
-        u"3 stringhe da 3 Led, resistenza 120 ohm, 48 mW (1/8 W). Valori standard E12: 120 ohm "
-        "(20 mA): marrone, rosso, marrone, oro\n"
-        "1 stringa da 1 Led, resistenza 440 ohm, 176 mW (1/2 W). Valori standard E12: 390 ohm "
-        "(22,6 mA): arancione, bianco, marrone, oro; 470 ohm (18,7 mA): giallo, viola, marrone, "
-        "oro\n"
+        u"3 stringhe da 3 Led, resistenza 120 ohm, 48 mW (1/2 W)\n"
+        "Valori standard E12:\n"
+        "120 ohm (20 mA, da 6,67 a 34,7 mA): marrone, rosso, marrone, oro\n"
+        "I Led possono essere sovraccaricati: meglio una tensione del circuito più alta, oppure "
+        "un alimentatore a corrente costante.\n"
+        "1 stringa da 1 Led, resistenza 440 ohm, 176 mW (1 W)\n"
+        "Valori standard E12:\n"
+        "390 ohm (22,6 mA, da 19,2 a 26,2 mA): arancione, bianco, marrone, oro\n"
+        "470 ohm (18,7 mA, da 16 a 21,8 mA): giallo, viola, marrone, oro\n"
         "Totale: 4 stringhe, 80 mA, 960 mW dall'alimentazione\n"
-        "Nei Led 640 mW, nelle resistenze 320 mW; rendimento 66,7 %"_s,
+        "Nei Led 640 mW, nelle resistenze 320 mW; rendimento 66,7 %"_s +
+            tolerances,
         true, QString());
     row("margin typed, supply power in W", QStringList{u"12"_s, u"3,2"_s, u"20"_s, u"10"_s, u"3"_s},
         QString(),
-        u"5 stringhe da 2 Led, resistenza 280 ohm, 112 mW (1/4 W). Valori standard E12: 270 ohm "
-        "(20,7 mA): rosso, viola, marrone, oro; 330 ohm (17 mA): arancione, arancione, marrone, "
-        "oro\n"
+        u"5 stringhe da 2 Led, resistenza 280 ohm, 112 mW (1/2 W)\n"
+        "Valori standard E12:\n"
+        "270 ohm (20,7 mA, da 15,4 a 26,7 mA): rosso, viola, marrone, oro\n"
+        "330 ohm (17 mA, da 12,6 a 21,8 mA): arancione, arancione, marrone, oro\n"
         "Totale: 5 stringhe, 100 mA, 1,2 W dall'alimentazione\n"
-        "Nei Led 640 mW, nelle resistenze 560 mW; rendimento 53,3 %"_s,
+        "Nei Led 640 mW, nelle resistenze 560 mW; rendimento 53,3 %"_s +
+            tolerances,
         true, QString());
     row("no LED fits within the margin", QStringList{u"3,3"_s, u"3,1"_s, u"20"_s, u"5"_s, {}},
         QString(),
@@ -146,7 +156,7 @@ void TestLedArrayWindow::plan()
         menu = openMenu();
         QVERIFY(menu);
         menu->actions().at(3)->trigger(); // "Serie E24", after "Copia", a separator and E12
-        QVERIFY(drawing->accessibleDescription().contains(u"Valori standard E24: "_s));
+        QVERIFY(drawing->accessibleDescription().contains(u"Valori standard E24:\n"_s));
     }
 
     // "Cancella" empties the fields and the plan.

@@ -272,8 +272,9 @@ void TestMainWindowInput::copyResult()
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QCOMPARE(recording().moves, 0);
     QVERIFY(menu);
-    QCOMPARE(menu->actions().size(),
-             5); // a separator and the series follow (tst_main_window_panels)
+    // A separator, the series, another separator and "Tolleranze…" follow
+    // (tst_main_window_panels).
+    QCOMPARE(menu->actions().size(), 7);
     QCOMPARE(menu->actions().first()->text(), u"&Copia"_s);
     QCOMPARE(menu->actions().first()->isEnabled(), !expected.isEmpty());
     QVERIFY(QTest::qWaitForWindowExposed(menu));

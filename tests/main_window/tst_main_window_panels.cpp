@@ -1,7 +1,12 @@
 // "Calcola" and "Cancella" through the real buttons: result texts, the error boxes and their
-// timing, the independence of the three panels, and the hints on the results in each series.
+// timing, the independence of the three panels, the hints on the results in each series and
+// with the tolerances chosen, and those choices kept between runs.
 #include "common/language.h"
+#include "common/texts.h"
+#include "core/number_text.h"
 #include "data_row.h"
+#include "main_window/hint_choices.h"
+#include "main_window/stored_choices.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -9,6 +14,8 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QtTest>
@@ -73,6 +80,27 @@ QString shownToolTip(QWidget *widget)
     return QString();
 }
 
+// Picks "Tolleranze…" from a result's menu and runs inDialog on the dialog while it is open, which
+// must close it; false when no dialog opened.
+bool inTolerancesDialog(const QWidget &mainWindow, const std::function<void(QDialog &)> &inDialog)
+{
+    bool ran = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || ran || !QTest::qWaitForWindowExposed(dialog))
+            return;
+        ran = true;
+        poll.stop();
+        QTest::qWait(firstFramesMs());
+        inDialog(*dialog);
+    });
+    poll.start();
+    pickFromMenu(mainWindow, kPanels[0].resistance, u"&Tolleranze…"_s);
+    return ran;
+}
+
 } // namespace
 
 class TestMainWindowPanels : public MainWindowTest {
@@ -89,6 +117,9 @@ private slots:
     void hints();
     void seriesFromTheMenu_data();
     void seriesFromTheMenu();
+    void tolerancesFromTheMenu();
+    void choicesKeptBetweenRuns_data();
+    void choicesKeptBetweenRuns();
 };
 
 void TestMainWindowPanels::workedExamples_data()
@@ -234,19 +265,32 @@ void TestMainWindowPanels::hints_data()
     QTest::addColumn<QStringList>("fields"); // of the single-LED panel
     QTest::addColumn<QStringList>("tips");   // its two tooltips afterwards
 
-    const QString rating = u"Resistore consigliato: 1/2 W"_s;
+    const QString tolerances =
+        u"\nTolleranze: alimentazione ±5 %, tensione Led ±10 %, resistenza ±5 %"_s;
+    const QString risk = u"\nI Led possono restare spenti o essere sovraccaricati: meglio una "
+                         "tensione del circuito più alta, oppure un alimentatore a corrente "
+                         "costante."_s;
     row("worked example", u"cmd_Calcola"_s, QStringList{u"12"_s, u"2"_s, u"20"_s},
         QStringList{u"Valori standard E12:\n"
-                    "470 ohm (21,3 mA): giallo, viola, marrone, oro\n"
-                    "560 ohm (17,9 mA): verde, blu, marrone, oro\n"_s +
-                        rating,
-                    rating});
+                    "470 ohm (21,3 mA, da 18,6 a 24,2 mA): giallo, viola, marrone, oro\n"
+                    "560 ohm (17,9 mA, da 15,6 a 20,3 mA): verde, blu, marrone, oro\n"
+                    "Resistore consigliato: 1 W"_s +
+                        tolerances,
+                    u"Resistore consigliato: 1 W"_s});
+    row("white LED at 3,3 V, dark and overdriven", u"cmd_Calcola"_s,
+        QStringList{u"3,3"_s, u"3"_s, u"10"_s},
+        QStringList{u"Valori standard E12:\n"
+                    "27 ohm (11,1 mA, da 0 a 29,8 mA): rosso, viola, nero, oro"_s +
+                        risk +
+                        u"\n33 ohm (9,09 mA, da 0 a 24,4 mA): arancione, arancione, nero, oro"_s +
+                        risk + u"\nResistore consigliato: 1/8 W"_s + tolerances,
+                    u"Resistore consigliato: 1/8 W"_s});
     row("power LED, below 1 ohm", u"cmd_Calcola"_s, QStringList{u"3,3"_s, u"3,1"_s, u"350"_s},
         QStringList{u"Valori standard E12:\n"
-                    "0,56 ohm (357 mA): verde, blu, argento, oro\n"
-                    "0,68 ohm (294 mA): blu, grigio, argento, oro\n"
-                    "Resistore consigliato: 1/4 W"_s,
-                    u"Resistore consigliato: 1/4 W"_s});
+                    "0,56 ohm (357 mA, da 0 a 1270 mA): verde, blu, argento, oro"_s +
+                        risk + u"\n0,68 ohm (294 mA, da 0 a 1040 mA): blu, grigio, argento, oro"_s +
+                        risk + u"\nResistore consigliato: 2 W"_s + tolerances,
+                    u"Resistore consigliato: 2 W"_s});
     row("supply below the LED", u"cmd_Calcola"_s, QStringList{u"2"_s, u"3"_s, u"20"_s},
         QStringList{u"La tensione del circuito non supera la tensione totale dei Led"_s, u""_s});
     row("Cancella", u"cmd_Canc"_s, example(0).fields, QStringList(2));
@@ -291,10 +335,12 @@ void TestMainWindowPanels::seriesFromTheMenu_data()
     QTest::addColumn<QString>("single");   // the start of the single-LED panel's resistance hint
     QTest::addColumn<QString>("parallel"); // the end of the parallel panel's
 
-    row("E24", u"Serie E24"_s, u"Valori standard E24:\n470 ohm (21,3 mA)"_s,
-        u"ciascuna\n150 ohm (20 mA): marrone, verde, marrone, oro"_s);
-    row("E96", u"Serie E96"_s, u"Valori standard E96:\n499 ohm (20 mA)"_s,
-        u"ciascuna\n150 ohm (20 mA): marrone, verde, nero, nero, marrone"_s);
+    row("E24", u"Serie E24"_s, u"Valori standard E24:\n470 ohm (21,3 mA, da 18,6 a 24,2 mA)"_s,
+        u"ciascuna\n150 ohm (20 mA, da 16,2 a 24,2 mA): marrone, verde, marrone, oro\n"
+        "Tolleranze: alimentazione ±5 %, tensione Led ±10 %, resistenza ±5 %"_s);
+    row("E96", u"Serie E96"_s, u"Valori standard E96:\n499 ohm (20 mA, da 18,3 a 21,9 mA)"_s,
+        u"ciascuna\n150 ohm (20 mA, da 16,8 a 23,2 mA): marrone, verde, nero, nero, marrone\n"
+        "Tolleranze: alimentazione ±5 %, tensione Led ±10 %, resistenza ±1 %"_s);
 }
 
 void TestMainWindowPanels::seriesFromTheMenu()
@@ -310,6 +356,93 @@ void TestMainWindowPanels::seriesFromTheMenu()
     compute(mainWindow(), 0, example(0).fields);
     QVERIFY(panelTips(mainWindow(), 0)[0].startsWith(single));
     QCOMPARE(pickFromMenu(mainWindow(), kPanels[2].resistance), item);
+}
+
+// The dialog shows the tolerances in use; a value above 50 % or an empty field gives the panels'
+// box and keeps it open on that field; "Valori iniziali" fills in the first values; OK sets them
+// for every hint, Esc changes nothing.
+void TestMainWindowPanels::tolerancesFromTheMenu()
+{
+    computeExamples(mainWindow());
+    auto field = [](const QDialog &dialog, const char *name) {
+        return control<QLineEdit>(dialog, QString::fromLatin1(name));
+    };
+    QStringList shown, boxes;
+    QVERIFY(inTolerancesDialog(mainWindow(), [&](QDialog &dialog) {
+        QLineEdit *supply = field(dialog, "txt_TollAlim"), *led = field(dialog, "txt_TollLed");
+        shown << supply->text() << led->text()
+              << control<QLabel>(dialog, u"lbl_ValTollRes"_s)->text();
+        for (const auto &[supplyText, ledText, wrong] :
+             {std::tuple{u"60"_s, u"10"_s, supply}, {u"5"_s, QString(), led}}) {
+            supply->setText(supplyText);
+            led->setText(ledText);
+            boxes << closeBoxesDuring([&] { click(dialog, u"cmd_OK"_s); }).text;
+            shown << (dialog.isVisible() && dialog.focusWidget() == wrong ? u"kept"_s : u"gone"_s);
+        }
+        click(dialog, u"cmd_Iniziali"_s);
+        shown << supply->text() << led->text();
+        supply->setText(u"2,5"_s);
+        led->setText(u"0"_s);
+        click(dialog, u"cmd_OK"_s);
+    }));
+    QCOMPARE(shown, QStringList({u"5"_s, u"10"_s, u"5 % (banda oro della serie E12)"_s, u"kept"_s,
+                                 u"kept"_s, u"5"_s, u"10"_s}));
+    QCOMPARE(boxes,
+             QStringList({u"Le tolleranze vanno da 0 a 50 %."_s, u"Una o più caselle vuote"_s}));
+    const QString chosen =
+        u"Tolleranze: alimentazione ±2,5 %, tensione Led ±0 %, resistenza ±5 %"_s;
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        QVERIFY(panelTips(mainWindow(), panel)[0].endsWith(chosen));
+
+    QVERIFY(inTolerancesDialog(mainWindow(), [&](QDialog &dialog) {
+        field(dialog, "txt_TollAlim")->setText(u"7"_s);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    }));
+    QVERIFY(panelTips(mainWindow(), 0)[0].endsWith(chosen));
+}
+
+// The settings a run leaves, as the next run reads them: a file of its own, never the user's.
+void TestMainWindowPanels::choicesKeptBetweenRuns_data()
+{
+    QTest::addColumn<QStringList>("stored"); // key=value, or empty: what this run stores
+    QTest::addColumn<QString>("read");       // series, supply and LED tolerances
+
+    row("stored by a run", QStringList(), u"E96 2.5 0"_s);
+    row("none stored", QStringList{u"other=1"_s}, u"E12 5 10"_s);
+    row("unreadable",
+        QStringList{u"hints/series=E13"_s, u"hints/supplyTolerance=cinque"_s,
+                    u"hints/ledVoltageTolerance=-1"_s},
+        u"E12 5 10"_s);
+    row("out of range",
+        QStringList{u"hints/series=E24"_s, u"hints/supplyTolerance=50.5"_s,
+                    u"hints/ledVoltageTolerance=50"_s},
+        u"E24 5 50"_s);
+}
+
+void TestMainWindowPanels::choicesKeptBetweenRuns()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QString, read);
+
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(u"Varelux.conf"_s);
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        HintChoices choices;
+        choices.chooseSeries(ESeries::E96);
+        choices.chooseTolerances({*ExactDecimal::read("2,5", kDecimalComma), ExactDecimal(0)});
+        if (stored.isEmpty())
+            storeChoices(settings, choices);
+        for (const QString &entry : stored)
+            settings.setValue(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    }
+    const QSettings settings(file, QSettings::IniFormat);
+    HintChoices choices;
+    restoreChoices(settings, choices);
+    QCOMPARE(ui::seriesName(choices.series()) + u' ' +
+                 QString::fromStdString(choices.tolerances().supplyPercent.text('.') + ' ' +
+                                        choices.tolerances().ledVoltagePercent.text('.')),
+             read);
 }
 
 QTEST_MAIN(TestMainWindowPanels)

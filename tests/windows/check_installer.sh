@@ -2,7 +2,8 @@
 # The installer's round trip under Wine, in a Wine prefix of its own: its first page speaks the
 # user's language; a silent install (/S) puts the program, its licence and read-mes, the
 # Start-menu entry and the uninstall entry (name, version, publisher, icon) in place; the
-# installed program opens its window; a silent uninstall takes all of it away again.
+# installed program opens its window; a silent uninstall takes all of it away again, the
+# settings the program kept included.
 # Runs under run_wine.sh: check_installer.sh varelux-<v>-setup.exe <v>
 set -euo pipefail
 setup=${1:?usage: check_installer.sh setup.exe version}
@@ -47,11 +48,16 @@ check timeout 60 xdotool search --sync --onlyvisible --name '^Varelux$' >/dev/nu
 kill $program 2>/dev/null || true
 wait $program 2>/dev/null || true
 
+# The settings a run keeps go with the uninstall.
+settings='HKCU\Software\Varelux\Varelux'
+wine reg add "$settings\hints" /v series /d E24 /f >/dev/null 2>&1
+check bash -c "wine reg query '$settings' >/dev/null 2>&1"
 wine "$folder/Uninstall.exe" /S
 wineserver --wait # the uninstaller runs on from a copy of itself
 check test ! -e "$folder"
 check test ! -e "$menu"
 check bash -c "! wine reg query '$key' >/dev/null 2>&1"
+check bash -c "! wine reg query '$settings' >/dev/null 2>&1"
 [ $fail -eq 0 ] && echo "installer: installed, started and uninstalled"
 rm -rf "$WINEPREFIX"
 exit $fail
