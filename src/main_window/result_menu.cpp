@@ -33,9 +33,12 @@ void showResultMenu(QWidget *result, QPoint pos, const QString &text, HintChoice
     }
     menu->addActions(series->actions());
     menu->addSeparator();
+    // Opened once the menu has finished with the click: the dialog's own event loop would
+    // otherwise delete the closed menu under the code still triggering its item.
     QObject::connect(
         menu->addAction(ui::tolerancesAction()), &QAction::triggered, &choices,
-        [window = result->window(), &choices] { TolerancesDialog::open(window, choices); });
+        [window = result->window(), &choices] { TolerancesDialog::open(window, choices); },
+        Qt::QueuedConnection);
     menu->popup(result->mapToGlobal(pos));
 }
 

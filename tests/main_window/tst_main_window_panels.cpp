@@ -98,7 +98,7 @@ bool inTolerancesDialog(const QWidget &mainWindow, const std::function<void(QDia
     });
     poll.start();
     pickFromMenu(mainWindow, kPanels[0].resistance, u"&Tolleranze…"_s);
-    return ran;
+    return QTest::qWaitFor([&] { return ran && !QApplication::activeModalWidget(); });
 }
 
 } // namespace
