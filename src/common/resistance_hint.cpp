@@ -54,9 +54,13 @@ QString drawnResistor(const std::vector<BandColour> &bands)
         .arg(cells);
 }
 
+// Each line of a hint whole, as a tooltip shows it (wrappedToWidth undoes it).
+constexpr auto kWholeLines = "white-space:pre";
+
 QString paragraph(const QString &text)
 {
-    return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+    return QStringLiteral("<p style=\"%1\">%2</p>")
+        .arg(QLatin1String(kWholeLines), text.toHtmlEscaped());
 }
 
 // One row per value: the drawn resistor, then the value, its current and its bands in words;
@@ -67,11 +71,12 @@ QString valueRows(const ResistorHints &hints, ESeries series)
     for (const StandardResistor &value : hints.nearest) {
         const std::vector<BandColour> bands = colourBands(value.value, series);
         rows += QStringLiteral("<tr><td valign=\"middle\">%1</td>"
-                               "<td valign=\"middle\" style=\"white-space:pre\"> %2</td></tr>")
-                    .arg(drawnResistor(bands), standardValueLine(value, bands).toHtmlEscaped());
+                               "<td valign=\"middle\" style=\"%2\"> %3</td></tr>")
+                    .arg(drawnResistor(bands), QLatin1String(kWholeLines),
+                         standardValueLine(value, bands).toHtmlEscaped());
         if (const QString risk = riskSentence(value); !risk.isEmpty())
-            rows += QStringLiteral("<tr><td></td><td style=\"white-space:pre\"> %1</td></tr>")
-                        .arg(risk.toHtmlEscaped());
+            rows += QStringLiteral("<tr><td></td><td style=\"%1\"> %2</td></tr>")
+                        .arg(QLatin1String(kWholeLines), risk.toHtmlEscaped());
     }
     QString html =
         QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">%1</table>").arg(rows);
@@ -81,6 +86,11 @@ QString valueRows(const ResistorHints &hints, ESeries series)
 }
 
 } // namespace
+
+QString wrappedToWidth(QString html)
+{
+    return html.replace(QLatin1String(kWholeLines), QLatin1String("white-space:normal"));
+}
 
 QString standardValuesHtml(const ResistorHints &hints, ESeries series)
 {

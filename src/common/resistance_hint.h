@@ -25,4 +25,8 @@ QString resistanceHint(const ResistorHints &hints, ESeries series,
 // series. Empty when there are no values. The LED array planner shows one per kind of string.
 QString standardValuesHtml(const ResistorHints &hints, ESeries series);
 
+// The hint's rich text wrapped to the width of the label that shows it: a tooltip keeps each
+// line whole, a fixed or narrow panel breaks them.
+QString wrappedToWidth(QString html);
+
 } // namespace varelux::ui

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 
 #include <algorithm>
@@ -93,10 +94,12 @@ LedArrayWindow::LedArrayWindow(HintChoices &choices, const std::optional<SizedFi
     }
     nameForScreenReaders();
 
+    auto *plan = part<QLabel>(ArrayPart::Plan);
     if (ui::phoneWidth())
         arrangeForPhone();
+    else
+        scrollWithin(plan);
 
-    auto *plan = part<QLabel>(ArrayPart::Plan);
     plan->setContextMenuPolicy(Qt::CustomContextMenu);
     ui::offerContextMenuOnLongPress(plan);
     connect(plan, &QWidget::customContextMenuRequested, this,
@@ -119,6 +122,19 @@ LedArrayWindow::LedArrayWindow(HintChoices &choices, const std::optional<SizedFi
             break;
         }
     first->setFocus();
+}
+
+// Words longer than their panel scroll up and down inside its frame.
+void LedArrayWindow::scrollWithin(QLabel *plan)
+{
+    auto *scroll = new QScrollArea(this);
+    scroll->setGeometry(plan->geometry());
+    scroll->setFrameStyle(plan->frameStyle());
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    plan->setFrameStyle(QFrame::NoFrame);
+    scroll->setWidget(plan);
 }
 
 void LedArrayWindow::arrangeForPhone()
@@ -230,7 +246,8 @@ void LedArrayWindow::showPlan()
         const ResistorHints hints =
             resistorHints(stringCircuit(*m_plan, *kind), kind->resistance, series, tolerances);
         const QString line = ui::stringKindLine(*kind, hints);
-        html += htmlParagraph(line, true) + ui::standardValuesHtml(hints, series);
+        html +=
+            htmlParagraph(line, true) + ui::wrappedToWidth(ui::standardValuesHtml(hints, series));
         lines << line << ui::standardValuesWords(hints, series);
     }
     const QStringList totals = ui::arrayTotalsLines(*m_plan);

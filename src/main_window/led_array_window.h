@@ -52,6 +52,7 @@ private:
     }
     // The controls one under the other in a view that scrolls, the window as wide as the phone.
     void arrangeForPhone();
+    void scrollWithin(QLabel *plan);
     void nameForScreenReaders();
     // Shows m_plan drawn and in words, in the series in use: a verdict's sentence and no drawing
     // when it has no strings, nothing when there is no plan.

@@ -6,6 +6,7 @@
 #include "common/phone_arrangement.h"
 #include "common/platform.h"
 #include "common/readable_colour.h"
+#include "common/resistance_hint.h"
 #include "common/texts.h"
 #include "common/window_placement.h"
 #include "icon_images.h"
@@ -128,9 +129,7 @@ void MainWindow::showHint(Circuit circuit)
     QLabel *hint = m_hints[std::size_t(circuit)];
     if (!hint)
         return;
-    // A tooltip keeps each line of the hint on one line; the phone's width wraps them.
-    QString text = m_resistances[std::size_t(circuit)]->toolTip();
-    text.replace(QStringLiteral("white-space:pre"), QStringLiteral("white-space:normal"));
+    const QString text = ui::wrappedToWidth(m_resistances[std::size_t(circuit)]->toolTip());
     hint->setText(text);
     hint->setVisible(!text.isEmpty());
 }
