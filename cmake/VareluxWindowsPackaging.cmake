@@ -38,8 +38,9 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${VARELUX_HOMEPAGE})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # The settings the program keeps (the hints' series and tolerances, under the organisation and
-# application names main.cpp gives them) go with it.
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey HKCU \"Software\\${PROJECT_NAME}\"")
+# application names main.cpp gives them) go with it. CPack writes the value into a CMake file
+# that it reads again, so the backslash is escaped twice and the key is quoted as NSIS allows.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey HKCU 'Software\\\\${PROJECT_NAME}'")
 
 # The installer speaks Italian where Windows does and English everywhere else; NSIS picks the
 # language from the user's display language when it starts. Its script is CMake's own NSIS
