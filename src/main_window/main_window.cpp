@@ -77,13 +77,15 @@ void MainWindow::fitScreen()
     if (!screen)
         return;
     const bool phone = screen->availableGeometry().width() < mainWindowSize().width();
+    // Out of full screen before the designed size is set: the browser's platform keeps a full
+    // screen window at the screen's size, whatever size the widget asks for afterwards.
+    if (!phone && (windowState() & Qt::WindowFullScreen))
+        showNormal();
     arrangeForPhone(phone);
     if (phone) {
         setWindowState(Qt::WindowFullScreen); // resized with the screen from now on
         return;
     }
-    if (windowState() & Qt::WindowFullScreen)
-        setWindowState(Qt::WindowNoState);
     ui::centreOnScreen(this);
 }
 
