@@ -3,7 +3,9 @@
 // computation, and modal boxes closed as a user would.
 #pragma once
 
+#include "common/language.h"
 #include "common/platform.h"
+#include "led_array/led_array_window.h"
 #include "main_window/main_window.h"
 #include "main_window_facts.h"
 #include "reference/open_references.h"
@@ -25,11 +27,37 @@
 
 using namespace Qt::StringLiterals;
 
+// The windows the main window's buttons open, numbered for data rows: the reference windows by
+// their ReferenceId, then the LED array planner.
+inline constexpr int kPlannerWindow = varelux::kReferenceCount;
+inline constexpr int kOpenableCount = kPlannerWindow + 1;
+
+// The button of the main window that opens the window, as its layout says.
+inline QString buttonOpening(int window)
+{
+    for (const varelux::MainWindowRow &row : varelux::mainWindowRows())
+        if (window == kPlannerWindow ? row.opensLedArray
+                                     : row.opens == varelux::ReferenceId(window))
+            return row.control.name;
+    qFatal("no button opens window %d", window);
+}
+inline QString buttonOpening(varelux::ReferenceId id)
+{
+    return buttonOpening(int(id));
+}
+
+// The window while it is open, else nullptr.
+inline QWidget *openedWindow(int window)
+{
+    return window == kPlannerWindow ? varelux::openedLedArray()
+                                    : varelux::openedReference(varelux::ReferenceId(window));
+}
+
 // Closes every open reference window and the planner, and deletes what waits for deletion.
 inline void closeReferenceWindows()
 {
-    for (int id = 0; id < varelux::kOpenableCount; ++id)
-        if (QWidget *window = varelux::openedReference(varelux::ReferenceId(id)))
+    for (int id = 0; id < kOpenableCount; ++id)
+        if (QWidget *window = openedWindow(id))
             window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -92,6 +120,8 @@ protected:
 private slots:
     void init()
     {
+        // In Italian, as the program starts without a language asked for, plural forms included.
+        varelux::ui::useLanguage(varelux::ui::kItalian);
         m_mainWindow.emplace(createWindow());
         QVERIFY(m_mainWindow->usable());
     }
@@ -100,15 +130,6 @@ private slots:
 private:
     std::optional<Shown<varelux::MainWindow>> m_mainWindow;
 };
-
-// The button of the main window that opens the reference window id, as its layout says.
-inline QString buttonOpening(varelux::ReferenceId id)
-{
-    for (const varelux::MainWindowRow &row : varelux::mainWindowRows())
-        if (row.opens == id)
-            return row.control.name;
-    qFatal("no button opens reference window %d", int(id));
-}
 
 template <typename T = QWidget> T *control(const QWidget &mainWindow, const QString &name)
 {

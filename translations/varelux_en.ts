@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tensione circuito:</source>
+        <translation>Supply voltage:</translation>
+    </message>
+    <message>
+        <source>Volt</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Tensione Led:</source>
+        <translation>LED voltage:</translation>
+    </message>
+    <message>
+        <source>Corrente Led:</source>
+        <translation>LED current:</translation>
+    </message>
+    <message>
+        <source>mA</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>Numero Led:</source>
+        <translation>Number of LEDs:</translation>
+    </message>
+    <message>
+        <source>Margine minimo:</source>
+        <translation>Minimum margin:</translation>
+    </message>
+    <message>
+        <source>Vuoto: un decimo della tensione del circuito</source>
+        <translation>Empty: a tenth of the supply voltage</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Cancella</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Matrice di Led</source>
+        <translation>LED array</translation>
+    </message>
+    <message>
+        <source>Schema</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Resistenza calcolata:</source>
+        <translation>Calculated resistance:</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>Potenza dissipata:</source>
+        <translation>Dissipated power:</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>mW</translation>
+    </message>
+    <message>
+        <source>Tensione Led</source>
+        <translation>LED voltages</translation>
+    </message>
+    <message>
+        <source>Valori standard</source>
+        <translation>Standard values</translation>
+    </message>
+    <message>
+        <source>Potenza max res.</source>
+        <translation>Resistor power</translation>
+    </message>
+    <message>
+        <source>Se i Led sono connessi in serie, inserire nel campo &quot;Tensione Led&quot; la somma dei valori di tensione ogni singolo Led.</source>
+        <translation>Single-LED panel, LEDs in series: enter the sum of their voltages in &quot;LED voltage&quot; (the series panel multiplies for you).</translation>
+    </message>
+    <message>
+        <source>Se i Led sono connessi in parallelo, inserire nel campo &quot;Corrente Led&quot; la somma dei valori di corrente di ogni singolo Led.</source>
+        <translation>Single-LED panel, LEDs in parallel: enter the sum of their currents in &quot;LED current&quot; (the parallel panel multiplies for you).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Uso: %1 [opzioni]
@@ -64,129 +155,75 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
     </message>
 </context>
 <context>
-    <name>LedArrayLayout</name>
-    <message>
-        <source>Tensione circuito:</source>
-        <translation>Supply voltage:</translation>
+    <name>LedArrayWords</name>
+    <message numerus="yes">
+        <source>%1 Led</source>
+        <comment>the LEDs in series in one string</comment>
+        <translation>
+            <numerusform>%1 LED</numerusform>
+            <numerusform>%1 LEDs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stringhe da %2, resistenza %3 ohm, %4 mW (%5)</source>
+        <translation>
+            <numerusform>%1 string of %2, resistor %3 ohm, %4 mW (%5)</numerusform>
+            <numerusform>%1 strings of %2, resistor %3 ohm, %4 mW (%5)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 stringhe da %2, resistenza %3 ohm, %4 mW</source>
+        <translation>
+            <numerusform>%1 string of %2, resistor %3 ohm, %4 mW</numerusform>
+            <numerusform>%1 strings of %2, resistor %3 ohm, %4 mW</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Totale: %1 stringhe, %2 mA, %3 dall&apos;alimentazione</source>
+        <translation>
+            <numerusform>In all: %1 string, %2 mA, %3 from the supply</numerusform>
+            <numerusform>In all: %1 strings, %2 mA, %3 from the supply</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Volt</source>
-        <translation>Volt</translation>
+        <source>Nei Led %1, nelle resistenze %2; rendimento %3 %</source>
+        <translation>In the LEDs %1, in the resistors %2; efficiency %3 %</translation>
     </message>
     <message>
-        <source>Tensione Led:</source>
-        <translation>LED voltage:</translation>
+        <source>Con 0 Led non c&apos;è niente da collegare: inserire in &quot;Numero Led&quot; almeno 1.</source>
+        <translation>With 0 LEDs there is nothing to wire: enter at least 1 in &quot;Number of LEDs&quot;.</translation>
     </message>
     <message>
-        <source>Corrente Led:</source>
-        <translation>LED current:</translation>
+        <source>Il numero di Led deve essere un numero intero.</source>
+        <translation>The number of LEDs must be a whole number.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Si possono disporre al massimo %1 Led.</source>
+        <translation>
+            <numerusform>At most %1 LED can be planned.</numerusform>
+            <numerusform>At most %1 LEDs can be planned.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>mA</source>
-        <translation>mA</translation>
+        <source>Nessun Led ci sta con un margine di %1 V: serve una tensione del circuito più alta, oppure un alimentatore a corrente costante.</source>
+        <translation>No LED fits with a margin of %1 V: use a higher supply voltage, or a constant-current driver.</translation>
     </message>
     <message>
-        <source>Numero Led:</source>
-        <translation>Number of LEDs:</translation>
+        <source>Con un margine di 0 V la resistenza non avrebbe tensione per regolare la corrente: inserire un margine maggiore di zero.</source>
+        <translation>With a margin of 0 V the resistor would have no voltage left to set the current: enter a margin above zero.</translation>
     </message>
     <message>
-        <source>Margine minimo:</source>
-        <translation>Minimum margin:</translation>
+        <source>Risultato fuori dai limiti: usare valori più piccoli.</source>
+        <translation>Result out of range: use smaller values.</translation>
     </message>
     <message>
-        <source>Vuoto: un decimo della tensione del circuito</source>
-        <translation>Empty: a tenth of the supply voltage</translation>
+        <source>Schema della matrice di Led</source>
+        <translation>Wiring of the LED array</translation>
     </message>
     <message>
-        <source>Calcola</source>
-        <translation>Calculate</translation>
-    </message>
-    <message>
-        <source>Cancella</source>
-        <translation>Clear</translation>
-    </message>
-    <message>
-        <source>Matrice di Led</source>
-        <translation>LED array</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindowLayout</name>
-    <message>
-        <source>Schema</source>
-        <translation>Diagram</translation>
-    </message>
-    <message>
-        <source>Tensione circuito:</source>
-        <translation>Supply voltage:</translation>
-    </message>
-    <message>
-        <source>Volt</source>
-        <translation>Volt</translation>
-    </message>
-    <message>
-        <source>Tensione Led:</source>
-        <translation>LED voltage:</translation>
-    </message>
-    <message>
-        <source>Corrente Led:</source>
-        <translation>LED current:</translation>
-    </message>
-    <message>
-        <source>mA</source>
-        <translation>mA</translation>
-    </message>
-    <message>
-        <source>Numero Led:</source>
-        <translation>Number of LEDs:</translation>
-    </message>
-    <message>
-        <source>Calcola</source>
-        <translation>Calculate</translation>
-    </message>
-    <message>
-        <source>Cancella</source>
-        <translation>Clear</translation>
-    </message>
-    <message>
-        <source>Resistenza calcolata:</source>
-        <translation>Calculated resistance:</translation>
-    </message>
-    <message>
-        <source>ohm</source>
-        <translation>ohm</translation>
-    </message>
-    <message>
-        <source>Potenza dissipata:</source>
-        <translation>Dissipated power:</translation>
-    </message>
-    <message>
-        <source>mW</source>
-        <translation>mW</translation>
-    </message>
-    <message>
-        <source>Tensione Led</source>
-        <translation>LED voltages</translation>
-    </message>
-    <message>
-        <source>Valori standard</source>
-        <translation>Standard values</translation>
-    </message>
-    <message>
-        <source>Potenza max res.</source>
-        <translation>Resistor power</translation>
-    </message>
-    <message>
-        <source>Se i Led sono connessi in serie, inserire nel campo &quot;Tensione Led&quot; la somma dei valori di tensione ogni singolo Led.</source>
-        <translation>Single-LED panel, LEDs in series: enter the sum of their voltages in &quot;LED voltage&quot; (the series panel multiplies for you).</translation>
-    </message>
-    <message>
-        <source>Se i Led sono connessi in parallelo, inserire nel campo &quot;Corrente Led&quot; la somma dei valori di corrente di ogni singolo Led.</source>
-        <translation>Single-LED panel, LEDs in parallel: enter the sum of their currents in &quot;LED current&quot; (the parallel panel multiplies for you).</translation>
-    </message>
-    <message>
-        <source>Matrice di Led</source>
-        <translation>LED array</translation>
+        <source>%1. %2</source>
+        <comment>the margin field&apos;s unit, then its note</comment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -194,10 +231,6 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
     <message>
         <source>Valori standard delle resistenze</source>
         <translation>Standard resistor values</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Led rosso:</source>
@@ -383,72 +416,12 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
         <translation>The calculated value lies above the %1 series</translation>
     </message>
     <message>
-        <source>Più sicuro, una resistenza per ogni Led: %1 ohm, %2 ciascuna</source>
-        <translation>Safer, one resistor for each LED: %1 ohm, %2 each</translation>
-    </message>
-    <message>
         <source>Vale per il pannello Led singolo: i pannelli Led in serie e Led in parallelo moltiplicano già per il numero di Led.</source>
         <translation>Applies to the single-LED panel: the &quot;LEDs in series&quot; and &quot;LEDs in parallel&quot; panels already multiply by the number of LEDs.</translation>
     </message>
     <message>
         <source>Resistore consigliato: %1</source>
         <translation>Recommended resistor: %1</translation>
-    </message>
-    <message>
-        <source>1 stringa</source>
-        <translation>1 string</translation>
-    </message>
-    <message>
-        <source>%1 stringhe</source>
-        <translation>%1 strings</translation>
-    </message>
-    <message>
-        <source>1 Led</source>
-        <translation>1 LED</translation>
-    </message>
-    <message>
-        <source>%1 Led</source>
-        <translation>%1 LEDs</translation>
-    </message>
-    <message>
-        <source>%1 da %2, resistenza %3 ohm, %4 mW</source>
-        <translation>%1 of %2, resistor %3 ohm, %4 mW</translation>
-    </message>
-    <message>
-        <source>Totale: %1, %2 mA, %3 dall&apos;alimentazione</source>
-        <translation>In all: %1, %2 mA, %3 from the supply</translation>
-    </message>
-    <message>
-        <source>Nei Led %1, nelle resistenze %2; rendimento %3 %</source>
-        <translation>In the LEDs %1, in the resistors %2; efficiency %3 %</translation>
-    </message>
-    <message>
-        <source>Con 0 Led non c&apos;è niente da collegare: inserire in &quot;Numero Led&quot; almeno 1.</source>
-        <translation>With 0 LEDs there is nothing to wire: enter at least 1 in &quot;Number of LEDs&quot;.</translation>
-    </message>
-    <message>
-        <source>Il numero di Led deve essere un numero intero.</source>
-        <translation>The number of LEDs must be a whole number.</translation>
-    </message>
-    <message>
-        <source>Si possono disporre al massimo %1 Led.</source>
-        <translation>At most %1 LEDs can be planned.</translation>
-    </message>
-    <message>
-        <source>Nessun Led ci sta con un margine di %1 V: serve una tensione del circuito più alta, oppure un alimentatore a corrente costante.</source>
-        <translation>No LED fits with a margin of %1 V: use a higher supply voltage, or a constant-current driver.</translation>
-    </message>
-    <message>
-        <source>Con un margine di 0 V la resistenza non avrebbe tensione per regolare la corrente: inserire un margine maggiore di zero.</source>
-        <translation>With a margin of 0 V the resistor would have no voltage left to set the current: enter a margin above zero.</translation>
-    </message>
-    <message>
-        <source>Risultato fuori dai limiti: usare valori più piccoli.</source>
-        <translation>Result out of range: use smaller values.</translation>
-    </message>
-    <message>
-        <source>Schema della matrice di Led</source>
-        <translation>Wiring of the LED array</translation>
     </message>
     <message>
         <source>&amp;Tolleranze…</source>
@@ -473,6 +446,23 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
     <message>
         <source>Tolleranze: alimentazione ±%1 %, tensione Led ±%2 %, resistenza ±%3 %</source>
         <translation>Tolerances: supply ±%1 %, LED voltage ±%2 %, resistor ±%3 %</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a panel&apos;s heading, then a control&apos;s caption</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Resistenza calcolata %1 %2, potenza dissipata %3 %4</source>
+        <translation>Calculated resistance %1 %2, dissipated power %3 %4</translation>
+    </message>
+    <message>
+        <source>Più sicuro, una resistenza per ogni Led: %1 ohm, %2 mW (%3) ciascuna</source>
+        <translation>Safer, one resistor for each LED: %1 ohm, %2 mW (%3) each</translation>
+    </message>
+    <message>
+        <source>Più sicuro, una resistenza per ogni Led: %1 ohm, %2 mW ciascuna</source>
+        <translation>Safer, one resistor for each LED: %1 ohm, %2 mW each</translation>
     </message>
 </context>
 <context>
@@ -504,10 +494,6 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
     <message>
         <source>Valori iniziali</source>
         <translation>Initial values</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>

@@ -5,6 +5,7 @@
 // (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
 #include "common/language.h"
 #include "common/window_placement.h"
+#include "led_array/led_array_window.h"
 #include "main_window/main_window.h"
 #include "reference/open_references.h"
 
@@ -120,7 +121,7 @@ constexpr EnglishExample kWorkedExamplesInEnglish[] = {
 QImage grabLedArray(MainWindow &mainWindow)
 {
     mainWindow.findChild<QPushButton *>(u"cmd_MatriceLed"_s)->click();
-    QPointer<QWidget> planner = openedReference(ReferenceId::LedArray);
+    QPointer<QWidget> planner = openedLedArray();
     if (!planner || !waitFramed(planner))
         return QImage();
     const std::pair<const char *, const char *> fields[] = {

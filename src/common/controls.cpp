@@ -1,8 +1,11 @@
 // The kinds of control the windows are built from.
 #include "common/controls.h"
 
+#include "common/texts.h"
+
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <limits>
@@ -35,6 +38,14 @@ FontRole fontRole(ControlRole role)
 }
 
 } // namespace
+
+QMessageBox *errorBox(QWidget *window, const QString &message)
+{
+    auto *box =
+        new QMessageBox(QMessageBox::Critical, errorTitle(), message, QMessageBox::Ok, window);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
 
 QWidget *createControl(const LayoutRow &row, QWidget *parent)
 {

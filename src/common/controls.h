@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+class QMessageBox;
 class QPushButton;
 class QWidget;
 
@@ -34,6 +35,10 @@ struct LayoutRow {
     QRect geometry; // logical pixels; a fitted label takes only the top left from it
     QString caption;
 };
+
+// The message box of a failed "Calcola": critical, titled errorTitle(), with one OK button,
+// application-modal, over window. Shown with showModal().
+QMessageBox *errorBox(QWidget *window, const QString &message);
 
 // A new control for the row, placed in parent: a QLabel, a QLineEdit or a QPushButton.
 QWidget *createControl(const LayoutRow &row, QWidget *parent);

@@ -84,18 +84,18 @@ void useLanguage(const QString &language)
         translator = nullptr;
     }
     inUse() = language;
-    // The program's texts are written in Italian and Qt's in English: each needs a translation
-    // only in the other languages. A program built without the translation it lists says so and
-    // speaks Italian, numbers included, rather than mix Italian texts with another language's.
-    if (language != kItalian) {
-        g_installed[0] = loaded(QStringLiteral("varelux"), language);
-        if (!g_installed[0]) {
-            std::fprintf(stderr, "varelux: %s\n",
-                         qUtf8Printable(Language::tr("manca la traduzione \"%1\": le finestre "
-                                                     "restano in italiano")
-                                            .arg(language)));
-            inUse() = kItalian;
-        }
+    // The program's texts are written in Italian, and Qt's in English. Italian's own file holds
+    // only the plural forms of the sentences that count. A program built without the translation
+    // it lists says so and speaks Italian, numbers included, rather than mix Italian texts with
+    // another language's.
+    g_installed[0] = loaded(QStringLiteral("varelux"), language);
+    if (!g_installed[0] && language != kItalian) {
+        std::fprintf(stderr, "varelux: %s\n",
+                     qUtf8Printable(Language::tr("manca la traduzione \"%1\": le finestre "
+                                                 "restano in italiano")
+                                        .arg(language)));
+        inUse() = kItalian;
+        g_installed[0] = loaded(QStringLiteral("varelux"), kItalian);
     }
     if (inUse() != kEnglish)
         g_installed[1] = loaded(QStringLiteral("qtbase"), inUse());

@@ -3,7 +3,6 @@
 
 #include "common/language.h"
 #include "core/colour_code.h"
-#include "core/led_array.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
 #include "core/standard_values.h"
@@ -14,6 +13,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 namespace varelux::ui {
 
@@ -23,37 +23,6 @@ namespace {
 class Texts {
     Q_DECLARE_TR_FUNCTIONS(Texts)
 };
-
-// Figures in the hints (currents, a branch resistor and its power) are rough: three significant
-// digits.
-constexpr int kHintDigits = 3;
-
-QString rough(double value)
-{
-    return QString::fromStdString(writeNumber(value, decimalSeparator(), kHintDigits));
-}
-
-// A result as the panels write it: 15 significant digits.
-QString shown(double value)
-{
-    return QString::fromStdString(writeNumber(value, decimalSeparator()));
-}
-
-// A power in mW, or in W from 1000 mW on: "960 mW", "1,44 W".
-QString powerText(double milliwatts)
-{
-    if (std::abs(milliwatts) >= 1000)
-        return shown(milliwatts / 1000) + QStringLiteral(" W");
-    return shown(milliwatts) + QStringLiteral(" mW");
-}
-
-// Digits grouped by three from the right: "1000" -> "1.000" in Italian, "1,000" in English.
-QString grouped(QString digits)
-{
-    for (auto at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, thousandsSeparator());
-    return digits;
-}
 
 // significand * 10^exponent with every significant digit shown, with the decimal separator in
 // use: "47" and -1 give "4,7", "10" and -1 "1,0", "102" and 1 "1020", "56" and -2 "0,56", "100"
@@ -93,13 +62,37 @@ QString withoutColon(const QString &caption)
     return text.trimmed();
 }
 
-QString spoken(const ShownResult &result)
+} // namespace
+
+QString roughNumber(double value)
 {
-    return QStringList{withoutColon(result.caption), result.value, result.unit}.join(
-        QLatin1Char(' '));
+    // Three significant digits.
+    constexpr int kHintDigits = 3;
+    return QString::fromStdString(writeNumber(value, decimalSeparator(), kHintDigits));
 }
 
-} // namespace
+QString resultNumber(double value)
+{
+    return QString::fromStdString(writeNumber(value, decimalSeparator()));
+}
+
+QString groupedDigits(QString digits)
+{
+    for (auto at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, thousandsSeparator());
+    return digits;
+}
+
+int pluralFormOf(double count)
+{
+    constexpr double kLargest = std::numeric_limits<int>::max();
+    if (std::abs(count) <= kLargest)
+        return int(count);
+    // Plural rules read a count's last digits and whether it is large: a count beyond int keeps
+    // its last eight digits above a billion.
+    constexpr double kKeptDigits = 1e8, kLarge = 1e9;
+    return int(kLarge + std::fmod(std::abs(count), kKeptDigits));
+}
 
 QString programTitle()
 {
@@ -189,7 +182,7 @@ QString standardValueText(StandardValue value)
         return Texts::tr("%1 megaohm")
             .arg(withExponent(value.significand, value.exponent - kMegaExponent));
     const QString ohms = withExponent(value.significand, value.exponent);
-    return Texts::tr("%1 ohm").arg(value.exponent >= 0 ? grouped(ohms) : ohms);
+    return Texts::tr("%1 ohm").arg(value.exponent >= 0 ? groupedDigits(ohms) : ohms);
 }
 
 QString e12CellText(int row, int column)
@@ -240,16 +233,14 @@ QString e12PictureValues()
 
 QString accessibleNameInPanel(const QString &panel, const QString &caption)
 {
-    return panel + QStringLiteral(": ") + withoutColon(caption);
+    return Texts::tr("%1: %2", "a panel's heading, then a control's caption")
+        .arg(panel, withoutColon(caption));
 }
 
-QString resultsAnnouncement(const ShownResult &first, const ShownResult &second)
+QString resultsAnnouncement(const ShownResult &resistance, const ShownResult &power)
 {
-    // One sentence: the second result goes on in lower case.
-    QString rest = spoken(second);
-    if (!rest.isEmpty())
-        rest[0] = rest[0].toLower();
-    return spoken(first) + QStringLiteral(", ") + rest;
+    return Texts::tr("Resistenza calcolata %1 %2, potenza dissipata %3 %4")
+        .arg(resistance.value, resistance.unit, power.value, power.unit);
 }
 
 QString clearedAnnouncement(const QString &panel)
@@ -282,8 +273,8 @@ QString standardValuesHeading(ESeries series)
 QString standardValueLine(const StandardResistor &resistor, const std::vector<BandColour> &bands)
 {
     return Texts::tr("%1 (%2 mA, da %3 a %4 mA): %5")
-        .arg(standardValueText(resistor.value), rough(resistor.ledMilliamps),
-             rough(resistor.lowestMilliamps), rough(resistor.highestMilliamps),
+        .arg(standardValueText(resistor.value), roughNumber(resistor.ledMilliamps),
+             roughNumber(resistor.lowestMilliamps), roughNumber(resistor.highestMilliamps),
              colourCodeText(bands));
 }
 
@@ -304,9 +295,9 @@ QString riskSentence(const StandardResistor &resistor)
 QString tolerancesLine(const Tolerances &tolerances, ESeries series)
 {
     return Texts::tr("Tolleranze: alimentazione ±%1 %, tensione Led ±%2 %, resistenza ±%3 %")
-        .arg(shown(tolerances.supplyPercent.toDouble()),
-             shown(tolerances.ledVoltagePercent.toDouble()),
-             shown(resistorTolerancePercent(series)));
+        .arg(resultNumber(tolerances.supplyPercent.toDouble()),
+             resultNumber(tolerances.ledVoltagePercent.toDouble()),
+             resultNumber(resistorTolerancePercent(series)));
 }
 
 QString beyondSeriesHint(SeriesReach reach, ESeries series)
@@ -326,11 +317,12 @@ QString beyondSeriesHint(SeriesReach reach, ESeries series)
 
 QString branchResistorHint(const BranchResistor &branch)
 {
-    QString power = rough(branch.power) + QStringLiteral(" mW");
     if (branch.hints.ratingMilliwatts)
-        power += QStringLiteral(" (%1)").arg(ratingText(*branch.hints.ratingMilliwatts));
-    return Texts::tr("Più sicuro, una resistenza per ogni Led: %1 ohm, %2 ciascuna")
-        .arg(rough(branch.resistance), power);
+        return Texts::tr("Più sicuro, una resistenza per ogni Led: %1 ohm, %2 mW (%3) ciascuna")
+            .arg(roughNumber(branch.resistance), roughNumber(branch.power),
+                 ratingText(*branch.hints.ratingMilliwatts));
+    return Texts::tr("Più sicuro, una resistenza per ogni Led: %1 ohm, %2 mW ciascuna")
+        .arg(roughNumber(branch.resistance), roughNumber(branch.power));
 }
 
 QString notesScope()
@@ -344,102 +336,6 @@ QString ratingHint(const ResistorHints &hints)
     if (!hints.ratingMilliwatts)
         return QString();
     return Texts::tr("Resistore consigliato: %1").arg(ratingText(*hints.ratingMilliwatts));
-}
-
-QStringList drawnResistanceLabel(double ohms)
-{
-    constexpr double kMega = 1e6;
-    if (std::abs(ohms) >= kMega)
-        return {rough(ohms / kMega), QStringLiteral("megaohm")};
-    const QString digits = rough(ohms);
-    // Grouped by three as standardValueText() groups whole ohms; a fraction stays as it is.
-    const bool whole = !digits.contains(QLatin1Char(decimalSeparator()));
-    return {whole && std::abs(ohms) >= 1000 ? grouped(digits) : digits, QStringLiteral("ohm")};
-}
-
-namespace {
-
-// "1 stringa", "3 stringhe"; "1 Led", "3 Led": numbers the translation words in the singular or
-// plural.
-QString stringsText(double strings)
-{
-    return strings == 1 ? Texts::tr("1 stringa") : Texts::tr("%1 stringhe").arg(shown(strings));
-}
-
-QString ledsText(double leds)
-{
-    return leds == 1 ? Texts::tr("1 Led") : Texts::tr("%1 Led").arg(shown(leds));
-}
-
-} // namespace
-
-QString stringKindLine(const StringKind &kind, const ResistorHints &hints)
-{
-    QString line = Texts::tr("%1 da %2, resistenza %3 ohm, %4 mW")
-                       .arg(stringsText(kind.strings), ledsText(kind.leds), shown(kind.resistance),
-                            shown(kind.power));
-    if (hints.ratingMilliwatts)
-        line += QStringLiteral(" (%1)").arg(ratingText(*hints.ratingMilliwatts));
-    return line;
-}
-
-QStringList standardValuesWords(const ResistorHints &hints, ESeries series)
-{
-    if (hints.nearest.empty())
-        return {};
-    QStringList lines{standardValuesHeading(series)};
-    for (const StandardResistor &value : hints.nearest) {
-        lines << standardValueLine(value, colourBands(value.value, series));
-        if (const QString risk = riskSentence(value); !risk.isEmpty())
-            lines << risk;
-    }
-    if (const QString beyond = beyondSeriesHint(hints.reach, series); !beyond.isEmpty())
-        lines << beyond;
-    return lines;
-}
-
-QStringList arrayTotalsLines(const ArrayPlan &plan)
-{
-    // Efficiency in percent, rounded to one decimal.
-    const double percent = std::round(plan.efficiency * 1000) / 10;
-    return {
-        Texts::tr("Totale: %1, %2 mA, %3 dall'alimentazione")
-            .arg(stringsText(plan.strings), shown(plan.supplyCurrent), powerText(plan.supplyPower)),
-        Texts::tr("Nei Led %1, nelle resistenze %2; rendimento %3 %")
-            .arg(powerText(plan.ledPower), powerText(plan.resistorPower), shown(percent))};
-}
-
-QString arrayVerdictSentence(const ArrayPlan &plan)
-{
-    switch (plan.verdict) {
-    case ArrayVerdict::Planned:
-        break;
-    case ArrayVerdict::NoLeds:
-        return Texts::tr("Con 0 Led non c'è niente da collegare: inserire in \"Numero Led\" "
-                         "almeno 1.");
-    case ArrayVerdict::CountNotWhole:
-        return Texts::tr("Il numero di Led deve essere un numero intero.");
-    case ArrayVerdict::TooManyLeds:
-        return Texts::tr("Si possono disporre al massimo %1 Led.").arg(shown(kMaxLedCount));
-    case ArrayVerdict::NoLedFits:
-        return Texts::tr("Nessun Led ci sta con un margine di %1 V: serve una tensione del "
-                         "circuito più alta, oppure un alimentatore a corrente costante.")
-            .arg(shown(plan.margin));
-    case ArrayVerdict::ZeroMargin:
-        return Texts::tr("Con un margine di 0 V la resistenza non avrebbe tensione per regolare "
-                         "la corrente: inserire un margine maggiore di zero.");
-    }
-    return QString();
-}
-
-QString arrayOutOfRangeSentence()
-{
-    return Texts::tr("Risultato fuori dai limiti: usare valori più piccoli.");
-}
-
-QString ledArrayDrawingName()
-{
-    return Texts::tr("Schema della matrice di Led");
 }
 
 } // namespace varelux::ui

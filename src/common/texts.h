@@ -14,15 +14,27 @@
 
 namespace varelux {
 
-struct ArrayPlan;
 struct BranchResistor;
 struct ResistorHints;
 struct StandardResistor;
-struct StringKind;
 struct Tolerances;
 enum class SeriesReach;
 
 namespace ui {
+
+// A figure as the hints write it, rough: three significant digits ("21,3", "4700").
+QString roughNumber(double value);
+
+// A figure as the panels write their results: 15 significant digits.
+QString resultNumber(double value);
+
+// Digits grouped by three from the right: "1000" -> "1.000" in Italian, "1,000" in English.
+QString groupedDigits(QString digits);
+
+// The int that picks the plural form of a count in tr(): the count itself within int's range.
+// Beyond it the sentence shows the count through %1, and the form comes from an int as large with
+// the same last digits.
+int pluralFormOf(double count);
 
 // Title of the main window.
 QString programTitle();
@@ -78,15 +90,15 @@ QString e12PictureValues();
 // caption or row label without its colon ("Led in serie: Tensione circuito").
 QString accessibleNameInPanel(const QString &panel, const QString &caption);
 
-// A result as shown: its row label ("Resistenza calcolata:"), its value and its unit.
+// A result as shown: its value and its unit.
 struct ShownResult {
-    QString caption, value, unit;
+    QString value, unit;
 };
 
 // What a panel announces after a click: its results in one sentence, read from what is shown
 // ("Resistenza calcolata 120 ohm, potenza dissipata 30 mW"); that "Cancella" emptied it; that
 // "Calcola" emptied it because the result was out of range.
-QString resultsAnnouncement(const ShownResult &first, const ShownResult &second);
+QString resultsAnnouncement(const ShownResult &resistance, const ShownResult &power);
 QString clearedAnnouncement(const QString &panel);
 QString outOfRangeAnnouncement(const QString &panel);
 
@@ -119,39 +131,6 @@ QString notesScope();
 
 // "Resistore consigliato: 1/2 W"; empty when there is no rating to suggest.
 QString ratingHint(const ResistorHints &hints);
-
-// A resistance as the LED array's drawing labels a string, rough enough to fit under it: three
-// significant digits over the unit, "120" over "ohm", "4.700" over "ohm", "1,2" over "megaohm".
-QStringList drawnResistanceLabel(double ohms);
-
-// The words of the LED array planner. Counts, resistances, powers and currents are written with
-// 15 significant digits, as the panels write their results.
-//
-// A kind of string, with each string's resistor, the power it dissipates and the rating to buy
-// from hints: "3 stringhe da 3 Led, resistenza 120 ohm, 48 mW (1/8 W)", "1 stringa da 1 Led, ...".
-QString stringKindLine(const StringKind &kind, const ResistorHints &hints);
-
-// The standard values of hints as the hint words them, a line each: the heading, each value with
-// its currents and bands and its risk, and where the resistance lies beyond the series. Empty
-// when there are none.
-QStringList standardValuesWords(const ResistorHints &hints, ESeries series);
-
-// A planned array's totals in two lines: the strings and what the supply gives ("Totale: 4
-// stringhe, 80 mA, 960 mW dall'alimentazione"), then where the power goes and the efficiency
-// with one decimal ("Nei Led 640 mW, nelle resistenze 320 mW; rendimento 66,7 %"). A power of
-// 1000 mW or more is written in W ("1,44 W").
-QStringList arrayTotalsLines(const ArrayPlan &plan);
-
-// Why the plan has no strings, for every verdict but ArrayVerdict::Planned: no LEDs, a count
-// with a fraction or above the most the planner takes, no LED within the supply less the margin
-// (with a higher supply or a constant-current driver to suggest), a margin of 0.
-QString arrayVerdictSentence(const ArrayPlan &plan);
-
-// The planner's sentence when a result leaves the range of a double.
-QString arrayOutOfRangeSentence();
-
-// The name of the planner's drawing for assistive technology; its description is the plan.
-QString ledArrayDrawingName();
 
 } // namespace ui
 } // namespace varelux

@@ -1,10 +1,10 @@
 // Varelux: sizes the series resistor of LED circuits.
+#include "common/hint_choices.h"
 #include "common/language.h"
 #include "common/platform.h"
+#include "common/stored_choices.h"
 #include "main_window/command_line.h"
-#include "main_window/hint_choices.h"
 #include "main_window/main_window.h"
-#include "main_window/stored_choices.h"
 #include "varelux_identity.h"
 
 #include <QApplication>

@@ -1,20 +1,20 @@
 // Building the main window from its rows and wiring its panels, the drag and the closing.
 #include "main_window/main_window.h"
 
+#include "common/entry_filter.h"
 #include "common/fonts.h"
+#include "common/hint_choices.h"
 #include "common/long_press.h"
 #include "common/phone_arrangement.h"
 #include "common/platform.h"
 #include "common/readable_colour.h"
 #include "common/resistance_hint.h"
+#include "common/result_menu.h"
 #include "common/texts.h"
 #include "common/window_placement.h"
 #include "icon_images.h"
+#include "led_array/led_array_window.h"
 #include "main_window/accessible_names.h"
-#include "main_window/entry_filter.h"
-#include "main_window/hint_choices.h"
-#include "main_window/led_array_window.h"
-#include "main_window/result_menu.h"
 #include "main_window/sizing_panel.h"
 #include "reference/open_references.h"
 
@@ -169,11 +169,9 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
         EntryFilter::install(field, row.control.role == ui::ControlRole::CountField
                                         ? EntryRule::Count
                                         : EntryRule::Decimal);
-    if (row.opens == ReferenceId::LedArray)
-        connect(qobject_cast<QPushButton *>(control), &QPushButton::clicked, this, [this] {
-            openReference(ReferenceId::LedArray,
-                          [this] { return new LedArrayWindow(*m_hintChoices, m_lastSized); });
-        });
+    if (row.opensLedArray)
+        connect(qobject_cast<QPushButton *>(control), &QPushButton::clicked, this,
+                [this] { openLedArray(*m_hintChoices, m_lastSized); });
     else if (const std::optional<ReferenceId> opens = row.opens)
         connect(qobject_cast<QPushButton *>(control), &QPushButton::clicked, this,
                 [id = *opens] { openReference(id); });
@@ -182,20 +180,17 @@ QWidget *MainWindow::createControl(const MainWindowRow &row)
 
 void MainWindow::wirePanel(Circuit circuit, const PanelWidgets &panel)
 {
-    auto *sizing =
-        new SizingPanel(circuit,
-                        {.supply = panel.get<QLineEdit>(PanelPart::Supply),
-                         .ledVoltage = panel.get<QLineEdit>(PanelPart::LedVoltage),
-                         .current = panel.get<QLineEdit>(PanelPart::Current),
-                         .count = panel.get<QLineEdit>(PanelPart::Count),
-                         .resistance = panel.get<QLabel>(PanelPart::Resistance),
-                         .power = panel.get<QLabel>(PanelPart::Power),
-                         .heading = panel.get<QLabel>(PanelPart::Heading),
-                         .resistanceCaption = panel.get<QLabel>(PanelPart::ResistanceLabel),
-                         .resistanceUnit = panel.get<QLabel>(PanelPart::ResistanceUnit),
-                         .powerCaption = panel.get<QLabel>(PanelPart::PowerLabel),
-                         .powerUnit = panel.get<QLabel>(PanelPart::PowerUnit)},
-                        *m_hintChoices, this);
+    auto *sizing = new SizingPanel(circuit,
+                                   {.supply = panel.get<QLineEdit>(PanelPart::Supply),
+                                    .ledVoltage = panel.get<QLineEdit>(PanelPart::LedVoltage),
+                                    .current = panel.get<QLineEdit>(PanelPart::Current),
+                                    .count = panel.get<QLineEdit>(PanelPart::Count),
+                                    .resistance = panel.get<QLabel>(PanelPart::Resistance),
+                                    .power = panel.get<QLabel>(PanelPart::Power),
+                                    .heading = panel.get<QLabel>(PanelPart::Heading),
+                                    .resistanceUnit = panel.get<QLabel>(PanelPart::ResistanceUnit),
+                                    .powerUnit = panel.get<QLabel>(PanelPart::PowerUnit)},
+                                   *m_hintChoices, this);
     connect(m_hintChoices, &HintChoices::changed, sizing, &SizingPanel::showHints);
     connect(sizing, &SizingPanel::sized, this,
             [this](const SizedFields &fields) { m_lastSized = fields; });

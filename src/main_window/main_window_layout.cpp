@@ -51,45 +51,45 @@ constexpr GridRow kGrid[] = {
     {PanelPart::Heading, "lbl_DL", Numbering::FromFirst, ControlRole::Heading, 0, 120, 0, 0,
      nullptr},
     {PanelPart::SchemaButton, "cmd_Schema", Numbering::FromFirst, ControlRole::PushButton, 0, 600,
-     1095, 375, QT_TRANSLATE_NOOP("MainWindowLayout", "Schema")},
+     1095, 375, QT_TRANSLATE_NOOP("Captions", "Schema")},
     {PanelPart::SupplyLabel, "lbl_AlCirc", Numbering::FromSecond, ControlRole::RowLabel, 0, 1200, 0,
-     0, QT_TRANSLATE_NOOP("MainWindowLayout", "Tensione circuito:")},
+     0, QT_TRANSLATE_NOOP("Captions", "Tensione circuito:")},
     {PanelPart::Supply, "txt_AlCirc", Numbering::FromSecond, ControlRole::DecimalField, 1920, 1200,
      735, 285, nullptr},
     {PanelPart::SupplyUnit, "lbl_VCirc", Numbering::FromSecond, ControlRole::UnitLabel, 2760, 1200,
-     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Volt")},
+     0, 0, QT_TRANSLATE_NOOP("Captions", "Volt")},
     {PanelPart::LedVoltageLabel, "lbl_AlLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 1560,
-     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Tensione Led:")},
+     0, 0, QT_TRANSLATE_NOOP("Captions", "Tensione Led:")},
     {PanelPart::LedVoltage, "txt_AlLed", Numbering::FromSecond, ControlRole::DecimalField, 1920,
      1560, 735, 285, nullptr},
     {PanelPart::LedVoltageUnit, "lbl_VLed", Numbering::FromSecond, ControlRole::UnitLabel, 2760,
-     1560, 0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Volt")},
+     1560, 0, 0, QT_TRANSLATE_NOOP("Captions", "Volt")},
     {PanelPart::CurrentLabel, "lbl_CorrLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 1920,
-     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Corrente Led:")},
+     0, 0, QT_TRANSLATE_NOOP("Captions", "Corrente Led:")},
     {PanelPart::Current, "txt_CorrLed", Numbering::FromSecond, ControlRole::DecimalField, 1920,
      1920, 735, 285, nullptr},
     {PanelPart::CurrentUnit, "lbl_ALed", Numbering::FromSecond, ControlRole::UnitLabel, 2760, 1920,
-     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "mA")},
+     0, 0, QT_TRANSLATE_NOOP("Captions", "mA")},
     {PanelPart::CountLabel, "lbl_NumLed", Numbering::FromSecond, ControlRole::RowLabel, 0, 2280, 0,
-     0, QT_TRANSLATE_NOOP("MainWindowLayout", "Numero Led:")},
+     0, QT_TRANSLATE_NOOP("Captions", "Numero Led:")},
     {PanelPart::Count, "txt_NumLed", Numbering::FromSecond, ControlRole::CountField, 1920, 2280,
      735, 285, nullptr},
     {PanelPart::CalculateButton, "cmd_Calcola", Numbering::FromSecond, ControlRole::PushButton, 0,
-     2640, 1095, 375, QT_TRANSLATE_NOOP("MainWindowLayout", "Calcola")},
+     2640, 1095, 375, QT_TRANSLATE_NOOP("Captions", "Calcola")},
     {PanelPart::ClearButton, "cmd_Canc", Numbering::FromSecond, ControlRole::PushButton, 1200, 2640,
-     1095, 375, QT_TRANSLATE_NOOP("MainWindowLayout", "Cancella")},
+     1095, 375, QT_TRANSLATE_NOOP("Captions", "Cancella")},
     {PanelPart::ResistanceLabel, "lbl_Res", Numbering::FromSecond, ControlRole::RowLabel, 0, 3240,
-     0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "Resistenza calcolata:")},
+     0, 0, QT_TRANSLATE_NOOP("Captions", "Resistenza calcolata:")},
     {PanelPart::Resistance, "lbl_ResCalc", Numbering::FromSecond, ControlRole::ResultLabel, 1920,
      3240, 825, 285, nullptr},
     {PanelPart::ResistanceUnit, "lbl_ohm", Numbering::FromSecond, ControlRole::UnitLabel, 2880,
-     3240, 0, 0, QT_TRANSLATE_NOOP("MainWindowLayout", "ohm")},
+     3240, 0, 0, QT_TRANSLATE_NOOP("Captions", "ohm")},
     {PanelPart::PowerLabel, "lbl_Pot", Numbering::FromSecond, ControlRole::RowLabel, 0, 3600, 0, 0,
-     QT_TRANSLATE_NOOP("MainWindowLayout", "Potenza dissipata:")},
+     QT_TRANSLATE_NOOP("Captions", "Potenza dissipata:")},
     {PanelPart::Power, "lbl_Watt", Numbering::FromSecond, ControlRole::ResultLabel, 1920, 3600, 825,
      285, nullptr},
     {PanelPart::PowerUnit, "lbl_W", Numbering::FromSecond, ControlRole::UnitLabel, 2880, 3600, 0, 0,
-     QT_TRANSLATE_NOOP("MainWindowLayout", "mW")},
+     QT_TRANSLATE_NOOP("Captions", "mW")},
 };
 static_assert(std::size(kGrid) == kPanelPartCount);
 static_assert(
@@ -150,23 +150,24 @@ struct BelowPanelsRow {
     int left = 0, top = 0, width = 0, height = 0;
     const char *caption = nullptr;
     std::optional<ReferenceId> opens = std::nullopt;
+    bool opensLedArray = false;
 };
 
 constexpr BelowPanelsRow kBelowPanels[] = {
     {"cmd_TensLed", ControlRole::PushButton, 120, 4080, 1815, 375,
-     QT_TRANSLATE_NOOP("MainWindowLayout", "Tensione Led"), ReferenceId::LedVoltages},
+     QT_TRANSLATE_NOOP("Captions", "Tensione Led"), ReferenceId::LedVoltages},
     {"cmd_ValResStd", ControlRole::PushButton, 2040, 4080, 1815, 375,
-     QT_TRANSLATE_NOOP("MainWindowLayout", "Valori standard"), ReferenceId::StandardValues},
+     QT_TRANSLATE_NOOP("Captions", "Valori standard"), ReferenceId::StandardValues},
     {"cmd_PotMaxRes", ControlRole::PushButton, 3960, 4080, 1815, 375,
-     QT_TRANSLATE_NOOP("MainWindowLayout", "Potenza max res."), ReferenceId::PowerRatings},
+     QT_TRANSLATE_NOOP("Captions", "Potenza max res."), ReferenceId::PowerRatings},
     {"cmd_MatriceLed", ControlRole::PushButton, 5880, 4080, 1815, 375,
-     QT_TRANSLATE_NOOP("MainWindowLayout", "Matrice di Led"), ReferenceId::LedArray},
+     QT_TRANSLATE_NOOP("Captions", "Matrice di Led"), std::nullopt, true},
     {"Label1", ControlRole::NoteLine, 120, 4560, 0, 0,
-     QT_TRANSLATE_NOOP("MainWindowLayout",
+     QT_TRANSLATE_NOOP("Captions",
                        "Se i Led sono connessi in serie, inserire nel campo \"Tensione Led\" la "
                        "somma dei valori di tensione ogni singolo Led.")},
     {"Label2", ControlRole::NoteLine, 120, 4800, 0, 0,
-     QT_TRANSLATE_NOOP("MainWindowLayout",
+     QT_TRANSLATE_NOOP("Captions",
                        "Se i Led sono connessi in parallelo, inserire nel campo \"Corrente Led\" "
                        "la somma dei valori di corrente di ogni singolo Led.")},
 };
@@ -191,10 +192,12 @@ constexpr PanelLook kPanelLooks[] = {
 };
 static_assert(std::size(kPanelLooks) == kCircuitCount);
 
-// A caption of the tables above in the language in use; none stays none.
+// A caption of the tables above in the language in use; none stays none. The main window and the
+// planner word their captions in one translation context, so a caption both show ("Calcola",
+// "Tensione Led:") is translated once.
 QString translated(const char *caption)
 {
-    return caption ? QCoreApplication::translate("MainWindowLayout", caption) : QString();
+    return caption ? QCoreApplication::translate("Captions", caption) : QString();
 }
 
 bool hasRow(Circuit circuit, PanelPart part)
@@ -236,7 +239,8 @@ std::vector<MainWindowRow> buildRows()
                             translated(row.caption)},
                            phone,
                            std::nullopt,
-                           row.opens};
+                           row.opens,
+                           row.opensLedArray};
         if (row.role == ControlRole::NoteLine)
             item.textColour = QColor(kDarkRed);
         rows.push_back(item);

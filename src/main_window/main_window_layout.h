@@ -31,6 +31,7 @@ struct MainWindowRow {
     ui::PhoneCell phone;              // its place in the phone arrangement
     std::optional<PanelPlace> place;  // none below the panels
     std::optional<ReferenceId> opens; // reference buttons only
+    bool opensLedArray = false;       // the planner's button
     QColor textColour = {};           // headings and notes; invalid: the palette's
 };
 

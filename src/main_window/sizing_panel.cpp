@@ -3,13 +3,14 @@
 #include "main_window/sizing_panel.h"
 
 #include "common/announcer.h"
+#include "common/controls.h"
+#include "common/hint_choices.h"
 #include "common/language.h"
 #include "common/platform.h"
 #include "common/resistance_hint.h"
 #include "common/texts.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
-#include "main_window/hint_choices.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,14 +58,6 @@ QString failureMessage(Circuit circuit, Failure failure)
 
 } // namespace
 
-QMessageBox *errorBox(QWidget *window, const QString &message)
-{
-    auto *box =
-        new QMessageBox(QMessageBox::Critical, ui::errorTitle(), message, QMessageBox::Ok, window);
-    box->setWindowModality(Qt::ApplicationModal);
-    return box;
-}
-
 SizingPanel::SizingPanel(Circuit circuit, const PanelControls &controls, const HintChoices &choices,
                          QObject *parent)
     : QObject(parent), m_circuit(circuit), m_controls(controls), m_choices(choices)
@@ -83,7 +76,7 @@ void SizingPanel::calculate()
             announce(ui::outOfRangeAnnouncement(m_controls.heading->text()));
             return;
         }
-        ui::showModal(errorBox(m_controls.resistance->window(), message), this,
+        ui::showModal(ui::errorBox(m_controls.resistance->window(), message), this,
                       [this] { clearSilently(); });
         return;
     }
@@ -95,10 +88,9 @@ void SizingPanel::calculate()
     showHints();
     emit sized(
         {m_controls.supply->text(), m_controls.ledVoltage->text(), m_controls.current->text()});
-    announce(ui::resultsAnnouncement(
-        {m_controls.resistanceCaption->text(), m_controls.resistance->text(),
-         m_controls.resistanceUnit->text()},
-        {m_controls.powerCaption->text(), m_controls.power->text(), m_controls.powerUnit->text()}));
+    announce(
+        ui::resultsAnnouncement({m_controls.resistance->text(), m_controls.resistanceUnit->text()},
+                                {m_controls.power->text(), m_controls.powerUnit->text()}));
 }
 
 void SizingPanel::clear()

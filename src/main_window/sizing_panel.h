@@ -5,6 +5,7 @@
 // focus stays on the button: the results, or that the panel was emptied.
 #pragma once
 
+#include "common/sized_fields.h"
 #include "core/circuit.h"
 
 #include <QObject>
@@ -14,21 +15,11 @@
 
 class QLabel;
 class QLineEdit;
-class QMessageBox;
 class QWidget;
 
 namespace varelux {
 
 class HintChoices;
-
-// The fields a panel sized its resistor from, as typed: the LED array planner starts from them.
-struct SizedFields {
-    QString supply, ledVoltage, current;
-};
-
-// The message box of a failed "Calcola": critical, titled ui::errorTitle(), with one OK button,
-// application-modal, over window. Shown with ui::showModal().
-QMessageBox *errorBox(QWidget *window, const QString &message);
 
 // The controls a panel reads and writes. Given by name (designated initialisers), never by
 // position.
@@ -39,11 +30,10 @@ struct PanelControls {
     QLineEdit *count = nullptr; // none where the circuit has one LED
     QLabel *resistance = nullptr;
     QLabel *power = nullptr;
-    // What the announcements are worded from: the panel's heading, and the row label and unit
-    // shown beside each result.
+    // What the announcements are worded from: the panel's heading, and the unit shown beside
+    // each result.
     const QLabel *heading = nullptr;
-    const QLabel *resistanceCaption = nullptr, *resistanceUnit = nullptr;
-    const QLabel *powerCaption = nullptr, *powerUnit = nullptr;
+    const QLabel *resistanceUnit = nullptr, *powerUnit = nullptr;
 };
 
 class SizingPanel : public QObject {

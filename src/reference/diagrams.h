@@ -1,10 +1,8 @@
-// The wiring diagram of each circuit (one LED, LEDs in series, LEDs in parallel), and of an LED
-// array as the planner plans it, drawn at run time from one description of where each symbol
-// sits.
+// The wiring diagram of each circuit (one LED, LEDs in series, LEDs in parallel), drawn at run
+// time from one description of where each symbol sits (diagram_parts.h).
 #pragma once
 
 #include "core/circuit.h"
-#include "core/led_array.h"
 
 #include <QColor>
 #include <QImage>
@@ -35,17 +33,5 @@ DiagramColours diagramColours(const QPalette &palette);
 // pixels that uses only the three colours. Lines are one logical pixel wide; slanted and round
 // edges are softened with edge pixels. The colours change no pixel's place.
 QImage drawDiagram(Circuit circuit, qreal dpr, const DiagramColours &colours = kLightDiagram);
-
-// Size in logical pixels of the LED array's drawing, whatever the plan.
-QSize ledArrayDiagramSize();
-
-// The plan's wiring in the same symbols, lines and colours, at the given device pixel ratio:
-// the supply's + and - rails, and between them a column per string, its resistor then its
-// LEDs, labelled under the - rail with its resistor's value (ui::drawnResistanceLabel). A string
-// of more than six LEDs shows its first four, "..." and its last. Of more than eight strings the
-// first five are drawn, then "..." over the count of full strings ("× 33333"), then the shorter
-// string, or a full one when there is none. The labels' text is anti-aliased in the ink's
-// colour. A plan that is not ArrayVerdict::Planned gives the background alone.
-QImage drawLedArray(const ArrayPlan &plan, qreal dpr, const DiagramColours &colours);
 
 } // namespace varelux

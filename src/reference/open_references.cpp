@@ -1,4 +1,4 @@
-// One registry entry per window, and what a press on its button does.
+// One registry entry per reference window.
 #include "reference/open_references.h"
 
 #include "reference/reference_layouts.h"
@@ -15,7 +15,7 @@ namespace {
 // The window open for id, if any; a QPointer turns null when its window is deleted.
 QPointer<QWidget> &registryEntry(ReferenceId id)
 {
-    static std::array<QPointer<QWidget>, kOpenableCount> registry;
+    static std::array<QPointer<QWidget>, kReferenceCount> registry;
     return registry[static_cast<std::size_t>(id)];
 }
 
@@ -23,31 +23,12 @@ QPointer<QWidget> &registryEntry(ReferenceId id)
 
 void openReference(ReferenceId id)
 {
-    openReference(id, [id] { return new ReferenceWindow(referenceLayout(id)); });
-}
-
-void openReference(ReferenceId id, const std::function<QWidget *()> &build)
-{
-    QPointer<QWidget> &window = registryEntry(id);
-    if (!window || !window->isVisible()) {
-        // A closed window is on its way to deletion; its entry takes a new one built afresh.
-        // Some window managers leave a new utility window unfocused, so it asks for the focus.
-        window = build();
-        window->show();
-        window->activateWindow();
-        return;
-    }
-    // Window managers that offer to minimise any window get it back here.
-    if (window->isMinimized())
-        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->raise();
-    window->activateWindow();
+    openOnce(registryEntry(id), [id] { return new ReferenceWindow(referenceLayout(id)); });
 }
 
 QWidget *openedReference(ReferenceId id)
 {
-    QWidget *window = registryEntry(id);
-    return window && window->isVisible() ? window : nullptr;
+    return openIn(registryEntry(id));
 }
 
 } // namespace varelux

@@ -92,7 +92,8 @@ LayoutRow tableLabel(const QString &name, ControlRole role, int leftTwips, int t
 LayoutRow okButton(int leftTwips, int topTwips)
 {
     return {QStringLiteral("cmd_OK"), ControlRole::PushButton,
-            twipsRect(leftTwips, topTwips, 1215, 375), ReferenceLayouts::tr("OK")};
+            twipsRect(leftTwips, topTwips, 1215, 375),
+            QCoreApplication::translate("Captions", "OK")};
 }
 
 // Typical LED forward voltages by colour: the colour label at 120 twips, the voltage at 1320.

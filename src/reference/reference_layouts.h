@@ -41,7 +41,6 @@ struct ReferenceLayout {
     std::variant<PictureLayout, TableLayout> content;
 };
 
-// For an id before ReferenceId::LedArray: the planner has no layout of this kind.
 ReferenceLayout referenceLayout(ReferenceId id);
 
 } // namespace varelux

@@ -1,14 +1,11 @@
-// The reference-window frame, its picture or table, and its close clicks.
+// A reference window's picture or table, and its close clicks.
 #include "reference/reference_window.h"
 
-#include "common/fonts.h"
 #include "common/phone_arrangement.h"
 #include "common/platform.h"
 #include "common/window_placement.h"
 #include "reference/reference_layouts.h"
-#include "reference/x11_window_hints.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -38,34 +35,10 @@ protected:
     }
 };
 
-// A fixed tool-window frame: caption and close box, nothing else. Under X11 Qt makes a
-// Qt::Tool window transient for the application, and the window manager then keeps it above
-// the main window for good; there a plain window is typed as a utility window by hand
-// (setX11UtilityWindowHints). Elsewhere (Windows) Qt::Tool is a tool window without an owner.
-Qt::WindowFlags frameFlags()
-{
-    return (ui::onX11() ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-}
-
 } // namespace
 
-ReferenceWindow::ReferenceWindow(const QString &name, const QString &caption, QSize clientSize)
-    : QWidget(nullptr, frameFlags())
-{
-    setObjectName(name);
-    setWindowTitle(caption);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(clientSize);
-    setFont(ui::font(ui::FontRole::Regular));
-    setWindowIcon(QIcon()); // not the application's icon: the frame shows none
-    if (ui::onX11())
-        setX11UtilityWindowHints(this);
-    ui::centreOnScreen(this);
-}
-
 ReferenceWindow::ReferenceWindow(const ReferenceLayout &layout)
-    : ReferenceWindow(layout.name, layout.caption, layout.clientSize)
+    : ToolWindow(layout.name, layout.caption, layout.clientSize)
 {
     m_closesOnBareClick = layout.closesOnBareClick;
     if (const auto *picture = std::get_if<PictureLayout>(&layout.content))

@@ -1,16 +1,14 @@
-// The frame every reference window shares, what it holds, and what closes it.
+// A reference window: what it holds, and what closes it.
 //
-// A ReferenceWindow is a fixed-size tool window without an owner: a small title bar with the
-// caption and a close box, no icon, no taskbar entry, centred on the screen whenever it is
-// built. It is destroyed when it closes. It is built from its layout (reference_layouts.h):
-// a picture, which a click closes the window by, or a table of labels whose "OK" button closes
-// it by a click, Space or Enter. When it opens comes from the registry of open windows
-// (open_references.h). A window with content of its own (the LED array planner) derives from it
-// for the frame alone.
+// A ReferenceWindow has the tool-window frame (tool_window.h) and is built from its layout
+// (reference_layouts.h): a picture, which a click closes the window by, or a table of labels
+// whose "OK" button closes it by a click, Space or Enter. When it opens comes from the registry
+// of open windows (open_references.h).
 #pragma once
 
+#include "reference/tool_window.h"
+
 #include <QList>
-#include <QWidget>
 
 namespace varelux {
 
@@ -18,17 +16,13 @@ struct PictureLayout;
 struct ReferenceLayout;
 struct TableLayout;
 
-class ReferenceWindow : public QWidget {
+class ReferenceWindow : public ToolWindow {
     Q_OBJECT
 
 public:
     explicit ReferenceWindow(const ReferenceLayout &layout);
 
 protected:
-    // The frame without content, named name, captioned caption, of a fixed client size in
-    // logical pixels, centred. No click closes it.
-    ReferenceWindow(const QString &name, const QString &caption, QSize clientSize);
-
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

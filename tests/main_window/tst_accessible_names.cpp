@@ -23,8 +23,8 @@ QWidget *windowOf(QWidget &mainWindow, int reference)
 {
     if (reference == kMain)
         return &mainWindow;
-    click(mainWindow, buttonOpening(ReferenceId(reference)));
-    return openedReference(ReferenceId(reference));
+    click(mainWindow, buttonOpening(reference));
+    return openedWindow(reference);
 }
 
 } // namespace
@@ -94,7 +94,7 @@ void TestAccessibleNames::namesAndDescriptions_data()
     add("cmd_OK", int(ReferenceId::LedVoltages), button, u"OK"_s);
     add("lbl_PotRes1", int(ReferenceId::PowerRatings), result, u"125 mW"_s, u""_s, u"lbl_WRes1"_s);
     // The planner's fields are named as a panel's; the margin says what its empty field means.
-    const int planner = int(ReferenceId::LedArray);
+    const int planner = kPlannerWindow;
     QTest::newRow("Form8: txt_NumLed")
         << planner << u"txt_NumLed"_s << field << u"Matrice di Led: Numero Led"_s << QString()
         << u"lbl_NumLed"_s;

@@ -96,15 +96,14 @@ void TestEndurance::initTestCase()
 
 void TestEndurance::openAndCloseEach(const MainWindow &mainWindow)
 {
-    for (int i = 0; i < kOpenableCount; ++i) {
-        const auto id = ReferenceId(i);
+    for (int id = 0; id < kOpenableCount; ++id) {
         click(mainWindow, buttonOpening(id));
-        QWidget *window = openedReference(id);
+        QWidget *window = openedWindow(id);
         QVERIFY(window);
         QCoreApplication::processEvents(); // lays out and paints it, pictures included
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!openedReference(id));
+        QVERIFY(!openedWindow(id));
     }
 }
 

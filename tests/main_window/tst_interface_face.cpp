@@ -107,8 +107,8 @@ void TestInterfaceFace::holdsEveryTextShown()
     if (window < 0) {
         computeExamples(mainWindow());
     } else {
-        click(mainWindow(), buttonOpening(ReferenceId(window)));
-        shown = openedReference(ReferenceId(window));
+        click(mainWindow(), buttonOpening(window));
+        shown = openedWindow(window);
         QVERIFY(shown);
     }
     QStringList texts;

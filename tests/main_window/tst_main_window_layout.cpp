@@ -287,7 +287,7 @@ void TestMainWindowLayout::controlsNeitherOverlapNorReachTheEdge()
 void TestMainWindowLayout::captionsFitInEveryLanguage_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<int>("window"); // a ReferenceId (the planner too), or -1 for the main window
+    QTest::addColumn<int>("window"); // a ReferenceId, kPlannerWindow, or -1 for the main window
 
     for (const QString &language : ui::spokenLanguages())
         for (int window = -1; window < kOpenableCount; ++window) // Form1 to Form8
@@ -304,8 +304,8 @@ void TestMainWindowLayout::captionsFitInEveryLanguage()
     const Shown<MainWindow> main;
     QWidget *shown = main.get();
     if (window >= 0) {
-        click(*main, buttonOpening(ReferenceId(window)));
-        shown = openedReference(ReferenceId(window));
+        click(*main, buttonOpening(window));
+        shown = openedWindow(window);
     }
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     const QList<QWidget *> controls = allControls(*shown);
@@ -350,7 +350,7 @@ void TestMainWindowLayout::phoneArrangement_data()
     QTest::addColumn<int>("window"); // a ReferenceId, or -1 for the main window
 
     for (const int width : {360, 390, 412})
-        for (const int window : {-1, int(ReferenceId::StandardValues), int(ReferenceId::LedArray)})
+        for (const int window : {-1, int(ReferenceId::StandardValues), kPlannerWindow})
             QTest::addRow("%d px, Form%d", width, window + 2) << width << window;
 }
 
@@ -369,8 +369,8 @@ void TestMainWindowLayout::phoneArrangement()
     control<QPushButton>(mainWindow(), kPanels[2].calculate)->click();
     QWidget *shown = &mainWindow();
     if (window >= 0) {
-        control<QPushButton>(mainWindow(), buttonOpening(ReferenceId(window)))->click();
-        shown = openedReference(ReferenceId(window));
+        control<QPushButton>(mainWindow(), buttonOpening(window))->click();
+        shown = openedWindow(window);
         QVERIFY(shown && shown->width() + 2 * ui::kPhoneSideMargin <= width);
     }
     QVERIFY(QTest::qWaitForWindowExposed(shown));

@@ -1,12 +1,12 @@
 // "Calcola" and "Cancella" through the real buttons: result texts, the error boxes and their
 // timing, the independence of the three panels, the hints on the results in each series and
 // with the tolerances chosen, and those choices kept between runs.
+#include "common/hint_choices.h"
 #include "common/language.h"
+#include "common/stored_choices.h"
 #include "common/texts.h"
 #include "core/number_text.h"
 #include "data_row.h"
-#include "main_window/hint_choices.h"
-#include "main_window/stored_choices.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

@@ -52,7 +52,7 @@ void TestScreenScale::windowsAtTheScreenRatio_data()
     row("Form5", int(ReferenceId::LedVoltages), QSize(225, 145), 0);
     row("Form6", int(ReferenceId::StandardValues), QSize(602, 205), 1);
     row("Form7", int(ReferenceId::PowerRatings), QSize(161, 209), 0);
-    row("Form8, the planner", int(ReferenceId::LedArray), QSize(834, 384), 1);
+    row("Form8, the planner", kPlannerWindow, QSize(834, 384), 1);
 }
 
 void TestScreenScale::windowsAtTheScreenRatio()
@@ -65,8 +65,8 @@ void TestScreenScale::windowsAtTheScreenRatio()
     const Shown<MainWindow> mainWindow;
     QWidget *window = mainWindow.get();
     if (reference >= 0) {
-        click(*mainWindow, buttonOpening(ReferenceId(reference)));
-        window = openedReference(ReferenceId(reference));
+        click(*mainWindow, buttonOpening(reference));
+        window = openedWindow(reference);
     }
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -1,16 +1,18 @@
 // The tolerances' fields, their check, and the choices they set.
-#include "main_window/tolerances_dialog.h"
+#include "common/tolerances_dialog.h"
 
 #include "common/controls.h"
+
+#include "common/controls.h"
+#include "common/entry_filter.h"
 #include "common/fonts.h"
+#include "common/hint_choices.h"
 #include "common/language.h"
 #include "common/platform.h"
 #include "common/texts.h"
 #include "core/tolerances.h"
-#include "main_window/entry_filter.h"
-#include "main_window/hint_choices.h"
-#include "main_window/sizing_panel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,7 +84,8 @@ TolerancesDialog::TolerancesDialog(QWidget *window, HintChoices &choices)
 
     auto *initial = qobject_cast<QPushButton *>(
         control("cmd_Iniziali", ControlRole::PushButton, tr("Valori iniziali")));
-    auto *ok = qobject_cast<QPushButton *>(control("cmd_OK", ControlRole::DefaultButton, tr("OK")));
+    auto *ok = qobject_cast<QPushButton *>(control("cmd_OK", ControlRole::DefaultButton,
+                                                   QCoreApplication::translate("Captions", "OK")));
     auto *cancel =
         qobject_cast<QPushButton *>(control("cmd_Annulla", ControlRole::PushButton, tr("Annulla")));
     auto *buttons = new QHBoxLayout;
@@ -117,7 +120,7 @@ void TolerancesDialog::onOkClicked()
             ExactDecimal::read(typed, ui::decimalSeparator())
                 ? tr("Le tolleranze vanno da 0 a %1 %.").arg(kMaxTolerancePercent)
                 : ui::emptyFieldsMessage();
-        ui::showModal(errorBox(this, message), this, [field] {
+        ui::showModal(ui::errorBox(this, message), this, [field] {
             field->setFocus();
             field->selectAll();
         });

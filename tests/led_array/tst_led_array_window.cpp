@@ -103,13 +103,13 @@ void TestLedArrayWindow::plan()
     const WorkedExample &series = example(int(Circuit::Series));
     compute(mainWindow(), int(Circuit::Series), series.fields);
     click(mainWindow(), u"cmd_MatriceLed"_s);
-    QPointer<QWidget> planner = openedReference(ReferenceId::LedArray);
+    QPointer<QWidget> planner = openedLedArray();
     QVERIFY(planner);
     QVERIFY(waitUntilUsable(planner));
     for (int i = 0; i < 3; ++i)
         QCOMPARE(control<QLineEdit>(*planner, kFields[i])->text(), series.fields[i]);
     click(mainWindow(), u"cmd_MatriceLed"_s);
-    QCOMPARE(openedReference(ReferenceId::LedArray), planner.data());
+    QCOMPARE(openedLedArray(), planner.data());
 
     // A plan first, which what follows replaces or empties; then every field typed over.
     auto *drawing = planner->findChild<Picture *>();

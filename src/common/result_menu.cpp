@@ -1,9 +1,9 @@
 // Building and popping up a result's context menu.
-#include "main_window/result_menu.h"
+#include "common/result_menu.h"
 
+#include "common/hint_choices.h"
 #include "common/texts.h"
-#include "main_window/hint_choices.h"
-#include "main_window/tolerances_dialog.h"
+#include "common/tolerances_dialog.h"
 
 #include <QActionGroup>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 // The choices the hints follow.
-#include "main_window/hint_choices.h"
+#include "common/hint_choices.h"
 
 namespace varelux {
 

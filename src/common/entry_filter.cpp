@@ -1,5 +1,5 @@
 // Typed characters through the keystroke filter, before QLineEdit inserts them.
-#include "main_window/entry_filter.h"
+#include "common/entry_filter.h"
 
 #include "common/language.h"
 #include "core/key_filter.h"

@@ -1,20 +1,22 @@
 // The planner's fields to the core, and the plan back as a drawing and as words.
-#include "main_window/led_array_window.h"
+#include "led_array/led_array_window.h"
 
 #include "common/announcer.h"
+#include "common/controls.h"
+#include "common/entry_filter.h"
+#include "common/hint_choices.h"
 #include "common/language.h"
 #include "common/long_press.h"
 #include "common/phone_arrangement.h"
 #include "common/platform.h"
 #include "common/resistance_hint.h"
+#include "common/result_menu.h"
 #include "common/texts.h"
 #include "common/window_placement.h"
 #include "core/number_text.h"
 #include "core/resistor_hints.h"
-#include "main_window/entry_filter.h"
-#include "main_window/hint_choices.h"
-#include "main_window/result_menu.h"
-#include "reference/diagrams.h"
+#include "led_array/led_array_drawing.h"
+#include "led_array/led_array_words.h"
 #include "reference/picture.h"
 
 #include <QGridLayout>
@@ -67,7 +69,7 @@ constexpr auto kWords =
 } // namespace
 
 LedArrayWindow::LedArrayWindow(HintChoices &choices, const std::optional<SizedFields> &start)
-    : ReferenceWindow(ledArrayLayout().name, ledArrayLayout().caption, ledArrayLayout().clientSize),
+    : ToolWindow(ledArrayLayout().name, ledArrayLayout().caption, ledArrayLayout().clientSize),
       m_choices(choices)
 {
     const LedArrayLayout &layout = ledArrayLayout();
@@ -172,7 +174,7 @@ void LedArrayWindow::nameForScreenReaders()
     // The margin's note says what an empty field stands for: its description and tooltip too.
     QWidget *margin = part(ArrayPart::Margin);
     const QString note = part<QLabel>(ArrayPart::MarginNote)->text();
-    margin->setAccessibleDescription(margin->accessibleDescription() + QStringLiteral(". ") + note);
+    margin->setAccessibleDescription(ui::marginDescription(margin->accessibleDescription(), note));
     margin->setToolTip(note);
     for (const ArrayPart button : {ArrayPart::CalculateButton, ArrayPart::ClearButton}) {
         auto *control = part<QPushButton>(button);
@@ -203,7 +205,7 @@ void LedArrayWindow::calculate()
         // As in the panels, the window keeps what it shows until the box is dismissed.
         const QString message = failure == Failure::DivisionByZero ? ui::zeroCurrentMessage(true)
                                                                    : ui::emptyFieldsMessage();
-        ui::showModal(errorBox(this, message), this, [this, failure] {
+        ui::showModal(ui::errorBox(this, message), this, [this, failure] {
             m_plan.reset();
             show(QString(), QString());
             focusFieldAtFault(failure);
@@ -297,7 +299,7 @@ bool LedArrayWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return ReferenceWindow::eventFilter(watched, event);
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void LedArrayWindow::keyPressEvent(QKeyEvent *event)
@@ -307,7 +309,24 @@ void LedArrayWindow::keyPressEvent(QKeyEvent *event)
     else if (event->key() == Qt::Key_Escape)
         close();
     else
-        ReferenceWindow::keyPressEvent(event);
+        ToolWindow::keyPressEvent(event);
+}
+
+namespace {
+
+// The planner while it is open; a QPointer turns null when its window is deleted.
+QPointer<QWidget> g_planner;
+
+} // namespace
+
+void openLedArray(HintChoices &choices, const std::optional<SizedFields> &start)
+{
+    openOnce(g_planner, [&] { return new LedArrayWindow(choices, start); });
+}
+
+QWidget *openedLedArray()
+{
+    return openIn(g_planner);
 }
 
 } // namespace varelux

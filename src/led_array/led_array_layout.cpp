@@ -2,7 +2,7 @@
 // a main-window panel: row labels at the left, fields 1920 twips further, units 2760 twips
 // further, a row every 360 twips. The plan in words sits under the buttons, the drawing to its
 // right. In the phone arrangement they lie one under the other.
-#include "main_window/led_array_layout.h"
+#include "led_array/led_array_layout.h"
 
 #include "common/language.h"
 #include "common/twips.h"
@@ -32,34 +32,34 @@ struct Row {
 
 constexpr Row kRows[] = {
     {ArrayPart::SupplyLabel, "lbl_AlCirc", ControlRole::RowLabel, 120, 120, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Tensione circuito:")},
+     QT_TRANSLATE_NOOP("Captions", "Tensione circuito:")},
     {ArrayPart::Supply, "txt_AlCirc", ControlRole::DecimalField, 2040, 120, 735, 285, nullptr},
     {ArrayPart::SupplyUnit, "lbl_VCirc", ControlRole::UnitLabel, 2880, 120, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Volt")},
+     QT_TRANSLATE_NOOP("Captions", "Volt")},
     {ArrayPart::LedVoltageLabel, "lbl_AlLed", ControlRole::RowLabel, 120, 480, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Tensione Led:")},
+     QT_TRANSLATE_NOOP("Captions", "Tensione Led:")},
     {ArrayPart::LedVoltage, "txt_AlLed", ControlRole::DecimalField, 2040, 480, 735, 285, nullptr},
     {ArrayPart::LedVoltageUnit, "lbl_VLed", ControlRole::UnitLabel, 2880, 480, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Volt")},
+     QT_TRANSLATE_NOOP("Captions", "Volt")},
     {ArrayPart::CurrentLabel, "lbl_CorrLed", ControlRole::RowLabel, 120, 840, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Corrente Led:")},
+     QT_TRANSLATE_NOOP("Captions", "Corrente Led:")},
     {ArrayPart::Current, "txt_CorrLed", ControlRole::DecimalField, 2040, 840, 735, 285, nullptr},
     {ArrayPart::CurrentUnit, "lbl_ALed", ControlRole::UnitLabel, 2880, 840, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "mA")},
+     QT_TRANSLATE_NOOP("Captions", "mA")},
     {ArrayPart::CountLabel, "lbl_NumLed", ControlRole::RowLabel, 120, 1200, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Numero Led:")},
+     QT_TRANSLATE_NOOP("Captions", "Numero Led:")},
     {ArrayPart::Count, "txt_NumLed", ControlRole::CountField, 2040, 1200, 735, 285, nullptr},
     {ArrayPart::MarginLabel, "lbl_Margine", ControlRole::RowLabel, 120, 1560, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Margine minimo:")},
+     QT_TRANSLATE_NOOP("Captions", "Margine minimo:")},
     {ArrayPart::Margin, "txt_Margine", ControlRole::DecimalField, 2040, 1560, 735, 285, nullptr},
     {ArrayPart::MarginUnit, "lbl_VMargine", ControlRole::UnitLabel, 2880, 1560, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Volt")},
+     QT_TRANSLATE_NOOP("Captions", "Volt")},
     {ArrayPart::MarginNote, "lbl_NotaMargine", ControlRole::NoteLine, 120, 1890, 0, 0,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Vuoto: un decimo della tensione del circuito")},
+     QT_TRANSLATE_NOOP("Captions", "Vuoto: un decimo della tensione del circuito")},
     {ArrayPart::CalculateButton, "cmd_Calcola", ControlRole::DefaultButton, 120, 2280, 1095, 375,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Calcola")},
+     QT_TRANSLATE_NOOP("Captions", "Calcola")},
     {ArrayPart::ClearButton, "cmd_Canc", ControlRole::PushButton, 1320, 2280, 1095, 375,
-     QT_TRANSLATE_NOOP("LedArrayLayout", "Cancella")},
+     QT_TRANSLATE_NOOP("Captions", "Cancella")},
     {ArrayPart::Plan, "lbl_Piano", ControlRole::TextPanel, 120, 2820, 5100, 2820, nullptr},
 };
 static_assert(std::size(kRows) == kArrayPartCount);
@@ -112,13 +112,13 @@ constexpr ui::PhoneCell kDrawingPhoneCell{8, 0, ui::kPhoneColumns};
 // A caption of the table above in the language in use; none stays none.
 QString translated(const char *caption)
 {
-    return caption ? QCoreApplication::translate("LedArrayLayout", caption) : QString();
+    return caption ? QCoreApplication::translate("Captions", caption) : QString();
 }
 
 LedArrayLayout buildLayout()
 {
     LedArrayLayout layout{QStringLiteral("Form8"),
-                          QCoreApplication::translate("LedArrayLayout", "Matrice di Led"),
+                          QCoreApplication::translate("Captions", "Matrice di Led"),
                           QSize(ui::twipsToPixels(kClientWidth), ui::twipsToPixels(kClientHeight)),
                           {},
                           QStringLiteral("img_Matrice"),

@@ -1,9 +1,9 @@
 // Reading and writing the hints' choices. Numbers are stored with a full stop whatever the
 // language, and the series by its name.
-#include "main_window/stored_choices.h"
+#include "common/stored_choices.h"
 
+#include "common/hint_choices.h"
 #include "core/number_text.h"
-#include "main_window/hint_choices.h"
 
 #include <QSettings>
 

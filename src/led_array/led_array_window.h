@@ -1,20 +1,21 @@
 // The LED array planner (Form8): many LEDs of one kind on one supply, in strings that the core
 // plans (core/led_array.h).
 //
-// LedArrayWindow has the reference windows' frame (reference_window.h) and opens by their rule
-// (open_references.h) from the main window's "Matrice di Led": built on the first press, centred,
-// one at a time. Its close box closes it, and so does Esc. Its fields filter typed characters
-// as the panels' do (entry_filter.h); "Calcola", the default button, which Enter in any field
-// presses too, plans the strings and shows the plan drawn (diagrams.h) and in words beside the
-// drawing. The words are the drawing's text alternative, and their context menu copies them
+// LedArrayWindow has the reference windows' frame and opens by their rule (tool_window.h) from
+// the main window's "Matrice di Led": built on the first press, centred, one at a time. Its close
+// box closes it, and so does Esc. Its fields filter typed characters as the panels' do
+// (entry_filter.h); "Calcola", the default button, which Enter in any field presses too, plans the
+// strings and shows the plan drawn (led_array_drawing.h) and in words (led_array_words.h) beside
+// the drawing. The words are the drawing's text alternative, and their context menu copies them
 // (result_menu.h). Standard values follow the series chosen in the main window, and their
 // currents the tolerances, which the window shares.
 #pragma once
 
+#include "common/sized_fields.h"
 #include "core/led_array.h"
-#include "main_window/led_array_layout.h"
-#include "main_window/sizing_panel.h"
-#include "reference/reference_window.h"
+#include "core/outcome.h"
+#include "led_array/led_array_layout.h"
+#include "reference/tool_window.h"
 
 #include <array>
 #include <optional>
@@ -24,7 +25,7 @@ namespace varelux {
 class Picture;
 class HintChoices;
 
-class LedArrayWindow : public ReferenceWindow {
+class LedArrayWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -67,5 +68,12 @@ private:
     std::optional<ArrayPlan> m_plan; // planned, or with a verdict: what the window shows
     QString m_words;                 // the plan in plain words, as "Copia" copies it
 };
+
+// Opens the planner from the main window's button: built with the fields a panel last sized from,
+// if any, when it is not open; otherwise brought forward as it stands.
+void openLedArray(HintChoices &choices, const std::optional<SizedFields> &start);
+
+// The open planner, or nullptr when it is closed or was never opened.
+QWidget *openedLedArray();
 
 } // namespace varelux
