@@ -73,10 +73,11 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/VareluxCPackNames.cmake.in ${CPACK_PROJ
 include(CPack)
 
 # winget's manifests for both packages (schema 1.12.0: version, installer, the default locale in
-# English and a locale in Italian), named by the application id. What the identity says is filled
-# in now; each package's SHA-256 once cpack has made it, by the target varelux_winget (make
-# windows runs it after cpack), which writes them into winget/ beside the packages.
-foreach(part "" .installer .locale.en-US .locale.it-IT)
+# English and a locale each in Italian and in German), named by the application id. What the
+# identity says is filled in now; each package's SHA-256 once cpack has made it, by the target
+# varelux_winget (make windows runs it after cpack), which writes them into winget/ beside the
+# packages.
+foreach(part "" .installer .locale.en-US .locale.it-IT .locale.de-DE)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/winget/manifest${part}.yaml.in
         ${CMAKE_CURRENT_BINARY_DIR}/winget-unhashed/${VARELUX_APP_ID}${part}.yaml @ONLY)
 endforeach()
