@@ -43,6 +43,7 @@ usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/64x64/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/de/man1/varelux.1.gz
 usr/share/man/it/man1/varelux.1.gz
 usr/share/man/man1/varelux.1.gz
 usr/share/metainfo/$id.metainfo.xml"
@@ -88,9 +89,9 @@ grep -q '<release version="1.00"' "$metainfo" || problem "metainfo release"
 desktop-file-validate "$desktop" || problem "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
     problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
-# The manual page in English, and in Italian for Italian locales: its sections named in its
-# language, and every option.
-for page in 'man OPTIONS' 'man/it OPZIONI'; do
+# The manual page in English, and in Italian and German for those locales: its sections named in
+# its language, and every option.
+for page in 'man OPTIONS' 'man/it OPZIONI' 'man/de OPTIONEN'; do
     man=$(zcat "$root/usr/share/${page% *}/man1/varelux.1.gz")
     echo "$man" | grep -q '^\.TH VARELUX 1' && echo "$man" | grep -qx "\.SH ${page#* }" &&
         echo "$man" | grep -q -- '-\\-help' && echo "$man" | grep -q -- '-\\-version' &&
