@@ -67,21 +67,28 @@ desktop=$root/usr/share/applications/$id.desktop
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 grep -qx "Icon=$id" "$desktop" || problem "desktop entry names another icon"
 grep -qx "Exec=varelux" "$desktop" || problem "desktop entry runs another program"
-# Names and descriptions in English, and in Italian as the translation.
+# Names and descriptions in English, and in Italian and German as translations.
 for line in "Comment=Series resistor calculator for LED circuits" \
     "Comment[it]=Software per dimensionamento resistenze" \
-    "GenericName=LED resistor calculator" "GenericName[it]=Calcolo resistenze per LED"; do
+    "Comment[de]=Vorwiderstandsrechner für LED-Schaltungen" \
+    "GenericName=LED resistor calculator" "GenericName[it]=Calcolo resistenze per LED" \
+    "GenericName[de]=LED-Vorwiderstandsrechner"; do
     grep -qxF "$line" "$desktop" || problem "desktop entry lacks $line"
 done
 for tag in "<summary>Series resistor calculator for LED circuits</summary>" \
     '<summary xml:lang="it">Software per dimensionamento resistenze</summary>' \
+    '<summary xml:lang="de">Vorwiderstandsrechner für LED-Schaltungen</summary>' \
     '<caption>The main window with its three panels</caption>' \
-    '<caption xml:lang="it">La finestra principale con i tre pannelli</caption>'; do
+    '<caption xml:lang="it">La finestra principale con i tre pannelli</caption>' \
+    '<caption xml:lang="de">Das Hauptfenster mit seinen drei Bereichen</caption>'; do
     grep -qF "$tag" "$metainfo" || problem "metainfo lacks $tag"
 done
-[ "$(grep -c '^ *<p>$' "$metainfo")" -gt 0 ] &&
-    [ "$(grep -c '^ *<p>$' "$metainfo")" = "$(grep -c '^ *<p xml:lang="it">$' "$metainfo")" ] ||
-    problem "metainfo description: not every paragraph in both English and Italian"
+paragraphs=$(grep -c '^ *<p>$' "$metainfo" || true)
+for language in it de; do
+    [ "$paragraphs" -gt 0 ] &&
+        [ "$paragraphs" = "$(grep -c "^ *<p xml:lang=\"$language\">\$" "$metainfo")" ] ||
+        problem "metainfo description: not every English paragraph in $language"
+done
 grep -q "<id>$id</id>" "$metainfo" || problem "metainfo id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     problem "metainfo launchable"
