@@ -80,7 +80,7 @@ for tag in "<summary>Series resistor calculator for LED circuits</summary>" \
     '<summary xml:lang="de">Vorwiderstandsrechner für LED-Schaltungen</summary>' \
     '<caption>The main window with its three panels</caption>' \
     '<caption xml:lang="it">La finestra principale con i tre pannelli</caption>' \
-    '<caption xml:lang="de">Das Hauptfenster mit seinen drei Bereichen</caption>'; do
+    '<caption xml:lang="de">Das Hauptfenster mit seinen drei Abschnitten</caption>'; do
     grep -qF "$tag" "$metainfo" || problem "metainfo lacks $tag"
 done
 paragraphs=$(grep -c '^ *<p>$' "$metainfo" || true)
