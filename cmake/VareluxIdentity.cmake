@@ -11,8 +11,10 @@ set(VARELUX_MAINTAINER
     "Maintainer of the Debian package")
 
 set(VARELUX_PROGRAM varelux) # the program file's name, without .exe
-# The description in English, for desktops and package managers; the Italian one is project()'s.
+# The description in English, for desktops and package managers, and in German; the Italian one
+# is project()'s.
 set(VARELUX_SUMMARY "Series resistor calculator for LED circuits")
+set(VARELUX_SUMMARY_DE "Vorwiderstandsrechner für LED-Schaltungen")
 # The program's licence, as an SPDX identifier (the text is LICENSE).
 set(VARELUX_LICENSE MIT)
 # The day this version was released: the changelog, the metainfo and the manual page give it.

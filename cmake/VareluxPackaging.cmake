@@ -17,7 +17,7 @@ the LED's forward voltage, the LED current and the number of LEDs it computes
 the resistance in ohm and the power the resistor dissipates in mW, for one
 LED, LEDs in series and LEDs in parallel. Reference windows show the wiring
 diagrams, typical LED voltages by colour, the usual resistor power ratings and
-the E12 standard values. The interface is in Italian.")
+the E12 standard values. The interface is in Italian, English and German.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -35,7 +35,7 @@ function(varelux_web_page target title html)
         # and the manifests.
         set(PAGE_FILES "'./', '${PAGE_PROGRAM}.js?v=@PAGE_BUILD@', '${PAGE_PROGRAM}.wasm?v=@PAGE_BUILD@',
     'qtloader.js?v=@PAGE_BUILD@', 'VareluxSans-Regular.ttf', 'favicon.ico',
-    'manifest.it.webmanifest', 'manifest.en.webmanifest',
+    'manifest.it.webmanifest', 'manifest.en.webmanifest', 'manifest.de.webmanifest',
     'icon-192.png', 'icon-512.png', 'icon-maskable-512.png'")
         configure_file(${PROJECT_SOURCE_DIR}/packaging/web/sw.js.in ${folder}/sw.js.in @ONLY)
         list(APPEND templates ${folder}/sw.js.in)

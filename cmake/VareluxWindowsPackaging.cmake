@@ -1,8 +1,8 @@
 # The Windows packages (make windows): varelux-<version>-windows-x64.zip, to unpack and run
 # anywhere, and varelux-<version>-setup.exe, an NSIS installer with a Start-menu entry and an
 # uninstaller listed among the installed apps. Both hold the program, its licence and a read-me
-# in Italian (LEGGIMI.txt) and in English (README.txt).
-foreach(readme LEGGIMI README)
+# in Italian (LEGGIMI.txt), in English (README.txt) and in German (LIESMICH.txt).
+foreach(readme LEGGIMI README LIESMICH)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/${readme}.txt.in
         ${CMAKE_CURRENT_BINARY_DIR}/${readme}.txt @ONLY NEWLINE_STYLE CRLF)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${readme}.txt DESTINATION .)
@@ -42,10 +42,10 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # that it reads again, so the backslash is escaped twice and the key is quoted as NSIS allows.
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey HKCU 'Software\\\\${PROJECT_NAME}'")
 
-# The installer speaks Italian where Windows does and English everywhere else; NSIS picks the
-# language from the user's display language when it starts. Its script is CMake's own NSIS
-# template (the same in the CMake of Debian 12 and of Debian 13), read from the CMake that
-# configures, with two changes: the sixty-odd languages it inserts become the two of
+# The installer speaks Italian or German where Windows does and English everywhere else; NSIS
+# picks the language from the user's display language when it starts. Its script is CMake's own
+# NSIS template (the same in the CMake of Debian 12 and of Debian 13), read from the CMake that
+# configures, with two changes: the sixty-odd languages it inserts become the three of
 # installer_languages.nsh, and the two messages it words itself take their text from there, in
 # the user's language. CPack looks for NSIS.template.in in CPACK_MODULE_PATH first.
 file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in nsis_template)
@@ -73,10 +73,11 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/VareluxCPackNames.cmake.in ${CPACK_PROJ
 include(CPack)
 
 # winget's manifests for both packages (schema 1.12.0: version, installer, the default locale in
-# English and a locale in Italian), named by the application id. What the identity says is filled
-# in now; each package's SHA-256 once cpack has made it, by the target varelux_winget (make
-# windows runs it after cpack), which writes them into winget/ beside the packages.
-foreach(part "" .installer .locale.en-US .locale.it-IT)
+# English and a locale each in Italian and in German), named by the application id. What the
+# identity says is filled in now; each package's SHA-256 once cpack has made it, by the target
+# varelux_winget (make windows runs it after cpack), which writes them into winget/ beside the
+# packages.
+foreach(part "" .installer .locale.en-US .locale.it-IT .locale.de-DE)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/winget/manifest${part}.yaml.in
         ${CMAKE_CURRENT_BINARY_DIR}/winget-unhashed/${VARELUX_APP_ID}${part}.yaml @ONLY)
 endforeach()

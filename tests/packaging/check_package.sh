@@ -43,6 +43,7 @@ usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/48x48/apps/$id.png
 usr/share/icons/hicolor/64x64/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/de/man1/varelux.1.gz
 usr/share/man/it/man1/varelux.1.gz
 usr/share/man/man1/varelux.1.gz
 usr/share/metainfo/$id.metainfo.xml"
@@ -66,21 +67,28 @@ desktop=$root/usr/share/applications/$id.desktop
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 grep -qx "Icon=$id" "$desktop" || problem "desktop entry names another icon"
 grep -qx "Exec=varelux" "$desktop" || problem "desktop entry runs another program"
-# Names and descriptions in English, and in Italian as the translation.
+# Names and descriptions in English, and in Italian and German as translations.
 for line in "Comment=Series resistor calculator for LED circuits" \
     "Comment[it]=Software per dimensionamento resistenze" \
-    "GenericName=LED resistor calculator" "GenericName[it]=Calcolo resistenze per LED"; do
+    "Comment[de]=Vorwiderstandsrechner für LED-Schaltungen" \
+    "GenericName=LED resistor calculator" "GenericName[it]=Calcolo resistenze per LED" \
+    "GenericName[de]=LED-Vorwiderstandsrechner"; do
     grep -qxF "$line" "$desktop" || problem "desktop entry lacks $line"
 done
 for tag in "<summary>Series resistor calculator for LED circuits</summary>" \
     '<summary xml:lang="it">Software per dimensionamento resistenze</summary>' \
+    '<summary xml:lang="de">Vorwiderstandsrechner für LED-Schaltungen</summary>' \
     '<caption>The main window with its three panels</caption>' \
-    '<caption xml:lang="it">La finestra principale con i tre pannelli</caption>'; do
+    '<caption xml:lang="it">La finestra principale con i tre pannelli</caption>' \
+    '<caption xml:lang="de">Das Hauptfenster mit seinen drei Abschnitten</caption>'; do
     grep -qF "$tag" "$metainfo" || problem "metainfo lacks $tag"
 done
-[ "$(grep -c '^ *<p>$' "$metainfo")" -gt 0 ] &&
-    [ "$(grep -c '^ *<p>$' "$metainfo")" = "$(grep -c '^ *<p xml:lang="it">$' "$metainfo")" ] ||
-    problem "metainfo description: not every paragraph in both English and Italian"
+paragraphs=$(grep -c '^ *<p>$' "$metainfo" || true)
+for language in it de; do
+    [ "$paragraphs" -gt 0 ] &&
+        [ "$paragraphs" = "$(grep -c "^ *<p xml:lang=\"$language\">\$" "$metainfo")" ] ||
+        problem "metainfo description: not every English paragraph in $language"
+done
 grep -q "<id>$id</id>" "$metainfo" || problem "metainfo id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     problem "metainfo launchable"
@@ -88,9 +96,9 @@ grep -q '<release version="1.00"' "$metainfo" || problem "metainfo release"
 desktop-file-validate "$desktop" || problem "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null ||
     problem "appstreamcli: $(appstreamcli validate --no-net --pedantic "$metainfo")"
-# The manual page in English, and in Italian for Italian locales: its sections named in its
-# language, and every option.
-for page in 'man OPTIONS' 'man/it OPZIONI'; do
+# The manual page in English, and in Italian and German for those locales: its sections named in
+# its language, and every option.
+for page in 'man OPTIONS' 'man/it OPZIONI' 'man/de OPTIONEN'; do
     man=$(zcat "$root/usr/share/${page% *}/man1/varelux.1.gz")
     echo "$man" | grep -q '^\.TH VARELUX 1' && echo "$man" | grep -qx "\.SH ${page#* }" &&
         echo "$man" | grep -q -- '-\\-help' && echo "$man" | grep -q -- '-\\-version' &&

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The site in Debian's headless Chromium, driven as a user drives it, through the DevTools
 protocol over a pipe (--remote-debugging-pipe) with the standard library alone, and the size of
-varelux.wasm: on a desktop screen with the mouse, in English, on a phone with a finger, installed
-and without a network. bench/startup/web_first_frame.py drives the browser with the same classes.
+varelux.wasm: on a desktop screen with the mouse, in English and German, on a phone with a finger,
+installed and without a network. bench/startup/web_first_frame.py drives the browser with the same
+classes.
 Usage: check_page.py SITE [SCREENSHOT.png], where the phone's picture goes beside the screenshot"""
 
 import base64, contextlib, fcntl, functools, gzip, http.server, json, os
@@ -289,15 +290,22 @@ def browsing(folders):
             server.shutdown()
 
 
-def check_english(browser, origin):
-    # ?lang=en: the page and the program in English, its captions and the parallel panel's worked
-    # example, whose resistance has a full stop.
-    tab = Tab(browser, origin + "/site/?lang=en", *DESKTOP)
-    resistance = computed(tab, tab.window("Varelux"), "parallel")[0]  # once the page has loaded
-    got = [tab.js("document.documentElement.lang"), resistance, bool(shows(tab, "Calculate"))]
-    expected = ["en", EXAMPLES["parallel"][1][0].replace(",", "."), True]
-    check("?lang=en: the page, the captions and the results in English", got == expected,
-          f"got {got}, want {expected}")
+def check_languages(browser, origin):
+    # The page and the program in the language that ?lang= asks for, or else in the first of the
+    # browser's languages that they speak (de-AT is German): its captions and the parallel panel's
+    # worked example, whose resistance has a full stop in English and a comma in German.
+    for asked, wanted, language, caption, point in [
+            ("?lang=en", None, "en", "Calculate", "."),
+            ("?lang=de", None, "de", "Berechnen", ","),
+            ("", ["fr-FR", "de-AT"], "de", "Berechnen", ",")]:
+        tab = Tab(browser, origin + "/site/" + asked, *DESKTOP, before_load=wanted and (
+            f"Object.defineProperty(navigator, 'languages', {{get: () => {json.dumps(wanted)}}});"))
+        resistance = computed(tab, tab.window("Varelux"), "parallel")[0]  # once the page has loaded
+        got = [tab.js("document.documentElement.lang"), resistance, bool(shows(tab, caption))]
+        expected = [language, EXAMPLES["parallel"][1][0].replace(",", point), True]
+        check(f"{asked or 'browser speaking ' + ', '.join(wanted)}: the page, the captions and the "
+              f"results in {language}", got == expected, f"got {got}, want {expected}")
+        tab.close()
 
 
 def check_phone(browser, origin, screenshot):
@@ -412,7 +420,7 @@ def main():
         # The desktop checks read the Italian texts; a headless browser says it speaks English.
         for part, run in [("desktop", lambda: check_desktop(
                               Tab(browser, origin + "/site/?lang=it", *DESKTOP), screenshot)),
-                          ("English", lambda: check_english(browser, origin)),
+                          ("languages", lambda: check_languages(browser, origin)),
                           ("phone", lambda: check_phone(
                               browser, origin, screenshot and screenshot.with_name(
                                   "varelux-phone.png"))),

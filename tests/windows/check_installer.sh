@@ -20,9 +20,10 @@ fail=0
 check() { "$@" || { echo "failed: ${*: -1}" >&2; fail=1; }; }
 entry() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n { $1 = $2 = ""; sub(/^ +/, ""); print }'; }
 
-# The first page in the user's display language: Italian in Italian, English in any other, even
-# in German, which NSIS itself speaks.
-for language in 'it_IT.UTF-8 Installazione di Varelux' 'de_DE.UTF-8 Varelux Setup'; do
+# The first page in the user's display language: Italian in Italian, German in German, English
+# in any other, even in French, which NSIS itself speaks.
+for language in 'it_IT.UTF-8 Installazione di Varelux' 'de_DE.UTF-8 Installation von Varelux' \
+    'fr_FR.UTF-8 Varelux Setup'; do
     LC_ALL=${language%% *} wine "$setup" >/dev/null 2>&1 & page=$!
     check timeout 60 xdotool search --sync --onlyvisible --name "^${language#* }\$" >/dev/null
     { kill $page && wait $page; } 2>/dev/null || true
@@ -31,7 +32,7 @@ done
 
 wine "$setup" /S
 wineserver --wait
-for file in varelux.exe LICENSE.txt LEGGIMI.txt README.txt Uninstall.exe; do
+for file in varelux.exe LICENSE.txt LEGGIMI.txt README.txt LIESMICH.txt Uninstall.exe; do
     check test -f "$folder/$file"
 done
 check test -f "$menu"

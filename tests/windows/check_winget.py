@@ -12,6 +12,7 @@ for suffix, kind, fields in [("", "version", ["DefaultLocale"]),
                              (".locale.en-US", "defaultLocale", ["PackageLocale", "Publisher",
                               "PackageName", "License", "ShortDescription"]),
                              (".locale.it-IT", "locale", ["ShortDescription"]),
+                             (".locale.de-DE", "locale", ["ShortDescription"]),
                              (".installer", "installer", ["Installers"])]:
     doc = yaml.safe_load((manifests / f"{app_id}{suffix}.yaml").read_text(encoding="utf-8"))
     want = {"PackageIdentifier": app_id, "PackageVersion": version, "ManifestType": kind,
