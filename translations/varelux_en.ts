@@ -474,6 +474,14 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
         <source>Tolleranze: alimentazione ±%1 %, tensione Led ±%2 %, resistenza ±%3 %</source>
         <translation>Tolerances: supply ±%1 %, LED voltage ±%2 %, resistor ±%3 %</translation>
     </message>
+    <message>
+        <source>megaohm</source>
+        <translation>megohm</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
 </context>
 <context>
     <name>varelux::TolerancesDialog</name>

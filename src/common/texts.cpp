@@ -350,11 +350,11 @@ QStringList drawnResistanceLabel(double ohms)
 {
     constexpr double kMega = 1e6;
     if (std::abs(ohms) >= kMega)
-        return {rough(ohms / kMega), QStringLiteral("megaohm")};
+        return {rough(ohms / kMega), Texts::tr("megaohm")};
     const QString digits = rough(ohms);
     // Grouped by three as standardValueText() groups whole ohms; a fraction stays as it is.
     const bool whole = !digits.contains(QLatin1Char(decimalSeparator()));
-    return {whole && std::abs(ohms) >= 1000 ? grouped(digits) : digits, QStringLiteral("ohm")};
+    return {whole && std::abs(ohms) >= 1000 ? grouped(digits) : digits, Texts::tr("ohm")};
 }
 
 namespace {
