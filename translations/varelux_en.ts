@@ -225,6 +225,14 @@ Also takes Qt&apos;s options, among them -platform, -display, -style and -revers
         <comment>the margin field&apos;s unit, then its note</comment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>megaohm</source>
+        <translation>megohm</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
 </context>
 <context>
     <name>ReferenceLayouts</name>

@@ -1,8 +1,9 @@
 // Takes the README's pictures of the windows as a user sees them, frames included: the main
 // window, the hint on a computed resistance, the three diagram windows side by side, the three
 // table windows, the LED array planner with a plan, the main window once more under a dark
-// palette, and in English with the panels' worked examples computed. Runs under a window manager
-// (scripts/screenshot.sh): screenshots OUTPUT_DIRECTORY
+// palette, and in each translation's language with the panels' worked examples computed (the
+// planner with its plan too in German). Runs under a window manager (scripts/screenshot.sh):
+// screenshots OUTPUT_DIRECTORY
 #include "common/language.h"
 #include "common/window_placement.h"
 #include "led_array/led_array_window.h"
@@ -102,19 +103,25 @@ QImage grabResultHint(MainWindow &mainWindow)
     return image;
 }
 
-// A worked example in each panel, as English writes its numbers: the fields (the single-LED panel
-// has no count) and "Calculate".
-struct EnglishExample {
+// A worked example in each panel, its numbers written with the decimal comma: the fields (the
+// single-LED panel has no count) and its "Calcola".
+struct WorkedExample {
     std::pair<const char *, const char *> fields[4];
     const char *button;
 };
-constexpr EnglishExample kWorkedExamplesInEnglish[] = {
-    {{{"txt_AlCirc", "5"}, {"txt_AlLed", "2.1"}, {"txt_CorrLed", "15"}, {}}, "cmd_Calcola"},
+constexpr WorkedExample kWorkedExamples[] = {
+    {{{"txt_AlCirc", "5"}, {"txt_AlLed", "2,1"}, {"txt_CorrLed", "15"}, {}}, "cmd_Calcola"},
     {{{"txt_AlCirc2", "12"}, {"txt_AlLed2", "2"}, {"txt_CorrLed2", "20"}, {"txt_NumLed", "3"}},
      "cmd_Calcola2"},
     {{{"txt_AlCirc3", "5"}, {"txt_AlLed3", "2"}, {"txt_CorrLed3", "20"}, {"txt_NumLed2", "4"}},
      "cmd_Calcola3"},
 };
+
+// What a field shows of a number written with the decimal comma, in the language in use.
+QString inLanguage(const char *number)
+{
+    return QString::fromLatin1(number).replace(u',', QLatin1Char(ui::decimalSeparator()));
+}
 
 // The LED array planner opened by its button, 10 LEDs of 3,2 V at 20 mA planned on 12 V: three
 // strings of three and one of one.
@@ -127,8 +134,7 @@ QImage grabLedArray(MainWindow &mainWindow)
     const std::pair<const char *, const char *> fields[] = {
         {"txt_AlCirc", "12"}, {"txt_AlLed", "3,2"}, {"txt_CorrLed", "20"}, {"txt_NumLed", "10"}};
     for (const auto &[name, text] : fields)
-        planner->findChild<QLineEdit *>(QString::fromLatin1(name))
-            ->setText(QString::fromLatin1(text));
+        planner->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(inLanguage(text));
     planner->findChild<QPushButton *>(u"cmd_Calcola"_s)->click();
     const QImage image = grabFramed(planner);
     planner->close();
@@ -198,20 +204,31 @@ int main(int argc, char *argv[])
         return 1;
     saved = grabFramed(&dark).save(out.filePath(u"varelux-dark.png"_s)) && saved;
 
+    // varelux-<code>.png, and led-array-<code>.png where the planner is taken too.
+    struct Translated {
+        const char *language;
+        bool planner;
+    };
     QApplication::setPalette(QApplication::style()->standardPalette());
-    ui::useLanguage(QStringLiteral("en"));
-    MainWindow english;
-    ui::centreOnScreen(&english);
-    english.show();
-    if (!waitFramed(&english))
-        return 1;
-    for (const auto &[fields, button] : kWorkedExamplesInEnglish) {
-        for (const auto &[name, text] : fields)
-            if (name)
-                english.findChild<QLineEdit *>(QString::fromLatin1(name))
-                    ->setText(QString::fromLatin1(text));
-        english.findChild<QPushButton *>(QString::fromLatin1(button))->click();
+    for (const auto &[language, planner] : {Translated{"en", false}, Translated{"de", true}}) {
+        const QString code = QString::fromLatin1(language);
+        ui::useLanguage(code);
+        MainWindow translated;
+        ui::centreOnScreen(&translated);
+        translated.show();
+        if (!waitFramed(&translated))
+            return 1;
+        for (const auto &[fields, button] : kWorkedExamples) {
+            for (const auto &[name, text] : fields)
+                if (name)
+                    translated.findChild<QLineEdit *>(QString::fromLatin1(name))
+                        ->setText(inLanguage(text));
+            translated.findChild<QPushButton *>(QString::fromLatin1(button))->click();
+        }
+        saved = grabFramed(&translated).save(out.filePath(u"varelux-%1.png"_s.arg(code))) && saved;
+        if (planner)
+            saved = grabLedArray(translated).save(out.filePath(u"led-array-%1.png"_s.arg(code))) &&
+                    saved;
     }
-    saved = grabFramed(&english).save(out.filePath(u"varelux-en.png"_s)) && saved;
     return saved ? 0 : 1;
 }

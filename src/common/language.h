@@ -12,7 +12,7 @@
 
 namespace varelux::ui {
 
-// Languages are named by their ISO 639 code: "it", "en".
+// Languages are named by their ISO 639 code: "it", "en", "de".
 inline constexpr QLatin1String kItalian{"it"};
 
 // The languages the program speaks: Italian, then those of its translations.
@@ -35,8 +35,8 @@ void useLanguage(const QString &language);
 QString currentLanguage();
 
 // Numbers in the language in use, as its users write them: the decimal separator, a comma or a
-// full stop (',' in Italian, '.' in English; the core reads no other), and the separator of
-// thousands in the tables ('.' in Italian, ',' in English).
+// full stop (',' in Italian and German, '.' in English; the core reads no other), and the
+// separator of thousands in the tables ('.' in Italian and German, ',' in English).
 char decimalSeparator();
 QChar thousandsSeparator();
 

@@ -41,12 +41,12 @@ QStringList drawnResistanceLabel(double ohms)
 {
     constexpr double kMega = 1e6;
     if (std::abs(ohms) >= kMega)
-        return {roughNumber(ohms / kMega), QStringLiteral("megaohm")};
+        return {roughNumber(ohms / kMega), LedArrayWords::tr("megaohm")};
     const QString digits = roughNumber(ohms);
     // Grouped by three as standardValueText() groups whole ohms; a fraction stays as it is.
     const bool whole = !digits.contains(QLatin1Char(decimalSeparator()));
     return {whole && std::abs(ohms) >= 1000 ? groupedDigits(digits) : digits,
-            QStringLiteral("ohm")};
+            LedArrayWords::tr("ohm")};
 }
 
 QString leftOutStringsLabel(double strings)

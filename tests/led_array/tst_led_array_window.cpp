@@ -2,13 +2,18 @@
 // that computed last, a second press bringing the same window forward, fields typed over through
 // the entry filters, Enter planning, the plan read back through "Copia" and the drawing's text
 // alternative, the series chosen in the menu, "Cancella", and Esc closing the window.
+#include "common/language.h"
+#include "core/led_array.h"
+#include "core/resistor_hints.h"
 #include "data_row.h"
+#include "led_array/led_array_words.h"
 #include "reference/diagrams.h"
 #include "reference/picture.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace varelux;
@@ -39,6 +44,8 @@ class TestLedArrayWindow : public MainWindowTest {
 private slots:
     void plan_data();
     void plan();
+    void countsTakeTheirPluralForm_data();
+    void countsTakeTheirPluralForm();
 };
 
 void TestLedArrayWindow::plan_data()
@@ -168,6 +175,37 @@ void TestLedArrayWindow::plan()
     QTest::keyClick(control(*planner, kFields[0]), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(planner.isNull());
+}
+
+// A kind of string's line in each language, its two counts each in the singular or the plural,
+// a count beyond int's range too.
+void TestLedArrayWindow::countsTakeTheirPluralForm_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("strings");
+    QTest::addColumn<double>("leds");
+    QTest::addColumn<QString>("line");
+
+    row("it, one of one", u"it"_s, 1.0, 1.0, u"1 stringa da 1 Led, resistenza 440 ohm, 176 mW"_s);
+    row("it, beyond int", u"it"_s, 3e12, 2.0,
+        u"3000000000000 stringhe da 2 Led, resistenza 440 ohm, 176 mW"_s);
+    row("en, one of three", u"en"_s, 1.0, 3.0, u"1 string of 3 LEDs, resistor 440 ohm, 176 mW"_s);
+    row("en, four of one", u"en"_s, 4.0, 1.0, u"4 strings of 1 LED, resistor 440 ohm, 176 mW"_s);
+    row("de, one of two", u"de"_s, 1.0, 2.0, u"1 Strang zu 2 LEDs, Widerstand 440 Ohm, 176 mW"_s);
+    row("de, beyond int", u"de"_s, 3e12, 1.0,
+        u"3000000000000 Stränge zu 1 LED, Widerstand 440 Ohm, 176 mW"_s);
+}
+
+void TestLedArrayWindow::countsTakeTheirPluralForm()
+{
+    QFETCH(QString, language);
+    QFETCH(double, strings);
+    QFETCH(double, leds);
+    QFETCH(QString, line);
+    ui::useLanguage(language);
+    const auto italianAgain = qScopeGuard([] { ui::useLanguage(ui::kItalian); });
+    const StringKind kind{.leds = leds, .strings = strings, .resistance = 440, .power = 176};
+    QCOMPARE(ui::stringKindLine(kind, ResistorHints{}), line);
 }
 
 QTEST_MAIN(TestLedArrayWindow)

@@ -56,7 +56,7 @@ void TestCommandLine::answersWithoutOpeningAWindow_data()
     QTest::addColumn<QString>("err");
 
     const QString version = u"Varelux %1\n"_s.arg(QLatin1String(varelux::identity::kVersion));
-    const QString helpLine = u"  -h, --help        Mostra questo aiuto ed esce\n"_s;
+    const QString helpLine = u"  -h, --help           Mostra questo aiuto ed esce\n"_s;
     row("help", QStringList{u"--help"_s}, 0, helpLine, QString());
     row("version", QStringList{u"--version"_s}, 0, version, QString());
     row("version after Qt's options", QStringList{u"-platform"_s, u"xcb"_s, u"-reverse"_s, u"-v"_s},
@@ -83,13 +83,16 @@ void TestCommandLine::answersWithoutOpeningAWindow_data()
         u"Usage:"_s, QString());
     row("Italian locale", QStringList{u"LANG=it_IT.UTF-8"_s, u"-h"_s}, 0, u"Uso:"_s, QString());
     row("C locale", QStringList{u"LANG=C"_s, u"-h"_s}, 0, u"Uso:"_s, QString());
-    row("German locale", QStringList{u"LANG=de_DE.UTF-8"_s, u"-h"_s}, 0, u"Usage:"_s, QString());
+    row("German locale", QStringList{u"LANG=de_DE.UTF-8"_s, u"-h"_s}, 0, u"Aufruf:"_s, QString());
+    row("French locale", QStringList{u"LANG=fr_FR.UTF-8"_s, u"-h"_s}, 0, u"Usage:"_s, QString());
     row("locale of another character set", QStringList{u"LC_ALL=en_US"_s, u"-h"_s}, 0, u"Usage:"_s,
         QString());
     row("--language en", QStringList{u"LANG=it_IT.UTF-8"_s, u"--language"_s, u"en"_s, u"-h"_s}, 0,
         u"Usage:"_s, QString());
-    row("unknown language", QStringList{u"--language"_s, u"de"_s}, 2, QString(),
-        u"varelux: lingua sconosciuta: de (it, en)\n"_s);
+    row("--language de", QStringList{u"LANG=en_GB.UTF-8"_s, u"--language"_s, u"de"_s, u"--help"_s},
+        0, u"  -h, --help           Diese Hilfe anzeigen und beenden\n"_s, QString());
+    row("unknown language", QStringList{u"--language"_s, u"fr"_s}, 2, QString(),
+        u"varelux: lingua sconosciuta: fr (it, en, de)\n"_s);
     row("no display", QStringList{}, 1, QString(), kNoDisplay);
     row("no display, only a style", QStringList{u"-style"_s, u"Fusion"_s, u"-reverse"_s}, 1,
         QString(), kNoDisplay);

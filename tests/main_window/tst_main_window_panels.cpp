@@ -109,7 +109,8 @@ class TestMainWindowPanels : public MainWindowTest {
 private slots:
     void workedExamples_data();
     void workedExamples();
-    void workedExamplesInEnglish();
+    void workedExamplesInOtherLanguages_data();
+    void workedExamplesInOtherLanguages();
     void failures_data();
     void failures();
     void clearEmptiesOnlyItsPanel();
@@ -156,28 +157,45 @@ void TestMainWindowPanels::workedExamples()
     QCOMPARE(control(mainWindow(), kPanels[panel].resistance)->size(), QSize(55, 19));
 }
 
-// In English the same keys give the full stop: the filter turns a typed comma into it, and the
-// results use it too.
-void TestMainWindowPanels::workedExamplesInEnglish()
+// The worked examples in each translation's language, typed with the other decimal separator: the
+// filter turns it into the language's own, the full stop in English and the comma in German, and
+// the results use it too.
+void TestMainWindowPanels::workedExamplesInOtherLanguages_data()
 {
-    ui::useLanguage(QStringLiteral("en"));
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QChar>("decimal");
+    QTest::addColumn<QString>("calculate");
+    row("English", u"en"_s, QChar(u'.'), u"Calculate"_s);
+    row("German", u"de"_s, QChar(u','), u"Berechnen"_s);
+}
+
+void TestMainWindowPanels::workedExamplesInOtherLanguages()
+{
+    QFETCH(QString, language);
+    QFETCH(QChar, decimal);
+    QFETCH(QString, calculate);
+
+    ui::useLanguage(language);
     const auto italianAgain = qScopeGuard([] { ui::useLanguage(ui::kItalian); });
-    const Shown<MainWindow> english;
-    QVERIFY(english.usable());
-    const auto point = [](QString text) { return text.replace(u',', u'.'); };
+    const Shown<MainWindow> translated;
+    QVERIFY(translated.usable());
+    // The facts write their numbers with the comma.
+    const QChar typed = decimal == u',' ? u'.' : u',';
+    const auto in = [](QString text, QChar separator) { return text.replace(u',', separator); };
     for (const WorkedExample &worked : mainWindowFacts().examples) {
         const PanelNames &names = kPanels[int(worked.circuit)];
         const QString fields[] = {names.supply, names.ledVoltage, names.current, names.count};
         for (int i = 0; i < worked.fields.size(); ++i) {
-            auto *field = control<QLineEdit>(*english, fields[i]);
+            auto *field = control<QLineEdit>(*translated, fields[i]);
             field->clear();
-            QTest::keyClicks(field, worked.fields[i]);
-            QCOMPARE(field->text(), point(worked.fields[i]));
+            QTest::keyClicks(field, in(worked.fields[i], typed));
+            QCOMPARE(field->text(), in(worked.fields[i], decimal));
         }
-        QCOMPARE(control<QPushButton>(*english, names.calculate)->text(), u"Calculate"_s);
-        click(*english, names.calculate);
-        QCOMPARE(control<QLabel>(*english, names.resistance)->text(), point(worked.resistance));
-        QCOMPARE(control<QLabel>(*english, names.power)->text(), point(worked.power));
+        QCOMPARE(control<QPushButton>(*translated, names.calculate)->text(), calculate);
+        click(*translated, names.calculate);
+        QCOMPARE(control<QLabel>(*translated, names.resistance)->text(),
+                 in(worked.resistance, decimal));
+        QCOMPARE(control<QLabel>(*translated, names.power)->text(), in(worked.power, decimal));
     }
 }
 
