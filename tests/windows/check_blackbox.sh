@@ -3,7 +3,7 @@
 # "Varelux" with its client area's size, and in each panel its first worked example typed in,
 # "Calcola" pressed from the keyboard and both results read back through their "Copia" menu,
 # which must give the texts the Linux program gives (all from tests/main_window_facts.txt); then a
-# caption in each language, the LED array planner's title, Italian and with --language en. Leaves
+# caption in each language, the LED array planner's title, Italian and with --language en and de. Leaves
 # a picture of the window with the results in it.
 # Runs under run_wine.sh: check_blackbox.sh varelux.exe [picture.png]
 set -euo pipefail
@@ -67,7 +67,7 @@ if [ -n "$picture" ]; then
         "$picture"
 fi
 # The planner's title, from the translation built into the program, in each language.
-for language in "it Matrice di Led" "en LED array"; do
+for language in "it Matrice di Led" "en LED array" "de LED-Matrix"; do
     [ "${language%% *}" = it ] || start --language "${language%% *}"
     at "$array_x" "$array_y"
     xdotool click 1
