@@ -3,8 +3,8 @@
 # "Varelux" with its client area's size, and in each panel its first worked example typed in,
 # "Calcola" pressed from the keyboard and both results read back through their "Copia" menu,
 # which must give the texts the Linux program gives (all from tests/main_window_facts.txt); then a
-# caption in each language, the LED array planner's title, Italian and with --language en and de. Leaves
-# a picture of the window with the results in it.
+# caption in each language, the LED array planner's title, Italian and with --language en and
+# de. Leaves a picture of the window with the results in it.
 # Runs under run_wine.sh: check_blackbox.sh varelux.exe [picture.png]
 set -euo pipefail
 exe=${1:?usage: check_blackbox.sh varelux.exe [picture.png]}
