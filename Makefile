@@ -150,12 +150,12 @@ faces:
 	@scripts/install-deps.sh fonts
 	scripts/cut-faces.py
 
-# The .ts files of translations/ brought up to date with the code's texts (lupdate); the new
-# texts then wait there, unfinished, for their translation.
+# The .ts files of translations/ brought up to date with the code's texts (lupdate), Italian's
+# plural forms included; the new texts then wait there, unfinished, for their translation.
 translations:
 	@scripts/install-deps.sh --check build test
 	cmake --preset debug
-	cmake --build --preset debug --target update_translations
+	cmake --build --preset debug --target update_translations update_italian_plurals
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
