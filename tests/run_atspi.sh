@@ -14,6 +14,7 @@ if [ "${1:-}" != --in-session ]; then
     exec dbus-run-session -- "$0" --in-session "$@"
 fi
 shift
+. "$(dirname "$0")/wait_until.sh"
 launcher=
 for candidate in "$(command -v at-spi-bus-launcher || true)" /usr/libexec/at-spi-bus-launcher \
     /usr/lib/at-spi2-core/at-spi-bus-launcher; do
@@ -28,9 +29,5 @@ bus_up() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
 }
-for _ in $(seq 100); do
-    bus_up && break
-    sleep 0.05
-done
-bus_up || skip "the accessibility bus did not start"
+wait_until 10 "the accessibility bus" bus_up || skip "the accessibility bus did not start"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$0")/run_x11.sh" "$@"

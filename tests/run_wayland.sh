@@ -3,6 +3,7 @@
 # directory and socket, with Qt's wayland platform: run_wayland.sh program [arguments]
 set -euo pipefail
 command -v weston >/dev/null || { echo "run_wayland: weston is not installed" >&2; exit 1; }
+. "$(dirname "$0")/wait_until.sh"
 
 # headless-backend.so is the backend's name in every Weston, old and new. The socket gets a
 # fixed name, so that the script knows which file to wait for. The shell is Weston's desktop
@@ -34,12 +35,7 @@ run() {
     XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket=$socket --no-config \
         "$renderer" --width=1280 --height=800 --idle-time=0 >"$runtime/weston.log" 2>&1 &
     weston=$!
-    for _ in $(seq 200); do
-        [ -S "$runtime/$socket" ] && break
-        kill -0 "$weston" 2>/dev/null || break
-        sleep 0.05
-    done
-    if [ ! -S "$runtime/$socket" ]; then
+    if ! wait_until --while "$weston" 20 "weston's socket" test -S "$runtime/$socket"; then
         echo "run_wayland: weston did not start" >&2
         cat "$runtime/weston.log" >&2 || true
         return 1

@@ -12,7 +12,6 @@
 #include "system_probes.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <array>
 #include <functional>
@@ -62,13 +62,39 @@ inline void closeReferenceWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// How long a window must have shown before a test hides it. Qt 6.4's Wayland client can destroy
-// a window's frame callback twice, and abort, when the window hides just as the compositor
-// answers that callback; a person never closes a window within a frame of its showing, so on
-// Wayland a test does not either.
-inline int firstFramesMs()
+// Sees whether a window has been handed an update request.
+class UpdateRequestSeen : public QObject {
+public:
+    explicit UpdateRequestSeen(QWindow *window) { window->installEventFilter(this); }
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        seen = seen || event->type() == QEvent::UpdateRequest;
+        return false;
+    }
+};
+
+// Waits on Wayland until a shown window is exposed and the compositor has answered its first
+// frame; elsewhere returns true at once. Qt 6.4's Wayland client can destroy a window's frame
+// callback twice, and abort, when the window hides just as the compositor answers that callback;
+// a person never closes a window before it has appeared, so on Wayland a test does not either.
+// Qt's Wayland client hands a window an update request only once no frame callback is
+// outstanding: the one asked here comes once the compositor has answered the first frame. A
+// compositor that does not show the window (Weston keeps a minimised window minimised, whatever
+// the client asks) answers nothing; Qt then counts the window as no longer exposed, and nothing
+// is left to race with its hiding.
+inline bool waitForFirstFrames(QWidget *window)
 {
-    return varelux::ui::onWayland() ? 50 : 0;
+    if (!varelux::ui::onWayland())
+        return true;
+    if (!QTest::qWaitForWindowExposed(window)) // exposed, it has drawn and sent its first frame
+        return false;
+    QWindow *handle = window->windowHandle();
+    UpdateRequestSeen request(handle);
+    handle->requestUpdate();
+    return QTest::qWaitFor([&] { return request.seen || !handle->isExposed(); }, 10000);
 }
 
 // Waits until a shown window takes input: until it is the active window, or on Wayland, where
@@ -78,9 +104,7 @@ inline bool waitUntilUsable(QWidget *window)
 {
     if (!varelux::ui::onWayland())
         return QTest::qWaitForWindowActive(window);
-    const bool exposed = QTest::qWaitForWindowExposed(window);
-    QTest::qWait(firstFramesMs());
-    return exposed;
+    return waitForFirstFrames(window);
 }
 
 // A window shown for as long as this object lives; then it is deleted, and so is every reference
@@ -225,19 +249,11 @@ inline BoxSeen closeBoxesDuring(const std::function<void()> &action,
                                 const std::function<void()> &whileOpen = {})
 {
     BoxSeen seen;
-    QPointer<QMessageBox> showing;
-    QElapsedTimer shownFor;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        if (box != showing) {
-            showing = box;
-            shownFor.start();
-        }
-        if (shownFor.elapsed() < firstFramesMs())
+        QPointer<QMessageBox> box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || !waitForFirstFrames(box) || !box)
             return;
         seen.shown = true;
         seen.title = box->windowTitle();

@@ -4,7 +4,6 @@
 #include "core/decimal_to_double.h"
 
 #include "data_row.h"
-#include <QElapsedTimer>
 
 #include <QtTest>
 
@@ -38,7 +37,7 @@ private slots:
     void readRejects();
     void readOverflows_data();
     void readOverflows();
-    void readLongTextInLinearTime();
+    void readLongText();
     void write_data();
     void write();
     void writeDigits_data();
@@ -133,19 +132,17 @@ void TestNumberText::readOverflows()
     QCOMPARE(read.failure(), Failure::Overflow);
 }
 
-void TestNumberText::readLongTextInLinearTime()
+void TestNumberText::readLongText()
 {
-    // A pasted MiB must neither hang nor fail in an unexpected way.
+    // A pasted MiB must neither hang nor fail in an unexpected way. How long reading it takes is
+    // measured by the benchmarks (readNumber/1MiB_digits in bench/core/bench_core.cpp), not here.
     const std::size_t mib = std::size_t(1) << 20;
     std::string half = repeat('7', mib / 2);
-    QElapsedTimer timer;
-    timer.start();
     QCOMPARE(readNumber(half + "," + half, kDecimalComma).failure(), Failure::Overflow);
     QCOMPARE(*readNumber(repeat('0', mib), kDecimalComma), 0.0);
     QCOMPARE(*readNumber("," + repeat('0', mib) + "1", kDecimalComma), 0.0);
     QCOMPARE(*readNumber("1," + repeat('0', mib), kDecimalComma), 1.0);
     QCOMPARE(readNumber(repeat('7', mib) + ",,", kDecimalComma).failure(), Failure::NotANumber);
-    QVERIFY2(timer.elapsed() < 1000, "reading a MiB of digits is not linear");
 }
 
 void TestNumberText::write_data()

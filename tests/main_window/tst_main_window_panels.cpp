@@ -89,11 +89,10 @@ bool inTolerancesDialog(const QWidget &mainWindow, const std::function<void(QDia
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || ran || !QTest::qWaitForWindowExposed(dialog))
+        if (!dialog || ran || !QTest::qWaitForWindowExposed(dialog) || !waitForFirstFrames(dialog))
             return;
         ran = true;
         poll.stop();
-        QTest::qWait(firstFramesMs());
         inDialog(*dialog);
     });
     poll.start();

@@ -77,7 +77,7 @@ void TestMainWindowX11::cannotBeResizedOrMaximised()
     runTool(u"xdotool"_s,
             {u"windowsize"_s, QString::number(m_mainWindow->winId()), u"900"_s, u"500"_s});
     m_mainWindow->showMaximized();
-    QTest::qWait(300);
+    waitUntilXSettled(); // openbox has had both requests, and Qt its answers
     QCOMPARE(m_mainWindow->size(), mainWindowFacts().size);
 }
 
@@ -89,17 +89,19 @@ void TestMainWindowX11::dragOnBareBackgroundMovesTheWindow()
 
     pointerTo(start);
     xdotool({u"mousedown"_s, u"1"_s});
-    pointerTo(start + QPoint(4, 3)); // Qt sees the move and hands over to the window manager
+    // Qt sees this move and hands the drag over to the window manager, which has taken it when
+    // pointerTo returns; the moves after it go to openbox.
+    pointerTo(start + QPoint(4, 3));
     pointerTo(start + QPoint(40, 30));
     pointerTo(start + QPoint(64, 48));
     xdotool({u"mouseup"_s, u"1"_s});
     QTRY_COMPARE(frame().topLeft(), before + QPoint(60, 45));
 
-    // Qt never saw the release: a plain move afterwards must not move the window again.
+    // Qt never saw the release: a plain move afterwards must not move the window again. Each
+    // pointerTo returns once openbox and Qt have handled the move.
     const QPoint after = frame().topLeft();
     pointerTo(start + QPoint(120, 90));
     pointerTo(start + QPoint(140, 100));
-    QTest::qWait(200);
     QCOMPARE(frame().topLeft(), after);
 }
 
@@ -112,8 +114,7 @@ void TestMainWindowX11::pressOnALabelMovesNothing()
     xdotool({u"mousedown"_s, u"1"_s});
     pointerTo(start + QPoint(0, -30)); // over the bare background above the row
     pointerTo(start + QPoint(30, -50));
-    xdotool({u"mouseup"_s, u"1"_s});
-    QTest::qWait(200);
+    xdotool({u"mouseup"_s, u"1"_s}); // returns once openbox and Qt have handled the release
     QCOMPARE(frame().topLeft(), before);
 }
 
