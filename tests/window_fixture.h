@@ -251,9 +251,15 @@ inline BoxSeen closeBoxesDuring(const std::function<void()> &action,
     BoxSeen seen;
     QTimer poll;
     poll.setInterval(10);
+    bool waiting = false; // the ticks while one waits for the box's first frames do nothing
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QPointer<QMessageBox> box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || !waitForFirstFrames(box) || !box)
+        if (waiting || !box || !box->isVisible())
+            return;
+        waiting = true;
+        const bool framed = waitForFirstFrames(box);
+        waiting = false;
+        if (!framed || !box)
             return;
         seen.shown = true;
         seen.title = box->windowTitle();
