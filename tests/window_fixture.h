@@ -77,14 +77,10 @@ protected:
 };
 
 // Waits on Wayland until a shown window is exposed and the compositor has answered its first
-// frame; elsewhere returns true at once. Qt 6.4's Wayland client can destroy a window's frame
-// callback twice, and abort, when the window hides just as the compositor answers that callback;
-// a person never closes a window before it has appeared, so on Wayland a test does not either.
-// Qt's Wayland client hands a window an update request only once no frame callback is
-// outstanding: the one asked here comes once the compositor has answered the first frame. A
-// compositor that does not show the window (Weston keeps a minimised window minimised, whatever
-// the client asks) answers nothing; Qt then counts the window as no longer exposed, and nothing
-// is left to race with its hiding.
+// frame (elsewhere returns at once): Qt 6.4's Wayland client can abort when a window hides just as
+// that answer comes. Qt hands a window an update request only once no frame is outstanding; a
+// window the compositor does not show (Weston keeps a minimised one so) gets none, and Qt then
+// counts it as no longer exposed.
 inline bool waitForFirstFrames(QWidget *window)
 {
     if (!varelux::ui::onWayland())
