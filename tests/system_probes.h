@@ -11,9 +11,6 @@ class QWidget;
 // True when a Windows build runs under Wine, whose ntdll has an export that Windows' lacks.
 bool underWine();
 
-// The processor time this process has used, in nanoseconds.
-qint64 processorNs();
-
 // The memory the process holds, in bytes, as the system counts it (the resident set on Linux, the
 // working set on Windows), and the name of that count; -1 when it cannot be read.
 qint64 residentMemory();

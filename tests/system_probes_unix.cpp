@@ -1,18 +1,11 @@
-// Linux: /proc and the C library's clock.
+// Linux: /proc.
 #include "system_probes.h"
 
 #include <QFile>
 
-#include <ctime>
-
 bool underWine()
 {
     return false;
-}
-
-qint64 processorNs()
-{
-    return qint64(std::clock()) * (1'000'000'000 / CLOCKS_PER_SEC);
 }
 
 qint64 residentMemory()

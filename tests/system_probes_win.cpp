@@ -12,17 +12,6 @@ bool underWine()
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-qint64 processorNs()
-{
-    // There clock() counts wall time; the process's user and kernel time, in 100 ns steps.
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const auto ticks = [](FILETIME t) {
-        return qint64(t.dwHighDateTime) << 32 | qint64(t.dwLowDateTime);
-    };
-    return (ticks(kernel) + ticks(user)) * 100;
-}
-
 qint64 residentMemory()
 {
     PROCESS_MEMORY_COUNTERS counters = {};

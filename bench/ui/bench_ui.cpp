@@ -1,5 +1,6 @@
-// Window benchmarks on the offscreen platform: a "Calcola" click, opening each reference window
-// until it is painted, and typing into a field that already holds a very long text.
+// Window benchmarks on the offscreen platform: a "Calcola" click, on typed values and on a pasted
+// 1 MiB text; opening each reference window until it is painted; and typing into a field that
+// already holds a very long text.
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ class BenchUi : public QObject {
 private slots:
     void init();
     void cleanup() { m_mainWindow.reset(); }
+    void calculateClick_data();
     void calculateClick();
     void openReferenceWindow_data();
     void openReferenceWindow();
@@ -56,10 +58,19 @@ void BenchUi::init()
     QVERIFY(m_mainWindow.emplace().exposed());
 }
 
+void BenchUi::calculateClick_data()
+{
+    QTest::addColumn<QString>("supply");
+    QTest::newRow("typed values") << u"12"_s;
+    // A pasted 1 MiB of leading zeros: the whole text is read on every click.
+    QTest::newRow("1 MiB of leading zeros") << QString(1 << 20, u'0') + u"12"_s;
+}
+
 // From the click until both result labels hold their texts (the handler writes them).
 void BenchUi::calculateClick()
 {
-    fill(**m_mainWindow, 2, {u"12"_s, u"2,1"_s, u"20"_s, u"4"_s});
+    QFETCH(QString, supply);
+    fill(**m_mainWindow, 2, {supply, u"2,1"_s, u"20"_s, u"4"_s});
     auto *calculate = (*m_mainWindow)->findChild<QPushButton *>(u"cmd_Calcola3"_s);
     auto *resistance = (*m_mainWindow)->findChild<QLabel *>(u"lbl_ResCalc3"_s);
     auto *power = (*m_mainWindow)->findChild<QLabel *>(u"lbl_Watt3"_s);

@@ -1,6 +1,7 @@
 // Hostile text pasted into every entry field of the real window, then "Calcola": the panel shows
 // its results, or the empty-fields box, or empties itself after an overflow; never a crash or a
-// hang. The click answers at once and the other panels keep what they show.
+// hang; the other panels keep what they show. How fast such a click answers is measured by
+// `make bench` (bench_ui's calculateClick), not held to a time here.
 #include "data_row.h"
 #include "window_fixture.h"
 
@@ -14,44 +15,6 @@ namespace {
 
 enum class Expect { Results, EmptyFieldsBox, ClearedSilently };
 
-// Processor time the program spends on a click, less what it spent while an application-modal
-// box stood open. Processor time, not wall time: a slow parse shows in it, while other programs
-// taking the processor from this one on a busy machine do not.
-class ClickClock : public QObject {
-public:
-    qint64 nsecs(const std::function<void()> &click)
-    {
-        qApp->installEventFilter(this);
-        m_open = 0;
-        m_shownAt = -1;
-        const qint64 start = now();
-        click();
-        const qint64 total = now() - start;
-        qApp->removeEventFilter(this);
-        return total - m_open;
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (!qobject_cast<QMessageBox *>(watched))
-            return false;
-        if (event->type() == QEvent::Show) {
-            m_shownAt = now();
-        } else if (event->type() == QEvent::Hide && m_shownAt >= 0) {
-            m_open += now() - m_shownAt;
-            m_shownAt = -1;
-        }
-        return false;
-    }
-
-private:
-    static qint64 now() { return processorNs(); }
-
-    qint64 m_open = 0;
-    qint64 m_shownAt = -1;
-};
-
 QString fieldName(int panel, int field)
 {
     const PanelNames &p = kPanels[panel];
@@ -59,7 +22,6 @@ QString fieldName(int panel, int field)
 }
 
 constexpr int kMiB = 1 << 20;
-constexpr qint64 kClickLimitNs = 50'000'000;
 
 } // namespace
 
@@ -102,8 +64,6 @@ void TestMainWindowHostile::pastedIntoEveryField()
     QVERIFY(shown.exposed());
     const MainWindow &mainWindow = *shown;
 
-    ClickClock clock;
-    qint64 slowest = 0;
     for (int panel = 0; panel < kPanelCount; ++panel) {
         for (int field = 0; field < example(panel).fields.size(); ++field) {
             const QString name = fieldName(panel, field);
@@ -126,13 +86,8 @@ void TestMainWindowHostile::pastedIntoEveryField()
                      qPrintable(name + u": the paste was cut or changed"_s));
             QCoreApplication::processEvents(); // the field lays out and paints what it got
 
-            BoxSeen seen;
-            const qint64 ns = clock.nsecs([&] {
-                seen = closeBoxesDuring([&] { click(mainWindow, kPanels[panel].calculate); });
-            });
-            slowest = std::max(slowest, ns);
-            QVERIFY2(underWine() || ns < kClickLimitNs, // see the end
-                     qPrintable(u"%1: %2 ms"_s.arg(name).arg(double(ns) / 1e6)));
+            const BoxSeen seen =
+                closeBoxesDuring([&] { click(mainWindow, kPanels[panel].calculate); });
 
             QCOMPARE(seen.shown, expect == Expect::EmptyFieldsBox);
             if (seen.shown) {
@@ -152,10 +107,6 @@ void TestMainWindowHostile::pastedIntoEveryField()
                     QCOMPARE(panelTexts(mainWindow, p), others[std::size_t(p)]);
         }
     }
-    qInfo("slowest click %.2f ms", double(slowest) / 1e6);
-    if (underWine())
-        QSKIP("the click time is not checked under Wine, which draws and lays out text for the "
-              "window system inside the process and counts it as the program's time");
 }
 
 QTEST_MAIN(TestMainWindowHostile)
